@@ -1,0 +1,96 @@
+#include "app/command_driver.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+#include "app/arguments.h"
+#include "app/operation_lock.h"
+#include "core/failure.h"
+#include "engine/update_lease.h"
+#include "platform/platform.h"
+#include "runtime/runtime.h"
+#include "runtime/say.h"
+
+namespace ludowell {
+
+int runCommandMode(const StartupState& state, const std::string& action) {
+    std::optional<std::filesystem::path> root;
+    if (state.overrideRoot) root = *state.overrideRoot;
+    const Runtime runtime(root, std::nullopt, state.selectedProfile);
+    const bool hud = hasFlag(state.arguments, "--hud");
+
+    std::unique_ptr<UpdateLease> lease;
+    std::unique_ptr<OperationLock> lock;
+    try {
+        lease = std::make_unique<UpdateLease>(false);
+        runtime.make(runtime.root());
+        lock = std::make_unique<OperationLock>(runtime.root());
+        removeLeftoverStaging(runtime.root());
+
+        if (action == "check") {
+            runtime.check();
+        } else if (action == "prepare") {
+            runtime.prepare();
+        } else if (action == "setup") {
+            if (!runtime.exists(runtime.marker("license-accepted")))
+                throw Failure("Please review the setup license in Ludowell first.");
+            runtime.prepare();
+            runtime.installSteam(hud);
+        } else if (action == "steam") {
+            runtime.openSteam(false, hud, false);
+        } else if (action == "install") {
+            runtime.openSteam(false, hud, true);
+        } else if (action == "play") {
+            runtime.openSteam(true, hud, false);
+        } else if (action == "stop") {
+            runtime.stop();
+        } else {
+            throw Failure("Unknown action.");
+        }
+    } catch (const TimedOut&) {
+        lock.reset();
+        lease.reset();
+        say("ERROR: This is taking longer than expected. Please try again. Your downloads are kept.");
+        return 1;
+    } catch (const std::exception& error) {
+        lock.reset();
+        lease.reset();
+        say(std::string("ERROR: ") + error.what());
+        return 1;
+    }
+    lock.reset();
+    lease.reset();
+    return 0;
+}
+
+int entry(int argc, char** argv, const EntryHooks& hooks) {
+    StartupState state;
+    state.arguments.assign(argv, argv + argc);
+    const std::string selectedID = argument(state.arguments, "--game").value_or("aoe4");
+
+    try {
+        state.profiles = GameProfile::load(platform::resources());
+    } catch (const std::exception& error) {
+        if (hooks.catalogFailed) return hooks.catalogFailed(error.what(), argc, argv);
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+
+    auto found = std::find_if(state.profiles.begin(), state.profiles.end(),
+                              [&](const GameProfile& p) { return p.id == selectedID; });
+    if (found == state.profiles.end()) {
+        std::printf("Unknown game\n");
+        return 1;
+    }
+    state.selectedProfile = *found;
+    if (auto dataRoot = argument(state.arguments, "--data-root"))
+        state.overrideRoot = std::filesystem::absolute(*dataRoot).string();
+
+    auto action = argument(state.arguments, "--command");
+    if (!action) return hooks.windowed ? hooks.windowed(state, argc, argv) : 0;
+    return runCommandMode(state, *action);
+}
+
+}  // namespace ludowell

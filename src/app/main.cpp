@@ -1,0 +1,6 @@
+#include "app/command_driver.h"
+#include "app/windowed.h"
+
+int main(int argc, char** argv) {
+    return ludowell::entry(argc, argv, {ludowell::runWindowed, ludowell::showCatalogFailure});
+}

@@ -1,0 +1,9 @@
+#pragma once
+#include <string>
+
+#include "app/command_driver.h"
+
+namespace ludowell {
+int runWindowed(const StartupState& state, int argc, char** argv);
+int showCatalogFailure(const std::string& message, int argc, char** argv);
+}  // namespace ludowell

@@ -1,0 +1,67 @@
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+
+#include "engine/engine_manifest.h"
+#include "platform/platform.h"
+#include "runtime/digest.h"
+#include "runtime/runtime.h"
+
+namespace ludowell {
+namespace {
+
+bool isMachO(const unsigned char* bytes, ssize_t count) {
+    static const unsigned char kMagics[][4] = {
+        {0xCF, 0xFA, 0xED, 0xFE}, {0xCE, 0xFA, 0xED, 0xFE}, {0xCA, 0xFE, 0xBA, 0xBE},
+        {0xBE, 0xBA, 0xFE, 0xCA}, {0xCA, 0xFE, 0xBA, 0xBF}};
+    if (count < 4) return false;
+    for (const auto& magic : kMagics)
+        if (std::memcmp(bytes, magic, 4) == 0) return true;
+    return false;
+}
+
+}  // namespace
+
+std::string Runtime::engineDigest(const fs::path& file, const EngineManifest& manifest) const {
+    if (manifest.hashFormat != std::optional<std::string>(kUnsignedMachOFormat)) return digest(file);
+
+    unsigned char head[4] = {};
+    ssize_t count = 0;
+    {
+        int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            throw fs::filesystem_error("Could not open the file", file,
+                                       std::error_code(errno, std::generic_category()));
+        count = ::read(fd, head, 4);
+        int error = errno;
+        ::close(fd);
+        if (count < 0)
+            throw fs::filesystem_error("Could not read the file", file,
+                                       std::error_code(error, std::generic_category()));
+    }
+    if (!isMachO(head, count)) return digest(file);
+
+    // Signatures change with every signing; the code under them does not.
+    auto verify = platform::signatureVerify(file);
+    run(verify.executable, verify.arguments, std::nullopt, 15);
+
+    const fs::path working = platform::temporaryDir() / ("Ludowell-hash-" + platform::makeUUID());
+    make(working);
+    struct Removal {
+        fs::path folder;
+        ~Removal() {
+            std::error_code ignored;
+            fs::remove_all(folder, ignored);
+        }
+    } removal{working};
+    const fs::path payload = working / "payload";
+    fs::copy_file(file, payload);
+    auto strip = platform::signatureRemove(payload);
+    run(strip.executable, strip.arguments, std::nullopt, 15);
+    return digest(payload);
+}
+
+}  // namespace ludowell

@@ -1,0 +1,154 @@
+#include <algorithm>
+#include <atomic>
+#include <exception>
+#include <mutex>
+#include <thread>
+
+#include <nlohmann/json.hpp>
+
+#include "core/failure.h"
+#include "core/process_tracking.h"
+#include "engine/engine_manifest.h"
+#include "platform/platform.h"
+#include "runtime/files.h"
+#include "runtime/runtime.h"
+#include "runtime/say.h"
+
+namespace ludowell {
+namespace {
+
+constexpr const char* kStagedFailed =
+    "The new game components failed verification. Your previous engine is unchanged.";
+
+// Hashes the manifest's files on a small pool of threads. Hashing a large
+// engine dominates an update, and entries may be checked in any order.
+// `check` throws for a bad entry; the first error wins and stops the rest.
+template <typename Check>
+void forEachFileInParallel(const EngineManifest& manifest, Check check) {
+    std::vector<std::pair<std::string, std::string>> entries(manifest.files.begin(),
+                                                             manifest.files.end());
+    std::atomic<size_t> next{0};
+    std::atomic<bool> failed{false};
+    std::exception_ptr firstError;
+    std::mutex errorMutex;
+    auto worker = [&] {
+        for (;;) {
+            if (failed) return;
+            size_t index = next++;
+            if (index >= entries.size()) return;
+            try {
+                check(entries[index].first, entries[index].second);
+            } catch (...) {
+                std::lock_guard lock(errorMutex);
+                if (!firstError) firstError = std::current_exception();
+                failed = true;
+                return;
+            }
+        }
+    };
+    unsigned count = std::clamp(std::thread::hardware_concurrency(), 2u, 4u);
+    count = std::min<unsigned>(count, std::max<size_t>(entries.size(), 1));
+    std::vector<std::thread> threads;
+    for (unsigned i = 1; i < count; ++i) threads.emplace_back(worker);
+    worker();
+    for (auto& thread : threads) thread.join();
+    if (firstError) std::rethrow_exception(firstError);
+}
+
+bool escapes(const std::string& path) {
+    if (path.starts_with("/")) return true;
+    size_t start = 0;
+    while (start <= path.size()) {
+        size_t slash = path.find('/', start);
+        if (slash == std::string::npos) slash = path.size();
+        if (path.compare(start, slash - start, "..") == 0 && slash - start == 2) return true;
+        start = slash + 1;
+    }
+    return false;
+}
+
+}  // namespace
+
+void Runtime::ensureCurrentEngine() const {
+    const auto manifestText = readFile(resources_ / "engine-manifest.json");
+    if (!manifestText)
+        throw fs::filesystem_error("Could not read the engine manifest",
+                                   resources_ / "engine-manifest.json",
+                                   std::make_error_code(std::errc::no_such_file_or_directory));
+    const EngineManifest manifest = EngineManifest::decode(*manifestText);
+    manifest.validate();
+
+    const fs::path target = root_ / ("engine-" + manifest.version);
+    const fs::path selected = engine();
+    if (selected == target && exists(wine())) return;
+
+    requireIdle();
+    if (hasLiveEngine(root_))
+        throw Failure("Save and close your game and Steam before updating game components.");
+
+    say("Updating game components. Steam, games and saves will stay in place\u2026");
+    make(target.parent_path());
+
+    const fs::path staging = root_ / ("engine-staging-" + platform::makeUUID());
+    struct Removal {
+        fs::path folder;
+        ~Removal() {
+            std::error_code ignored;
+            fs::remove_all(folder, ignored);
+        }
+    } removal{staging};
+
+    if (!exists(target)) {
+        auto copy = platform::recursiveCopy(resources_ / "Engine", staging);
+        run(copy.executable, copy.arguments, std::nullopt, 180);
+
+        std::error_code ec;
+        const std::string stagingPrefix = fs::weakly_canonical(staging, ec).string() + "/";
+        forEachFileInParallel(manifest, [&](const std::string& path, const std::string& expected) {
+            const fs::path file = staging / path;
+            std::error_code resolveError;
+            const std::string resolved = fs::weakly_canonical(file, resolveError).string();
+            if (resolveError || !resolved.starts_with(stagingPrefix)) throw Failure(kStagedFailed);
+            if (engineDigest(file, manifest) != expected) throw Failure(kStagedFailed);
+        });
+
+        const auto linksText = readFile(resources_ / "dependency-links.json");
+        if (!linksText)
+            throw fs::filesystem_error("Could not read the dependency links",
+                                       resources_ / "dependency-links.json",
+                                       std::make_error_code(std::errc::no_such_file_or_directory));
+        const auto links = nlohmann::json::parse(*linksText).get<std::map<std::string, std::string>>();
+        for (const auto& [name, value] : links) {
+            if (escapes(name) || escapes(value)) throw Failure("Invalid runtime dependency manifest.");
+            const fs::path link = staging / name;
+            const fs::path destination = frameworks() / value;
+            if (!exists(destination)) throw Failure("Missing dependency: " + value);
+            make(link.parent_path());
+            fs::create_symlink(destination, link);
+        }
+
+        fs::rename(staging, target);
+    }
+
+    forEachFileInParallel(manifest, [&](const std::string& path, const std::string& expected) {
+        if (engineDigest(target / path, manifest) != expected)
+            throw Failure("The staged engine is incomplete. Your previous engine is unchanged.");
+    });
+
+    auto env = environment(false, false);
+    env["WINELOADER"] = (target / "bin/wine").string();
+    env["WINESERVER"] = (target / "bin/wineserver").string();
+    std::string version = run(target / "bin/wine", {"--version"}, env, 15);
+    std::transform(version.begin(), version.end(), version.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    if (version.find("wine") == std::string::npos)
+        throw Failure("The new engine didn't pass its startup check. Your previous engine is unchanged.");
+    run(target / "bin/wineserver", {"--version"}, env, 15);
+
+    // The one switch between engines: a single atomic replacement.
+    EngineSelection selection{manifest.version, engine().filename().string()};
+    atomicWrite(engineSelectionFile(), selection.encode());
+    say("Game components updated. The previous engine has been retained for recovery.");
+}
+
+}  // namespace ludowell

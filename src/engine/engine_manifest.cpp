@@ -1,0 +1,91 @@
+#include "engine/engine_manifest.h"
+
+#include <nlohmann/json.hpp>
+
+#include "core/failure.h"
+#include "runtime/files.h"
+#include "runtime/runtime.h"
+
+namespace ludowell {
+
+bool EngineManifest::safeComponent(const std::string& text) {
+    // ASCII only, so bytes and characters agree.
+    if (text.empty() || text.size() >= 100) return false;
+    for (unsigned char c : text)
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-'))
+            return false;
+    return true;
+}
+
+namespace {
+bool isHex(unsigned char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+bool unsafePath(const std::string& path) {
+    if (path.starts_with("/")) return true;
+    size_t start = 0;
+    for (;;) {
+        size_t slash = path.find('/', start);
+        std::string piece = path.substr(start, slash == std::string::npos ? std::string::npos : slash - start);
+        if (piece.empty() || piece == "." || piece == "..") return true;
+        if (slash == std::string::npos) return false;
+        start = slash + 1;
+    }
+}
+}  // namespace
+
+void EngineManifest::validate() const {
+    if (hashFormat && *hashFormat != kUnsignedMachOFormat)
+        throw Failure("Unsupported engine manifest format.");
+    if (!safeComponent(version) || files.empty() || !files.count("bin/wine") ||
+        !files.count("bin/wineserver"))
+        throw Failure("Invalid engine update manifest.");
+    for (const auto& [path, sha] : files) {
+        bool badDigest = sha.size() != 64;
+        for (unsigned char c : sha) badDigest = badDigest || !isHex(c);
+        if (unsafePath(path) || badDigest) throw Failure("Invalid engine update path or hash.");
+    }
+}
+
+EngineManifest EngineManifest::decode(const std::string& text) {
+    auto document = nlohmann::json::parse(text);
+    EngineManifest manifest;
+    manifest.version = document.at("version").get<std::string>();
+    manifest.files = document.at("files").get<std::map<std::string, std::string>>();
+    if (auto it = document.find("hashFormat"); it != document.end() && !it->is_null())
+        manifest.hashFormat = it->get<std::string>();
+    return manifest;
+}
+
+std::string EngineSelection::encode() const {
+    nlohmann::ordered_json object;
+    object["current"] = current;
+    if (previous) object["previous"] = *previous;
+    return object.dump();
+}
+
+std::optional<EngineSelection> EngineSelection::decode(const std::string& text) {
+    try {
+        auto document = nlohmann::json::parse(text);
+        EngineSelection selection;
+        selection.current = document.at("current").get<std::string>();
+        if (auto it = document.find("previous"); it != document.end() && !it->is_null())
+            selection.previous = it->get<std::string>();
+        return selection;
+    } catch (const nlohmann::json::exception&) {
+        return std::nullopt;
+    }
+}
+
+fs::path Runtime::engineSelectionFile() const { return root_ / "engine-selection.json"; }
+
+fs::path Runtime::selectedEngine() const {
+    auto text = readFile(engineSelectionFile());
+    if (!text) return root_ / "engine";
+    auto selection = EngineSelection::decode(*text);
+    if (!selection || !EngineManifest::safeComponent(selection->current)) return root_ / "engine";
+    return root_ / ("engine-" + selection->current);
+}
+
+}  // namespace ludowell

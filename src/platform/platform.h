@@ -1,0 +1,74 @@
+#pragma once
+// The one place where macOS and Linux differ. Everything else in the
+// program asks these functions and never tests the platform itself.
+#include <sys/types.h>
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ludowell::platform {
+
+namespace fs = std::filesystem;
+
+// The application bundle ("Ludowell.app"), found from the executable's path.
+fs::path bundle();
+fs::path resources();   // bundle + "Contents/Resources"
+fs::path executable();  // the running program itself
+void overrideBundle(std::optional<fs::path> bundle);  // tests run outside a bundle
+
+fs::path homeDir();
+// macOS "Library/Application Support" under home; the XDG data folder on Linux.
+fs::path applicationSupport();
+fs::path temporaryDir();
+
+int osMajorVersion();
+void overrideOSMajorVersion(std::optional<int> major);  // tests
+
+// A system tool call that stands in for a macOS-only command elsewhere.
+struct Command {
+    fs::path executable;
+    std::vector<std::string> arguments;
+};
+Command rosettaTest();  // "/usr/bin/arch" "-x86_64" "/usr/bin/true" on macOS
+Command recursiveCopy(const fs::path& from, const fs::path& to);  // ditto
+Command signatureVerify(const fs::path& file);                    // codesign --verify --strict
+Command signatureRemove(const fs::path& file);                    // codesign --remove-signature
+void overrideRosettaTest(std::optional<Command> command);         // tests
+
+// Download addresses and pins: fixed constants on macOS; on Linux the
+// bundle's testbed.json points the app at the simulated world.
+struct PinnedSource {
+    std::string url;
+    std::string sha;
+};
+struct DownloadSources {
+    PinnedSource package;
+    PinnedSource steamInstaller;
+};
+std::optional<DownloadSources> downloadOverrides(const fs::path& resources);
+
+// Processes.
+struct SpawnRequest {
+    fs::path executable;
+    std::vector<std::string> arguments;
+    const std::map<std::string, std::string>* environment = nullptr;  // null: inherit
+    std::optional<fs::path> workingDirectory;
+    int outputFd = -1;        // stdout and stderr; -1 keeps the parent's
+    bool newSession = false;  // detach from our session (long-lived clients)
+};
+// Starts the program with every descriptor above 2 closed in the child, so
+// lock descriptors never leak into Wine. Throws std::system_error.
+pid_t spawn(const SpawnRequest& request);
+
+// The process table (libproc on macOS, /proc on Linux).
+int listAllPids(int* buffer, int bufferBytes);
+int pidPath(int pid, char* buffer, unsigned size);
+
+void openInFileBrowser(const fs::path& folder);
+
+std::string makeUUID();  // upper-case with hyphens
+
+}  // namespace ludowell::platform

@@ -1,0 +1,131 @@
+// Linux: the development host. Mac-only tools are replaced by stand-ins
+// that keep the same outcomes, and the bundle's testbed.json points
+// downloads at the simulated world.
+#include <dirent.h>
+#include <fcntl.h>
+#include <pwd.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#include <nlohmann/json.hpp>
+
+#include "platform/platform.h"
+#include "platform/platform_private.h"
+
+namespace ludowell::platform {
+
+fs::path executable() {
+    std::error_code ec;
+    auto path = fs::read_symlink("/proc/self/exe", ec);
+    if (ec) throw std::system_error(ec, "Could not find the running executable");
+    return path;
+}
+
+fs::path homeDir() {
+    if (const char* home = std::getenv("HOME"); home && *home) return home;
+    if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir) return entry->pw_dir;
+    return "/";
+}
+
+fs::path applicationSupport() {
+    if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data == '/') return data;
+    return homeDir() / ".local" / "share";
+}
+
+fs::path temporaryDir() {
+    std::error_code ec;
+    auto dir = fs::temp_directory_path(ec);
+    return ec ? fs::path("/tmp") : dir;
+}
+
+// The Linux host stands in for a supported Mac.
+int nativeOSMajorVersion() { return 26; }
+
+// There is no Rosetta; running a trivial program keeps the step's shape.
+Command nativeRosettaTest() { return {"/usr/bin/true", {}}; }
+
+Command recursiveCopy(const fs::path& from, const fs::path& to) {
+    // Keeps links as links, modes and times; extended attributes are not kept.
+    return {"/usr/bin/cp",
+            {"-R", "-P", "--preserve=mode,timestamps", (from / ".").string(), to.string()}};
+}
+
+Command signatureVerify(const fs::path& file) {
+    return {resources() / "Testbed" / "codesign", {"--verify", "--strict", file.string()}};
+}
+
+Command signatureRemove(const fs::path& file) {
+    return {resources() / "Testbed" / "codesign", {"--remove-signature", file.string()}};
+}
+
+std::optional<DownloadSources> downloadOverrides(const fs::path& resourcesFolder) {
+    std::ifstream in(resourcesFolder / "testbed.json");
+    if (!in) return std::nullopt;
+    auto document = nlohmann::json::parse(in);
+    return DownloadSources{
+        {document.at("packageURL").get<std::string>(), document.at("packageSHA").get<std::string>()},
+        {document.at("steamURL").get<std::string>(), document.at("steamSHA").get<std::string>()},
+    };
+}
+
+void addChdir(posix_spawn_file_actions_t* actions, const char* folder) {
+    posix_spawn_file_actions_addchdir_np(actions, folder);
+}
+
+void configureSpawn(posix_spawn_file_actions_t* actions, posix_spawnattr_t*, short& flags,
+                    bool newSession) {
+    posix_spawn_file_actions_addclosefrom_np(actions, 3);
+    if (newSession) flags |= POSIX_SPAWN_SETSID;
+}
+
+int listAllPids(int* buffer, int bufferBytes) {
+    DIR* dir = opendir("/proc");
+    if (!dir) return -1;
+    int capacity = bufferBytes / int(sizeof(int));
+    int count = 0;
+    while (dirent* entry = readdir(dir)) {
+        if (count >= capacity) break;
+        char* end = nullptr;
+        long pid = std::strtol(entry->d_name, &end, 10);
+        if (*entry->d_name && *end == '\0' && pid > 0) buffer[count++] = int(pid);
+    }
+    closedir(dir);
+    return count;
+}
+
+int pidPath(int pid, char* buffer, unsigned size) {
+    if (size < 2) return 0;
+    char link[64];
+    std::snprintf(link, sizeof link, "/proc/%d/exe", pid);
+    ssize_t length = readlink(link, buffer, size - 1);
+    if (length <= 0) return 0;
+    buffer[length] = '\0';
+    // A replaced or removed executable no longer names a live engine file.
+    static constexpr char kDeleted[] = " (deleted)";
+    size_t suffix = sizeof kDeleted - 1;
+    if (size_t(length) >= suffix && std::memcmp(buffer + length - suffix, kDeleted, suffix) == 0 &&
+        access(buffer, F_OK) != 0)
+        return 0;
+    return int(length);
+}
+
+void openInFileBrowser(const fs::path& folder) {
+    SpawnRequest request{"/usr/bin/xdg-open", {folder.string()}};
+    request.newSession = true;
+    try {
+        pid_t pid = spawn(request);
+        // Reap it without blocking the caller for long: xdg-open returns quickly.
+        int status = 0;
+        waitpid(pid, &status, 0);
+    } catch (const std::system_error&) {
+    }
+}
+
+}  // namespace ludowell::platform

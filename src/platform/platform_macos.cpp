@@ -1,0 +1,89 @@
+// macOS: the product's home. Kept to the few calls the program needs.
+#include <libproc.h>
+#include <mach-o/dyld.h>
+#include <pwd.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <sys/sysctl.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+#include <system_error>
+
+#include "platform/platform.h"
+#include "platform/platform_private.h"
+
+namespace ludowell::platform {
+
+fs::path executable() {
+    char path[4096];
+    uint32_t size = sizeof path;
+    if (_NSGetExecutablePath(path, &size) != 0) throw std::system_error(ENAMETOOLONG, std::generic_category());
+    return fs::weakly_canonical(path);
+}
+
+fs::path homeDir() {
+    if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir) return entry->pw_dir;
+    return std::getenv("HOME") ? std::getenv("HOME") : "/";
+}
+
+fs::path applicationSupport() { return homeDir() / "Library" / "Application Support"; }
+
+fs::path temporaryDir() {
+    char path[1024];
+    size_t n = confstr(_CS_DARWIN_USER_TEMP_DIR, path, sizeof path);
+    return n > 0 ? fs::path(path) : fs::temp_directory_path();
+}
+
+int nativeOSMajorVersion() {
+    char version[64] = {};
+    size_t size = sizeof version;
+    if (sysctlbyname("kern.osproductversion", version, &size, nullptr, 0) != 0) return 0;
+    return std::atoi(version);
+}
+
+Command nativeRosettaTest() { return {"/usr/bin/arch", {"-x86_64", "/usr/bin/true"}}; }
+
+Command recursiveCopy(const fs::path& from, const fs::path& to) {
+    return {"/usr/bin/ditto", {"--noextattr", "--norsrc", from.string(), to.string()}};
+}
+
+Command signatureVerify(const fs::path& file) {
+    return {"/usr/bin/codesign", {"--verify", "--strict", file.string()}};
+}
+
+Command signatureRemove(const fs::path& file) {
+    return {"/usr/bin/codesign", {"--remove-signature", file.string()}};
+}
+
+std::optional<DownloadSources> downloadOverrides(const fs::path&) { return std::nullopt; }
+
+void addChdir(posix_spawn_file_actions_t* actions, const char* folder) {
+    posix_spawn_file_actions_addchdir_np(actions, folder);
+}
+
+void configureSpawn(posix_spawn_file_actions_t* actions, posix_spawnattr_t*, short& flags,
+                    bool newSession) {
+    // Close everything but the standard descriptors, as Foundation's Process does.
+    posix_spawn_file_actions_addinherit_np(actions, 1);
+    posix_spawn_file_actions_addinherit_np(actions, 2);
+    flags |= POSIX_SPAWN_CLOEXEC_DEFAULT;
+    if (newSession) flags |= POSIX_SPAWN_SETSID;
+}
+
+int listAllPids(int* buffer, int bufferBytes) { return proc_listallpids(buffer, bufferBytes); }
+
+int pidPath(int pid, char* buffer, unsigned size) { return proc_pidpath(pid, buffer, size); }
+
+void openInFileBrowser(const fs::path& folder) {
+    SpawnRequest request{"/usr/bin/open", {folder.string()}};
+    try {
+        pid_t pid = spawn(request);
+        int status = 0;
+        waitpid(pid, &status, 0);
+    } catch (const std::system_error&) {
+    }
+}
+
+}  // namespace ludowell::platform

@@ -1,0 +1,13 @@
+#pragma once
+// Hooks each platform file provides to the shared platform code.
+#include <spawn.h>
+
+#include "platform/platform.h"
+
+namespace ludowell::platform {
+int nativeOSMajorVersion();
+Command nativeRosettaTest();
+void addChdir(posix_spawn_file_actions_t* actions, const char* folder);
+void configureSpawn(posix_spawn_file_actions_t* actions, posix_spawnattr_t* attributes,
+                    short& flags, bool newSession);
+}  // namespace ludowell::platform

@@ -1,0 +1,22 @@
+#pragma once
+#include <filesystem>
+#include <string>
+
+namespace ludowell {
+
+// The digests that the Mac build downloads are pinned to.
+inline constexpr const char* templateSHA =
+    "34273bcce885ce5a7fd6937af9ea344bb9961de7d55d6193f7413142e835c8c3";
+inline constexpr const char* steamSHA =
+    "7d3654531c32d941b8cae81c4137fc542172bfa9635f169cb392f245a0a12bcb";
+
+struct PinnedDownload {
+    std::string url;
+    std::string sha;
+};
+
+// Where the package and the Steam installer come from, for this bundle.
+PinnedDownload packageDownload(const std::filesystem::path& resources);
+PinnedDownload steamInstallerDownload(const std::filesystem::path& resources);
+
+}  // namespace ludowell

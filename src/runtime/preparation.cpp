@@ -1,0 +1,100 @@
+#include <chrono>
+#include <thread>
+
+#include "core/failure.h"
+#include "platform/platform.h"
+#include "runtime/files.h"
+#include "runtime/pinned_downloads.h"
+#include "runtime/runtime.h"
+#include "runtime/say.h"
+
+namespace ludowell {
+namespace {
+
+// Removes a folder when the scope ends, whichever way it ends.
+struct ScopedRemoval {
+    fs::path folder;
+    ~ScopedRemoval() {
+        std::error_code ignored;
+        fs::remove_all(folder, ignored);
+    }
+};
+
+std::vector<fs::path> entries(const fs::path& folder) {
+    std::vector<fs::path> result;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+        result.push_back(it->path());
+    return result;
+}
+
+bool isSymlink(const fs::path& path) {
+    std::error_code ec;
+    auto status = fs::symlink_status(path, ec);
+    return !ec && fs::is_symlink(status);
+}
+
+}  // namespace
+
+void Runtime::prepare() const {
+    hostCheck();
+    requireIdle();
+
+    make(root_);
+    make(root_ / "downloads");
+    if (!exists(frameworks())) {
+        say("Downloading the validated graphics and dependency package (about 87 MB)\u2026");
+        const auto package = packageDownload(resources_);
+        const fs::path archive = root_ / "downloads/Template-1.0.15.tar.xz";
+        download(package.url, archive, package.sha);
+
+        const fs::path staging = root_ / ("deps-staging-" + platform::makeUUID());
+        make(staging);
+        ScopedRemoval removeStaging{staging};
+        run("/usr/bin/tar", {"-xf", archive.string(), "-C", staging.string()}, std::nullopt, 180);
+        const fs::path source = staging / "Template-1.0.15.app/Contents/Frameworks";
+        if (!exists(source / "renderer/d3dmetal/wine/x86_64-unix/d3d12.so"))
+            throw Failure("Unexpected graphics package layout.");
+        make(root_ / "deps");
+        fs::rename(source, frameworks());
+    }
+
+    ensureCurrentEngine();
+
+    say("Preparing a fresh Windows environment; no existing Steam accounts are imported\u2026");
+    const fs::path registry = prefix() / "system.reg";
+    const auto plainEnvironment = environment(false, false);
+    if (!exists(registry)) run(wine(), {"wineboot", "--init"}, plainEnvironment, 180);
+
+    // Wine may write the registry a while after wineboot has returned.
+    const auto deadline = std::chrono::steady_clock::now() +
+                          std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                              std::chrono::duration<double>(timing().registryWait));
+    while (!exists(registry) && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    if (!exists(registry) || !exists(prefix() / "drive_c/windows/system32"))
+        throw Failure(
+            "Wine did not finish creating the Windows environment. Check the setup logs and retry.");
+
+    run(wine(), {"winecfg", "-v", "win10"}, plainEnvironment, 30);
+
+    // Wine links user folders to the host's; the game's saves must stay inside the prefix.
+    for (const auto& user : entries(prefix() / "drive_c/users")) {
+        for (const auto& child : entries(user)) {
+            if (!isSymlink(child)) continue;
+            fs::remove(child);
+            make(child);
+        }
+    }
+
+    for (const char* name : {"dxgi", "d3d11", "d3d12", "atidxx64"}) {
+        const fs::path target = prefix() / "drive_c/windows/system32" / (std::string(name) + ".dll");
+        if (exists(target) || isSymlink(target)) fs::remove(target);
+        fs::copy_file(renderer() / "wine/x86_64-windows" / (std::string(name) + ".dll"), target);
+    }
+
+    atomicWrite(marker("runtime-ready"), "runtime-v1\n");
+    say("The independent runtime is ready.");
+}
+
+}  // namespace ludowell

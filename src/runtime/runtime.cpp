@@ -1,0 +1,56 @@
+#include "runtime/runtime.h"
+
+#include <system_error>
+
+#include "platform/platform.h"
+
+namespace ludowell {
+
+Runtime::Runtime(std::optional<fs::path> root, std::optional<fs::path> resources, GameProfile profile)
+    : profile_(std::move(profile)) {
+    fs::path chosen = root ? *root : defaultRoot(profile_);
+    // Standardized textually: "." and ".." resolve, links stay as they are.
+    chosen = chosen.lexically_normal();
+    if (chosen.has_relative_path() && !chosen.has_filename()) chosen = chosen.parent_path();
+    root_ = chosen;
+    resources_ = resources ? *resources : platform::resources();
+}
+
+fs::path Runtime::defaultRoot(const GameProfile& profile) {
+    return platform::applicationSupport() / "Hollowmere" / "Games" / profile.id;
+}
+
+Runtime::Timing& Runtime::timing() {
+    static Timing value;
+    return value;
+}
+
+fs::path Runtime::prefix() const { return root_ / "prefix"; }
+fs::path Runtime::frameworks() const { return root_ / "deps/Frameworks"; }
+fs::path Runtime::renderer() const { return frameworks() / "renderer/d3dmetal"; }
+fs::path Runtime::engine() const { return selectedEngine(); }
+fs::path Runtime::wine() const { return engine() / "bin/wine"; }
+fs::path Runtime::server() const { return engine() / "bin/wineserver"; }
+fs::path Runtime::steam() const { return prefix() / "drive_c/Program Files (x86)/Steam/steam.exe"; }
+fs::path Runtime::steamFolder() const { return steam().parent_path(); }
+fs::path Runtime::game() const {
+    return steamFolder() / ("steamapps/common/" + profile_.installFolder + "/" + profile_.executable);
+}
+fs::path Runtime::logs() const { return root_ / "logs"; }
+
+bool Runtime::exists(const fs::path& path) const {
+    std::error_code ec;
+    return fs::exists(path, ec);  // follows links: a dangling link is absent
+}
+
+void Runtime::make(const fs::path& folder) const {
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (ec) {
+        std::error_code isDirError;
+        if (fs::is_directory(folder, isDirError)) return;
+        throw fs::filesystem_error("Could not create the folder", folder, ec);
+    }
+}
+
+}  // namespace ludowell

@@ -1,0 +1,86 @@
+#pragma once
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/game_profile.h"
+
+namespace ludowell {
+
+namespace fs = std::filesystem;
+using Environment = std::map<std::string, std::string>;
+
+struct EngineManifest;
+
+// One game's private Windows environment on disk. Every path is derived
+// from the data root on each access and every answer comes from files.
+class Runtime {
+public:
+    explicit Runtime(std::optional<fs::path> root = std::nullopt,
+                     std::optional<fs::path> resources = std::nullopt,
+                     GameProfile profile = GameProfile::aoeIV());
+
+    const fs::path& root() const { return root_; }
+    const fs::path& resources() const { return resources_; }
+    const GameProfile& profile() const { return profile_; }
+
+    static fs::path defaultRoot(const GameProfile& profile);
+
+    // Layout.
+    fs::path prefix() const;
+    fs::path frameworks() const;
+    fs::path renderer() const;
+    fs::path engine() const;
+    fs::path wine() const;
+    fs::path server() const;
+    fs::path steam() const;
+    fs::path steamFolder() const;
+    fs::path game() const;
+    fs::path logs() const;
+    fs::path marker(const std::string& name) const { return root_ / name; }
+
+    bool exists(const fs::path& path) const;
+    void make(const fs::path& folder) const;
+
+    Environment environment(bool hud = false, bool optimized = true) const;
+
+    // Commands and downloads.
+    std::string run(const fs::path& executable, const std::vector<std::string>& arguments,
+                    const std::optional<Environment>& env = std::nullopt, double timeout = 120,
+                    const std::set<int>& allow = {0}) const;
+    void download(const std::string& source, const fs::path& to, const std::string& sha) const;
+
+    // Host checks and session control.
+    void hostCheck() const;
+    bool running() const;
+    void requireIdle() const;
+    void stop() const;
+    void check() const;
+
+    // Preparation and Steam.
+    void prepare() const;
+    void installSteam(bool hud = false) const;
+    void openSteam(bool play, bool hud, bool install = false) const;
+
+    // Engine.
+    fs::path engineSelectionFile() const;
+    fs::path selectedEngine() const;
+    std::string engineDigest(const fs::path& file, const EngineManifest& manifest) const;
+    void ensureCurrentEngine() const;
+
+    // Waits that tests shorten; the defaults are the product's.
+    struct Timing {
+        double registryWait = 90;
+    };
+    static Timing& timing();
+
+private:
+    fs::path root_;
+    fs::path resources_;
+    GameProfile profile_;
+};
+
+}  // namespace ludowell
