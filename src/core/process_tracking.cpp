@@ -30,12 +30,16 @@ bool hasLiveEngine(const std::filesystem::path& folder) {
     int count = platform::listAllPids(pids.data(), kMaxPids * int(sizeof(int)));
     std::string prefix = resolved(folder);
     if (!prefix.ends_with("/")) prefix += "/";
+    // Where the process table already gives resolved paths, resolving again
+    // would only cost a walk of every path on every refresh.
+    const bool alreadyResolved = platform::pidPathsAreResolved();
     char path[kPathBytes];
     for (int i = 0; i < std::max(0, std::min(count, kMaxPids)); ++i) {
         if (pids[i] < 1) continue;
-        std::fill(std::begin(path), std::end(path), '\0');
+        path[0] = '\0';
         if (platform::pidPath(pids[i], path, kPathBytes) <= 0) continue;
-        if (resolved(path).starts_with(prefix)) return true;
+        if (alreadyResolved ? std::string_view(path).starts_with(prefix) : resolved(path).starts_with(prefix))
+            return true;
     }
     return false;
 }

@@ -66,6 +66,8 @@ pid_t spawn(const SpawnRequest& request);
 // The process table (libproc on macOS, /proc on Linux).
 int listAllPids(int* buffer, int bufferBytes);
 int pidPath(int pid, char* buffer, unsigned size);
+// True where pidPath already yields paths with every link resolved.
+bool pidPathsAreResolved();
 
 void openInFileBrowser(const fs::path& folder);
 

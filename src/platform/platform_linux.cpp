@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -97,6 +98,9 @@ int listAllPids(int* buffer, int bufferBytes) {
         if (*entry->d_name && *end == '\0' && pid > 0) buffer[count++] = int(pid);
     }
     closedir(dir);
+    // Newest first, as libproc lists them: a scan for a recently started
+    // game or client then stops early.
+    std::reverse(buffer, buffer + count);
     return count;
 }
 
@@ -115,6 +119,9 @@ int pidPath(int pid, char* buffer, unsigned size) {
         return 0;
     return int(length);
 }
+
+// The kernel reports an executable's path with every link resolved.
+bool pidPathsAreResolved() { return true; }
 
 void openInFileBrowser(const fs::path& folder) {
     SpawnRequest request{"/usr/bin/xdg-open", {folder.string()}};

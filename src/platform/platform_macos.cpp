@@ -76,6 +76,8 @@ int listAllPids(int* buffer, int bufferBytes) { return proc_listallpids(buffer, 
 
 int pidPath(int pid, char* buffer, unsigned size) { return proc_pidpath(pid, buffer, size); }
 
+bool pidPathsAreResolved() { return false; }
+
 void openInFileBrowser(const fs::path& folder) {
     SpawnRequest request{"/usr/bin/open", {folder.string()}};
     try {
