@@ -81,7 +81,7 @@ GameProfile GameProfile::fromJson(const nlohmann::json& object) {
     return profile;
 }
 
-nlohmann::json GameProfile::toJson() const {
+nlohmann::ordered_json GameProfile::toJson() const {
     nlohmann::ordered_json object;
     object["id"] = id;
     object["title"] = title;
@@ -93,7 +93,7 @@ nlohmann::json GameProfile::toJson() const {
     object["artwork"] = artwork;
     object["optimization"] = optimization;
     if (validatedSHA256) object["validatedSHA256"] = *validatedSHA256;
-    return nlohmann::json::parse(object.dump());
+    return object;
 }
 
 std::vector<GameProfile> GameProfile::decodeCatalog(const std::string& text) {

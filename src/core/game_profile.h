@@ -32,7 +32,7 @@ struct GameProfile {
     void validate() const;
 
     static GameProfile fromJson(const nlohmann::json& object);
-    nlohmann::json toJson() const;
+    nlohmann::ordered_json toJson() const;  // keys in field order
 
     bool operator==(const GameProfile&) const = default;
 };

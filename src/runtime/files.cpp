@@ -107,6 +107,8 @@ std::string lastCharacters(const std::string& text, size_t count) {
     while (i > 0 && seen < count) {
         --i;
         while (i > 0 && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) --i;
+        // CR LF is one user-perceived character; Wine's tools write it.
+        if (text[i] == '\n' && i > 0 && text[i - 1] == '\r') --i;
         ++seen;
     }
     return text.substr(i);

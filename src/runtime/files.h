@@ -16,7 +16,8 @@ std::optional<std::string> readFile(const std::filesystem::path& file);
 bool isValidUtf8(std::string_view text);
 // Replaces every invalid sequence with U+FFFD.
 std::string decodeUtf8Lossy(std::string_view bytes);
-// The last `count` code points of valid UTF-8 text.
+// The last `count` characters of valid UTF-8 text: code points, except
+// that CR LF counts as one.
 std::string lastCharacters(const std::string& text, size_t count);
 
 }  // namespace ludowell

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+#include "core/game_profile.h"
+#include "support/temp_dir.h"
+#include "unit/failure_text.h"
+
+using ludowell::Failure;
+using ludowell::GameProfile;
+using nlohmann::json;
+
+namespace {
+
+constexpr const char* kOK = "<no error>";
+constexpr const char* kInvalid = "This game profile is invalid.";
+constexpr const char* kDuplicate = "The game library contains duplicate or missing games.";
+constexpr const char* kAoe = "The Age of Empires optimization requires its validated game profile.";
+
+json aoeEntry() { return GameProfile::aoeIV().toJson(); }
+
+json plainEntry(const std::string& id = "demo") {
+    return {{"id", id},           {"title", "Demo"},          {"edition", ""},
+            {"subtitle", ""},     {"steamID", "42"},          {"installFolder", "Demo Game"},
+            {"executable", "demo.exe"}, {"artwork", "demo.jpg"}, {"optimization", "none"}};
+}
+
+json with(json entry, const std::string& key, const json& value) {
+    entry[key] = value;
+    return entry;
+}
+
+std::string decodeFailure(const json& catalog) {
+    return failureText([&] { GameProfile::decodeCatalog(catalog.dump()); });
+}
+std::string entryFailure(const json& entry) { return decodeFailure(json::array({entry})); }
+
+}  // namespace
+
+TEST(Catalog, DuplicatesAndEmptyAreJudgedBeforeValidation) {
+    EXPECT_EQ(decodeFailure(json::array()), kDuplicate);
+    json bad = with(plainEntry("same"), "steamID", "");
+    EXPECT_EQ(decodeFailure(json::array({bad, with(bad, "optimization", "None")})), kDuplicate);
+    EXPECT_EQ(decodeFailure(json::array({plainEntry("Demo"), plainEntry("demo")})), kOK);
+}
+
+TEST(Catalog, IdAndSteamIDRules) {
+    EXPECT_EQ(entryFailure(plainEntry("Aoe-4-x")), kOK);
+    // The fourth is "e" with a combining accent: one character, not ASCII.
+    for (const char* id : {"", "aoe_4", "aoe 4", "cafe\xCC\x81", "aoe4!"})
+        EXPECT_EQ(entryFailure(plainEntry(id)), kInvalid) << id;
+    // The last is "14" in full-width digits.
+    for (const char* steamID : {"", "14a6", " 14", "-1", "\xEF\xBC\x91\xEF\xBC\x94"})
+        EXPECT_EQ(entryFailure(with(plainEntry(), "steamID", steamID)), kInvalid) << steamID;
+}
+
+TEST(Catalog, FileNameRules) {
+    for (const char* key : {"installFolder", "executable", "artwork"}) {
+        for (const char* name : {"", ".", "..", "a/b", "a\\b", "dir/"})
+            EXPECT_EQ(entryFailure(with(plainEntry(), key, name)), kInvalid) << key << " " << name;
+        for (const char* name : {"...", "..hidden", "Age of Empires IV"})
+            EXPECT_EQ(entryFailure(with(plainEntry(), key, name)), kOK) << key << " " << name;
+    }
+    // Shown texts are not checked.
+    EXPECT_EQ(entryFailure(with(with(plainEntry(), "title", "a/b"), "subtitle", "..")), kOK);
+}
+
+TEST(Catalog, AgeOfEmpiresOptimizationNeedsTheReferenceProfile) {
+    EXPECT_EQ(entryFailure(aoeEntry()), kOK);
+    EXPECT_EQ(entryFailure(with(with(aoeEntry(), "id", "other"), "title", "Other")), kOK);
+    EXPECT_EQ(entryFailure(with(plainEntry(), "optimization", "None")), kInvalid);
+    EXPECT_EQ(entryFailure(with(aoeEntry(), "optimization", "AOE4-cache-v1")), kInvalid);
+
+    std::string upper = *GameProfile::aoeIV().validatedSHA256;
+    for (auto& c : upper) c = char(std::toupper(static_cast<unsigned char>(c)));
+    EXPECT_EQ(entryFailure(with(aoeEntry(), "validatedSHA256", upper)), kAoe);
+    EXPECT_EQ(entryFailure(with(aoeEntry(), "validatedSHA256", nullptr)), kAoe);
+    EXPECT_EQ(entryFailure(with(aoeEntry(), "steamID", "1466861")), kAoe);
+    EXPECT_EQ(entryFailure(with(aoeEntry(), "installFolder", "Age of Empires 4")), kAoe);
+    EXPECT_EQ(entryFailure(with(aoeEntry(), "executable", "reliccardinal.exe")), kAoe);
+    EXPECT_EQ(entryFailure(with(with(aoeEntry(), "optimization", "none"), "validatedSHA256", upper)), kOK);
+}
+
+TEST(Catalog, DecodingAndEncoding) {
+    json entry = with(with(plainEntry(), "validatedSHA256", nullptr), "unknownKey", 7);
+    auto profiles = GameProfile::decodeCatalog(json::array({entry, aoeEntry()}).dump());
+    ASSERT_EQ(profiles.size(), 2u);
+    EXPECT_FALSE(profiles[0].validatedSHA256.has_value());
+    EXPECT_EQ(profiles[1], GameProfile::aoeIV());
+    // Keys in field order; an absent digest is left out.
+    EXPECT_EQ(profiles[0].toJson().dump(),
+              R"({"id":"demo","title":"Demo","edition":"","subtitle":"","steamID":"42",)"
+              R"("installFolder":"Demo Game","executable":"demo.exe","artwork":"demo.jpg","optimization":"none"})");
+
+    // Decoding errors pass through unchanged, never as a Failure.
+    json noTitle = plainEntry();
+    noTitle.erase("title");
+    json renamedKey = with(plainEntry(), "steamId", "42");
+    renamedKey.erase("steamID");
+    for (const json& bad : {noTitle, renamedKey, with(plainEntry(), "steamID", 42),
+                            with(plainEntry(), "validatedSHA256", 1)})
+        EXPECT_EQ(entryFailure(bad).rfind("<not a Failure: ", 0), 0u) << bad;
+    EXPECT_THROW(GameProfile::decodeCatalog("[{"), json::exception);
+    EXPECT_THROW(GameProfile::decodeCatalog(plainEntry().dump()), json::exception);
+}
+
+TEST(Catalog, AcceptedOnlyAsAWhole) {
+    json broken = with(plainEntry("second"), "installFolder", "..");
+    json aoeBad = with(aoeEntry(), "executable", "Other.exe");
+    EXPECT_EQ(decodeFailure(json::array({plainEntry("first"), broken})), kInvalid);
+    EXPECT_EQ(decodeFailure(json::array({aoeBad, broken})), kAoe);
+    EXPECT_EQ(decodeFailure(json::array({broken, aoeBad})), kInvalid);
+}
+
+TEST(Catalog, LoadFromResources) {
+    TempDir dir;
+    EXPECT_EQ(failureText([&] { GameProfile::load(dir.path()); }),
+              "The game library is missing. Please reinstall this app.");
+    std::ofstream(dir / "games.json") << json::array({plainEntry("b"), plainEntry("a")}).dump();
+    auto profiles = GameProfile::load(dir.path());
+    ASSERT_EQ(profiles.size(), 2u);
+    EXPECT_EQ(profiles[0].id, "b");
+
+    auto shipped = GameProfile::load(std::filesystem::path(LUDOWELL_SOURCE_DIR) / "resources");
+    ASSERT_EQ(shipped.size(), 1u);
+    EXPECT_EQ(shipped[0], GameProfile::aoeIV());
+}

@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "runtime/digest.h"
+#include "support/temp_dir.h"
+
+using ludowell::digest;
+namespace fs = std::filesystem;
+
+TEST(Digest, KnownVectorsAndErrors) {
+    TempDir dir;
+    std::ofstream(dir / "empty").close();
+    std::ofstream(dir / "abc") << "abc";
+    EXPECT_EQ(digest(dir / "empty"), "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
+    EXPECT_EQ(digest(dir / "abc"), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+    EXPECT_THROW(digest(dir / "missing"), std::system_error);
+    EXPECT_THROW(digest(dir.path()), std::system_error);  // a folder cannot be read
+}
+
+TEST(Digest, FilesAcrossChunkBoundariesMatchSha256sum) {
+    TempDir dir;
+    for (size_t size : {size_t(1) << 20, (size_t(2) << 20) - 1, (size_t(3) << 20) + 1}) {
+        const fs::path file = dir / ("data-" + std::to_string(size));
+        std::string bytes(size, '\0');
+        for (size_t i = 0; i < size; ++i) bytes[i] = char((i * 131 + i / 4099) & 0xff);
+        std::ofstream(file, std::ios::binary) << bytes;
+
+        FILE* pipe = ::popen(("sha256sum '" + file.string() + "'").c_str(), "r");
+        ASSERT_NE(pipe, nullptr);
+        char expected[65] = {};
+        size_t n = std::fread(expected, 1, 64, pipe);
+        ::pclose(pipe);
+        ASSERT_EQ(n, 64u);
+        EXPECT_EQ(digest(file), expected) << size;
+    }
+}

@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+#include "engine/engine_manifest.h"
+#include "runtime/digest.h"
+#include "runtime/runtime.h"
+#include "support/temp_dir.h"
+#include "unit/failure_text.h"
+
+using ludowell::EngineManifest;
+using ludowell::EngineSelection;
+using ludowell::Runtime;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kOK = "<no error>";
+constexpr const char* kManifest = "Invalid engine update manifest.";
+constexpr const char* kPath = "Invalid engine update path or hash.";
+const std::string kSha(64, 'a');
+
+EngineManifest valid() {
+    return {"11-2-3", {{"bin/wine", kSha}, {"bin/wineserver", kSha}, {"lib/wine/x.so", kSha}}, std::nullopt};
+}
+std::string validation(const EngineManifest& manifest) {
+    return failureText([&] { manifest.validate(); });
+}
+std::string withFile(const std::string& path, const std::string& sha = kSha) {
+    EngineManifest manifest = valid();
+    manifest.files[path] = sha;
+    return validation(manifest);
+}
+std::string withVersion(const std::string& version) {
+    EngineManifest manifest = valid();
+    manifest.version = version;
+    return validation(manifest);
+}
+
+}  // namespace
+
+TEST(EngineManifest, FormatVersionAndRequiredFiles) {
+    EngineManifest macho = valid();
+    macho.hashFormat = "unsigned-macho-sha256-v1";
+    EXPECT_EQ(validation(macho), kOK);
+    // The format is judged before anything else.
+    for (const char* format : {"", "unsigned-macho-sha256-v2", "UNSIGNED-MACHO-SHA256-V1"})
+        EXPECT_EQ(validation({"1.2", {}, std::string(format)}), "Unsupported engine manifest format.") << format;
+
+    EXPECT_EQ(withVersion(std::string(99, 'z')), kOK);
+    for (const std::string& version : {std::string("1.2"), std::string(), std::string(100, 'a'),
+                                       std::string("11_2"), std::string("v\xC3\xA9")})
+        EXPECT_EQ(withVersion(version), kManifest) << version;
+
+    for (const char* required : {"bin/wine", "bin/wineserver"}) {
+        EngineManifest missing = valid();
+        missing.files.erase(required);
+        EXPECT_EQ(validation(missing), kManifest) << required;
+    }
+    EXPECT_EQ(validation({"11-2-3", {}, std::nullopt}), kManifest);
+    // The manifest check comes before the per-file check.
+    EngineManifest both = valid();
+    both.version = "1.2";
+    both.files["/etc/passwd"] = "x";
+    EXPECT_EQ(validation(both), kManifest);
+}
+
+TEST(EngineManifest, PathsAndDigests) {
+    for (const char* path : {"bin//wine64", "/bin/wine64", "bin/wine64/", "./bin/wine64", "bin/./wine64",
+                             "bin/../wine64", "..", ".", ""})
+        EXPECT_EQ(withFile(path), kPath) << "'" << path << "'";
+    for (const char* path : {"...", "..x/y", "bin/.hidden"}) EXPECT_EQ(withFile(path), kOK) << path;
+
+    EXPECT_EQ(withFile("lib/x", std::string(63, 'a')), kPath);
+    EXPECT_EQ(withFile("lib/x", std::string(65, 'a')), kPath);
+    EXPECT_EQ(withFile("lib/x", std::string(63, 'a') + "g"), kPath);
+    EXPECT_EQ(withFile("bin/wine", std::string(63, '0') + " "), kPath);
+    // Upper case is well formed, though it never equals a computed digest.
+    EXPECT_EQ(withFile("lib/x", std::string(32, 'A') + std::string(32, 'f')), kOK);
+
+    auto decoded = EngineManifest::decode(R"({"version":"1","hashFormat":null,"files":{"bin/wine":"ab"}})");
+    EXPECT_FALSE(decoded.hashFormat.has_value());
+    EXPECT_EQ(decoded.files.at("bin/wine"), "ab");
+    EXPECT_ANY_THROW(EngineManifest::decode(R"({"version":"1"})"));
+}
+
+TEST(EngineSelection, FallsBackToTheDefaultFolder) {
+    TempDir dir;
+    Runtime runtime(dir / "root", dir / "res");
+    const fs::path root = runtime.root();
+    EXPECT_EQ(runtime.selectedEngine(), root / "engine");
+
+    fs::create_directories(root);
+    auto select = [&](const std::string& text) {
+        std::ofstream(root / "engine-selection.json", std::ios::trunc) << text;
+        return runtime.selectedEngine();
+    };
+    for (const char* text : {"", "not json", "[]", "{}", R"({"previous":"engine-1"})", R"({"current":5})",
+                             R"({"current":""})", R"({"current":"1.2"})", R"({"current":"../prefix"})"})
+        EXPECT_EQ(select(text), root / "engine") << text;
+    // A usable version is selected whether or not its folder exists.
+    EXPECT_EQ(select(R"({"previous":"engine","current":"11-2-3"})"), root / "engine-11-2-3");
+    EXPECT_FALSE(fs::exists(root / "engine-11-2-3"));
+
+    fs::remove(root / "engine-selection.json");
+    fs::create_directories(root / "engine-selection.json");  // unreadable as a file
+    EXPECT_EQ(runtime.selectedEngine(), root / "engine");
+}
+
+TEST(EngineSelection, EncodingIsCompactAndOmitsAnAbsentPrevious) {
+    const std::string bare = EngineSelection{"11-2-3", std::nullopt}.encode();
+    EXPECT_EQ(nlohmann::json::parse(bare), nlohmann::json({{"current", "11-2-3"}}));
+    EXPECT_EQ(bare.find_first_of(" \n"), std::string::npos);
+    const std::string full = EngineSelection{"11-2-3", "engine"}.encode();
+    EXPECT_EQ(nlohmann::json::parse(full), nlohmann::json({{"current", "11-2-3"}, {"previous", "engine"}}));
+}
+
+TEST(EngineDigest, SmallAndPlainFilesAreHashedWithoutSignatureTools) {
+    TempDir dir;
+    Runtime runtime(dir / "root", dir / "res");
+    auto write = [&](const std::string& name, const std::string& bytes) {
+        std::ofstream(dir / name, std::ios::binary) << bytes;
+        return dir / name;
+    };
+    EngineManifest plain = valid();
+    EngineManifest unsignedFormat = valid();
+    unsignedFormat.hashFormat = "unsigned-macho-sha256-v1";
+
+    for (const auto& file : {write("empty", ""), write("three", "\xCF\xFA\xED"), write("script", "#!/bin/sh\n")})
+        EXPECT_EQ(runtime.engineDigest(file, unsignedFormat), ludowell::digest(file)) << file;
+    EXPECT_EQ(runtime.engineDigest(dir / "empty", unsignedFormat),
+              "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855");
+    // Without the format even a Mach-O file is hashed byte for byte.
+    const fs::path machO = write("macho", std::string("\xCF\xFA\xED\xFE", 4) + "payload");
+    EXPECT_EQ(runtime.engineDigest(machO, plain), ludowell::digest(machO));
+    // No signature tool ran: it would have left a command log.
+    EXPECT_FALSE(fs::exists(runtime.root() / "logs"));
+    EXPECT_THROW(runtime.engineDigest(dir / "missing", unsignedFormat), std::system_error);
+}

@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "core/library_snapshot.h"
+#include "runtime/runtime.h"
+#include "support/temp_dir.h"
+
+using ludowell::GameStage;
+using ludowell::LibrarySnapshot;
+using ludowell::Runtime;
+namespace fs = std::filesystem;
+
+namespace {
+
+void touch(const fs::path& file, const std::string& text = "") {
+    fs::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << text;
+}
+
+// Laid out the way Steam writes it: nested, tab-separated, quoted.
+std::string manifest(const std::string& state, const std::string& done, const std::string& total) {
+    return "\"AppState\"\n{\n\t\"appid\"\t\t\"1466860\"\n\t\"StateFlags\"\t\t\"" + state +
+           "\"\n\t\"installdir\"\t\t\"Age of Empires IV\"\n\t\"BytesToDownload\"\t\t\"" + total +
+           "\"\n\t\"BytesDownloaded\"\t\t\"" + done +
+           "\"\n\t\"UserConfig\"\n\t{\n\t\t\"language\"\t\t\"english\"\n\t}\n}\n";
+}
+
+const LibrarySnapshot kSetup{GameStage::setup, std::nullopt};
+const LibrarySnapshot kSignIn{GameStage::signIn, std::nullopt};
+const LibrarySnapshot kInstall{GameStage::install, std::nullopt};
+const LibrarySnapshot kReady{GameStage::ready, std::nullopt};
+LibrarySnapshot downloading(double fraction) { return {GameStage::downloading, fraction}; }
+
+class Snapshot : public ::testing::Test {
+protected:
+    void prepared() {
+        touch(runtime.root() / "runtime-ready", "runtime-v1\n");
+        touch(runtime.steam());
+    }
+    void signedIn() { touch(runtime.root() / "steam-sign-in-confirmed"); }
+    LibrarySnapshot with(const std::string& acf) {
+        touch(runtime.steamFolder() / "steamapps/appmanifest_1466860.acf", acf);
+        return LibrarySnapshot::inspect(runtime);
+    }
+
+    TempDir dir;
+    Runtime runtime{dir / "root", dir / "res"};
+};
+
+}  // namespace
+
+TEST_F(Snapshot, SetupUntilPreparedAndSteamInstalled) {
+    EXPECT_EQ(LibrarySnapshot::inspect(runtime), kSetup);
+    touch(runtime.steam());
+    touch(runtime.game());
+    signedIn();
+    EXPECT_EQ(with(manifest("4", "0", "0")), kSetup);  // no marker
+    fs::remove(runtime.steam());
+    touch(runtime.root() / "runtime-ready");
+    EXPECT_EQ(LibrarySnapshot::inspect(runtime), kSetup);  // no Steam
+}
+
+TEST_F(Snapshot, SignInAndInstall) {
+    prepared();
+    EXPECT_EQ(LibrarySnapshot::inspect(runtime), kSignIn);
+    EXPECT_EQ(with(manifest("4", "500", "1000")), kSignIn);  // state 4 is never downloading
+    signedIn();
+    EXPECT_EQ(with(manifest("4", "500", "1000")), kInstall);
+    EXPECT_EQ(with(manifest("6", "0", "0")), kInstall);
+    // A manifest that is not UTF-8 counts as empty.
+    EXPECT_EQ(with("\"StateFlags\"\t\"6\"\n\"BytesToDownload\"\t\"100\"\n\xff\xfe"), kInstall);
+}
+
+TEST_F(Snapshot, ReadyAndDownloading) {
+    prepared();
+    touch(runtime.game());
+    EXPECT_EQ(with(manifest("4", "500", "1000")), kReady);
+    EXPECT_EQ(with(manifest("1026", "500", "1000")), downloading(0.5));
+    EXPECT_EQ(with(manifest("6", "2000", "1000")), downloading(1.0));
+    EXPECT_EQ(with(manifest("6", "-5", "1000")), downloading(0.0));
+    EXPECT_EQ(with(manifest("6", "garbage", "1000")), downloading(0.0));
+    EXPECT_EQ(with(manifest("6", "250.5", "1e3")), downloading(0.2505));
+    // State 4 with another flag is not fully installed.
+    EXPECT_EQ(with(manifest("1030", "0", "0")), kSignIn);
+}
+
+TEST_F(Snapshot, StateFlagsMustBeAPlainInteger) {
+    prepared();
+    touch(runtime.game());
+    for (const char* state : {" 4", "4 ", "4.0", "0x4", ""})
+        EXPECT_EQ(with(manifest(state, "0", "0")), kSignIn) << "'" << state << "'";
+    EXPECT_EQ(with(manifest("+4", "0", "0")), kReady);
+    EXPECT_EQ(with(manifest(" 4", "10", "20")), downloading(0.5));  // parsed as 0
+}
+
+TEST(SnapshotValue, FirstQuotedValueOfTheLiteralKey) {
+    using V = LibrarySnapshot;
+    EXPECT_EQ(V::value("StateFlags", manifest("4", "1", "2")), "4");
+    EXPECT_EQ(V::value("StateFlags", "\"AppState\"\n{\n\t\"StateFlags\"\n\t\t\"1026\"\n}"), "1026");
+    EXPECT_EQ(V::value("name", "{\n\t{\n\t\t\"name\" \"inner\"\n\t}\n\t\"name\" \"outer\"\n}"), "inner");
+    // Metacharacters in the key are literal.
+    EXPECT_EQ(V::value("a.b", "\"aXb\"\t\"wrong\"\n\"a.b\"\t\"right\"\n"), "right");
+    EXPECT_EQ(V::value("a+", "\"aa\" \"no\"\n\"a+\" \"yes\""), "yes");
+    EXPECT_EQ(V::value("(x", "\"(x\" \"ok\""), "ok");
+    // Case-sensitive whole key, white space required, empty value allowed.
+    EXPECT_EQ(V::value("stateflags", manifest("4", "1", "2")), std::nullopt);
+    EXPECT_EQ(V::value("Flags", "\"StateFlags\" \"4\""), std::nullopt);
+    EXPECT_EQ(V::value("k", "\"k\"\"v\""), std::nullopt);
+    EXPECT_EQ(V::value("k", "\"k\" \"\""), "");
+    // An occurrence without a value gives way to the next one.
+    EXPECT_EQ(V::value("k", "\"k\" {\n\"k\" \"later\""), "later");
+    EXPECT_EQ(V::value("k", "\"k\" \"unterminated"), std::nullopt);
+}

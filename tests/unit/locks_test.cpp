@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <functional>
+#include <memory>
+
+#include "app/operation_lock.h"
+#include "engine/update_lease.h"
+#include "platform/platform.h"
+#include "support/temp_dir.h"
+#include "unit/failure_text.h"
+#include "unit/scoped_env.h"
+
+using ludowell::OperationLock;
+using ludowell::UpdateLease;
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kOK = "<no error>";
+constexpr const char* kLeaseBusy = "An update or launch is already in progress. Please wait for it to finish.";
+constexpr const char* kOperationBusy = "Another setup or launch is already in progress. Please wait for it to finish.";
+
+// Another process that takes a lock and holds it until it is killed.
+class Holder {
+public:
+    explicit Holder(const std::function<void()>& take) {
+        int ready[2];
+        if (::pipe(ready) != 0) return;
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            char result = '1';
+            try {
+                take();
+            } catch (...) {
+                result = '0';
+            }
+            (void)!::write(ready[1], &result, 1);
+            ::pause();
+            ::_exit(0);
+        }
+        ::close(ready[1]);
+        char result = '0';
+        took_ = ::read(ready[0], &result, 1) == 1 && result == '1';
+        ::close(ready[0]);
+    }
+    ~Holder() { kill(); }
+    bool took() const { return took_; }
+    void kill() {
+        if (pid_ <= 0) return;
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+        pid_ = -1;
+    }
+
+private:
+    pid_t pid_ = -1;
+    bool took_ = false;
+};
+
+template <class Lock, class... Args>
+std::function<void()> holding(Args... args) {
+    return [=] { new Lock(args...); };  // kept for the rest of the child's life
+}
+
+mode_t permissions(const fs::path& file) {
+    struct stat info {};
+    ::stat(file.c_str(), &info);
+    return info.st_mode & 07777;
+}
+
+}  // namespace
+
+TEST(UpdateLeaseLocks, SharedRunsCoexistAndExcludeAnUpdate) {
+    TempDir dir;
+    const fs::path lock = dir / "update-session.lock";
+    Holder run(holding<UpdateLease>(false, lock));
+    ASSERT_TRUE(run.took());
+    EXPECT_EQ(failureText([&] { UpdateLease(false, lock); }), kOK);
+    EXPECT_EQ(failureText([&] { UpdateLease(true, lock); }), kLeaseBusy);
+    // A killed holder leaves the file but no lock.
+    run.kill();
+    EXPECT_EQ(failureText([&] { UpdateLease(true, lock); }), kOK);
+
+    Holder update(holding<UpdateLease>(true, lock));
+    ASSERT_TRUE(update.took());
+    EXPECT_EQ(failureText([&] { UpdateLease(false, lock); }), kLeaseBusy);
+}
+
+TEST(UpdateLeaseLocks, DefaultLocationIsCreatedPrivate) {
+    TempDir dir;
+    ScopedEnv data("XDG_DATA_HOME", (dir / "data").string());
+    const fs::path expected = dir / "data/Hollowmere/update-session.lock";
+    ASSERT_EQ(UpdateLease::defaultLocation(), expected);
+    {
+        UpdateLease lease(false);
+        EXPECT_EQ(permissions(expected), 0600u);
+        EXPECT_EQ(fs::file_size(expected), 0u);
+    }
+    // The parent cannot be made: the file system's error, not a Failure.
+    std::ofstream(dir / "plain-file").close();
+    EXPECT_THROW(UpdateLease(false, dir / "plain-file/sub/update-session.lock"), fs::filesystem_error);
+    EXPECT_EQ(failureText([&] { UpdateLease(false, dir / "data"); }), "Could not open the update lock.");
+}
+
+TEST(OperationLocks, OneRunPerDataRoot) {
+    TempDir dir;
+    fs::create_directories(dir / "root");
+    fs::create_directories(dir / "other");
+    Holder first(holding<OperationLock>(dir / "root"));
+    ASSERT_TRUE(first.took());
+    EXPECT_EQ(permissions(dir / "root/operation.lock"), 0600u);
+    EXPECT_EQ(failureText([&] { OperationLock second(dir / "root"); }), kOperationBusy);
+    EXPECT_EQ(failureText([&] { OperationLock other(dir / "other"); }), kOK);
+    first.kill();
+    EXPECT_EQ(failureText([&] { OperationLock again(dir / "root"); }), kOK);
+    EXPECT_EQ(failureText([&] { OperationLock missing(dir / "absent"); }), "Could not open the operation lock.");
+}
+
+TEST(OperationLocks, ToolsStartedDuringARunDoNotKeepTheLock) {
+    TempDir dir;
+    auto lock = std::make_unique<OperationLock>(dir.path());
+    pid_t tool = ludowell::platform::spawn({"/bin/sleep", {"30"}});
+    lock.reset();
+    // Had the descriptor leaked into the tool, the lock would still be held.
+    EXPECT_EQ(failureText([&] { OperationLock next(dir.path()); }), kOK);
+    ::kill(tool, SIGKILL);
+    ::waitpid(tool, nullptr, 0);
+}
+
+TEST(OperationLocks, OnlyLeftoverStagingFoldersAreRemoved) {
+    TempDir dir;
+    const fs::path root = dir / "root";
+    for (const char* folder : {"engine-staging-0A1B/bin", "deps-staging-C2D3", "engine", "engine-11-2-3",
+                               "deps-staging", "xengine-staging-1", "outside"})
+        fs::create_directories(root / folder);
+    std::ofstream(root / "outside/keep") << "x";
+    std::ofstream(root / "engine-staging-file") << "x";
+    fs::create_directory_symlink(root / "outside", root / "deps-staging-link");
+
+    ludowell::removeLeftoverStaging(root);
+    EXPECT_FALSE(fs::exists(root / "engine-staging-0A1B"));
+    EXPECT_FALSE(fs::exists(root / "deps-staging-C2D3"));
+    for (const char* kept : {"engine", "engine-11-2-3", "deps-staging", "xengine-staging-1",
+                             "engine-staging-file", "outside/keep"})
+        EXPECT_TRUE(fs::exists(root / kept)) << kept;
+    EXPECT_NO_THROW(ludowell::removeLeftoverStaging(dir / "absent"));
+}
