@@ -1,0 +1,409 @@
+#include "app/update/linux_update_service.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <unistd.h>
+
+#include <system_error>
+
+#include "app/update/appcast.h"
+#include "platform/platform.h"
+
+namespace ludowell {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace appcast;
+
+constexpr auto kAutomaticKey = "SUEnableAutomaticChecks";
+constexpr auto kLastCheckKey = "SULastCheckTime";
+constexpr int kMinimumInterval = 3600;
+// A scheduled check refused because a game runs is tried again this soon.
+constexpr int kRetryAfterRefusal = 3600;
+
+const QString kCurl = QStringLiteral("/usr/bin/curl");
+const QString kTar = QStringLiteral("/usr/bin/tar");
+const QString kUnzip = QStringLiteral("/usr/bin/unzip");
+
+UpdateError failure(ErrorCode code, std::string text) { return UpdateError(kErrorDomain, code, std::move(text)); }
+
+QString qpath(const fs::path& path) { return QString::fromStdString(path.string()); }
+
+// curl's own last line says what went wrong ("curl: (22) … 404").
+std::string lastLine(const QString& text) {
+    auto lines = text.trimmed().split('\n', Qt::SkipEmptyParts);
+    return lines.isEmpty() ? std::string() : lines.last().trimmed().toStdString();
+}
+
+std::string withDetail(const std::string& sentence, const std::string& detail) {
+    return detail.empty() ? sentence + "." : sentence + " (" + detail + ").";
+}
+
+QStringList curlBase() {
+    return {"--fail", "--silent", "--show-error", "--location", "--proto", "=https", "--proto-redir", "=https",
+            "--connect-timeout", "30"};
+}
+
+std::string archiveSuffix(const std::string& url) {
+    auto path = url.substr(0, url.find_first_of("?#"));
+    for (const char* suffix : {".tar.xz", ".tar.gz", ".tar.bz2", ".tbz", ".tgz", ".txz", ".tar", ".zip"})
+        if (path.ends_with(suffix)) return suffix;
+    return ".tar.xz";
+}
+
+}  // namespace
+
+LinuxUpdateService::Configuration LinuxUpdateService::readConfiguration(const fs::path& bundle) {
+    const auto file = bundle / "Contents" / "Resources" / "update-feed.json";
+    QFile in(qpath(file));
+    if (!in.open(QIODevice::ReadOnly))
+        throw failure(notConfigured, "Updates are not set up for this copy of Ludowell.");
+    QJsonParseError error{};
+    const auto document = QJsonDocument::fromJson(in.readAll(), &error);
+    const auto object = document.object();
+    Configuration configuration;
+    configuration.feedURL = object.value("feedURL").toString().toStdString();
+    configuration.publicEDKey = object.value("publicEDKey").toString().toStdString();
+    // The running program's own version when the file does not say.
+    configuration.bundleVersion =
+        object.value("bundleVersion").toString(QCoreApplication::applicationVersion()).toStdString();
+    configuration.automaticChecks = object.value("automaticChecks").toBool(true);
+    configuration.checkInterval = std::max(kMinimumInterval, object.value("checkInterval").toInt(86400));
+    if (error.error != QJsonParseError::NoError || !document.isObject() ||
+        !configuration.feedURL.starts_with("https://") || configuration.publicEDKey.empty() ||
+        configuration.bundleVersion.empty())
+        throw failure(notConfigured, "The update settings of this copy of Ludowell are damaged.");
+    return configuration;
+}
+
+LinuxUpdateService::Options LinuxUpdateService::Options::standard(UpdateUserDriver* userDriver) {
+    Options options;
+    options.bundle = platform::bundle();
+    options.executable = platform::executable();
+    auto cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation).toStdString();
+    options.cache = (cache.empty() ? platform::temporaryDir() : fs::path(cache)) / "Ludowell" / "Updates";
+    if (auto* app = QCoreApplication::instance())
+        for (const auto& argument : app->arguments().mid(1)) options.relaunchArguments.push_back(argument.toStdString());
+    options.terminate = [] { QCoreApplication::exit(0); };
+    options.userDriver = userDriver;
+    return options;
+}
+
+LinuxUpdateService::LinuxUpdateService(UpdateServiceDelegate& delegate, Options options)
+    : delegate_(delegate), options_(std::move(options)) {
+    try {
+        configuration_ = readConfiguration(options_.bundle);
+    } catch (const UpdateError& error) {
+        configurationProblem_ = error.description;
+    }
+    schedule_.setSingleShot(true);
+    connect(&schedule_, &QTimer::timeout, this, [this] {
+        if (stage_ == Stage::idle) beginCheck(false);
+    });
+    // Quitting while a ready update waits installs it, without a relaunch.
+    if (auto* app = QCoreApplication::instance())
+        connect(app, &QCoreApplication::aboutToQuit, this, [this] {
+            if (stage_ != Stage::ready) return;
+            try {
+                installStaged(false);
+            } catch (const UpdateError&) {
+                // The current version stays; the next start offers the update again.
+            }
+        });
+}
+
+LinuxUpdateService::~LinuxUpdateService() {
+    if (tool_) {
+        tool_->disconnect();
+        tool_->kill();
+        tool_->waitForFinished(2000);
+        delete tool_;
+    }
+}
+
+void LinuxUpdateService::startUpdater() {
+    started_ = true;
+    scheduleNextCheck();
+}
+
+bool LinuxUpdateService::canCheckForUpdates() const { return configuration_ && stage_ == Stage::idle; }
+
+bool LinuxUpdateService::automaticallyChecksForUpdates() const {
+    const bool fallback = configuration_ && configuration_->automaticChecks;
+    return QSettings().value(kAutomaticKey, fallback).toBool();
+}
+
+void LinuxUpdateService::setAutomaticallyChecksForUpdates(bool on) {
+    if (on == automaticallyChecksForUpdates()) return;
+    QSettings().setValue(kAutomaticKey, on);
+    automaticallyChecksForUpdatesChanged();
+    scheduleNextCheck();
+}
+
+bool LinuxUpdateService::sessionInProgress() const { return stage_ != Stage::idle; }
+
+void LinuxUpdateService::checkForUpdates() {
+    if (stage_ != Stage::idle) return;  // the open session's dialog is already up
+    beginCheck(true);
+}
+
+void LinuxUpdateService::beginCheck(bool userInitiated) {
+    schedule_.stop();
+    if (!configuration_) {
+        if (userInitiated && options_.userDriver) options_.userDriver->showUpdateError(configurationProblem_);
+        return;
+    }
+    try {
+        delegate_.mayPerformUpdateCheck();
+    } catch (const UpdateError& refusal) {
+        if (userInitiated) {
+            if (options_.userDriver) options_.userDriver->showUpdateError(refusal.description);
+            scheduleNextCheck();
+        } else {
+            scheduleNextCheck(kRetryAfterRefusal);
+        }
+        return;
+    }
+    ++cycle_;
+    userInitiated_ = userInitiated;
+    accepted_ = false;
+    item_.reset();
+    setStage(Stage::checking);
+    QSettings().setValue(kLastCheckKey, QDateTime::currentDateTimeUtc());
+    runTool(kCurl, curlBase() << "--max-time" << "60" << QString::fromStdString(configuration_->feedURL),
+            [this](int status, const QByteArray& output, const QString& problem) {
+                feedArrived(status, output, problem);
+            });
+}
+
+void LinuxUpdateService::feedArrived(int status, const QByteArray& output, const QString& problem) {
+    if (status != 0)
+        return abort(failure(feedUnreachable, withDetail("Ludowell couldn't reach the update server",
+                                                         lastLine(problem))));
+    std::optional<AppcastItem> found;
+    try {
+        found = newest(parse(output.toStdString()), configuration_->bundleVersion);
+    } catch (const UpdateError& error) {
+        return abort(error);
+    }
+    if (!found) {
+        delegate_.didNotFindUpdate();
+        if (userInitiated_ && options_.userDriver) options_.userDriver->showUpToDate();
+        return finish();
+    }
+    item_ = found;
+    delegate_.didFindValidUpdate(*item_);
+    if (!options_.userDriver) {
+        accepted_ = true;
+        return download();
+    }
+    setStage(Stage::offering);
+    options_.userDriver->showUpdateFound(*item_, [self = QPointer(this), cycle = cycle_](bool install) {
+        if (!self || self->cycle_ != cycle || self->stage_ != Stage::offering) return;
+        if (!install) return self->finish();
+        self->accepted_ = true;
+        self->download();
+    });
+}
+
+void LinuxUpdateService::download() {
+    setStage(Stage::downloading);
+    // The cache folder is ours alone; whatever an earlier run left goes.
+    std::error_code ec;
+    fs::remove_all(options_.cache, ec);
+    fs::create_directories(options_.cache, ec);
+    if (ec)
+        return abort(failure(downloadFailed, withDetail("Ludowell couldn't store the update", ec.message())));
+    archive_ = options_.cache / ("Ludowell-" + item_->version + archiveSuffix(item_->url));
+    runTool(kCurl,
+            curlBase() << "--speed-limit" << "1024" << "--speed-time" << "60" << "--output" << qpath(archive_)
+                       << QString::fromStdString(item_->url),
+            [this](int status, const QByteArray&, const QString& problem) { downloaded(status, problem); });
+}
+
+void LinuxUpdateService::downloaded(int status, const QString& problem) {
+    if (status != 0)
+        return abort(failure(downloadFailed, withDetail("The update could not be downloaded", lastLine(problem))));
+    std::error_code ec;
+    const auto size = fs::file_size(archive_, ec);
+    if (ec || (item_->length > 0 && size != static_cast<std::uintmax_t>(item_->length)))
+        return abort(failure(downloadIncomplete, "The update download is incomplete: expected " +
+                                                     std::to_string(item_->length) + " bytes, got " +
+                                                     std::to_string(ec ? 0 : size) + ". Please try again later."));
+    if (!verifySignature(archive_, item_->edSignature, configuration_->publicEDKey))
+        return abort(failure(signatureInvalid,
+                             "The update is not signed by Ludowell's developer, so it was not installed."));
+
+    // Unpacked next to the bundle, so putting it in place is a rename.
+    // Folders an interrupted earlier update left there go first: this
+    // process runs from the bundle, so it is whole.
+    setStage(Stage::unpacking);
+    const auto hidden = "." + options_.bundle.filename().string() + "-";
+    std::vector<fs::path> stale;
+    for (const auto& entry : fs::directory_iterator(options_.bundle.parent_path(), ec)) {
+        const auto name = entry.path().filename().string();
+        if (name.starts_with(hidden + "update-") || name.starts_with(hidden + "previous-")) stale.push_back(entry.path());
+    }
+    for (const auto& folder : stale) fs::remove_all(folder, ec);
+    staging_ = options_.bundle.parent_path() / (hidden + "update-" + platform::makeUUID());
+    fs::create_directories(staging_, ec);
+    if (ec)
+        return abort(failure(unpackFailed, withDetail("The update could not be unpacked", ec.message())));
+    const bool zip = archive_.string().ends_with(".zip");
+    const QStringList arguments = zip ? QStringList{"-q", qpath(archive_), "-d", qpath(staging_)}
+                                      : QStringList{"-xf", qpath(archive_), "-C", qpath(staging_)};
+    runTool(zip ? kUnzip : kTar, arguments,
+            [this](int status, const QByteArray&, const QString& problem) { unpacked(status, problem); });
+}
+
+fs::path LinuxUpdateService::stagedApp() const {
+    std::error_code ec;
+    const auto named = staging_ / options_.bundle.filename();
+    if (fs::is_directory(named, ec)) return named;
+    std::vector<fs::path> apps;
+    for (const auto& entry : fs::directory_iterator(staging_, ec))
+        if (entry.is_directory() && entry.path().extension() == ".app") apps.push_back(entry.path());
+    return apps.size() == 1 ? apps.front() : fs::path();
+}
+
+void LinuxUpdateService::unpacked(int status, const QString& problem) {
+    if (status != 0)
+        return abort(failure(unpackFailed, withDetail("The update could not be unpacked", lastLine(problem))));
+    const auto app = stagedApp();
+    const auto relative = options_.executable.lexically_relative(options_.bundle);
+    if (app.empty() || ::access((app / relative).c_str(), X_OK) != 0)
+        return abort(failure(unpackFailed, "The update does not contain a usable " +
+                                               options_.bundle.filename().string() + "."));
+
+    setStage(Stage::ready);
+    auto install = [self = QPointer(this), cycle = cycle_] {
+        if (self && self->cycle_ == cycle && self->stage_ == Stage::ready) self->relaunchNow(true);
+    };
+    if (!delegate_.shouldPostponeRelaunch(*item_, install)) relaunchNow(true);
+}
+
+void LinuxUpdateService::relaunchNow(bool relaunch) {
+    try {
+        installStaged(relaunch);
+    } catch (const UpdateError& error) {
+        return abort(error);
+    }
+    if (relaunch && options_.terminate) options_.terminate();
+}
+
+// The old bundle is moved aside, never deleted, until the new one is in
+// place and started; any failure puts it back.
+void LinuxUpdateService::installStaged(bool relaunch) {
+    setStage(Stage::installing);
+    const auto app = stagedApp();
+    const auto& bundle = options_.bundle;
+    const auto backup = bundle.parent_path() / ("." + bundle.filename().string() + "-previous-" + platform::makeUUID());
+    const auto cantReplace = [](const std::string& reason) {
+        return failure(installFailed, "Ludowell couldn't replace itself with the new version (" + reason +
+                                          "). The current version was kept.");
+    };
+
+    std::error_code ec;
+    fs::rename(bundle, backup, ec);
+    if (ec) throw cantReplace(ec.message());
+    fs::rename(app, bundle, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::rename(backup, bundle, ignored);
+        throw cantReplace(ec.message());
+    }
+    if (relaunch) {
+        try {
+            platform::SpawnRequest request;
+            request.executable = bundle / options_.executable.lexically_relative(bundle);
+            request.arguments = options_.relaunchArguments;
+            request.newSession = true;
+            platform::spawn(request);
+        } catch (const std::exception& error) {
+            std::error_code ignored;
+            fs::rename(bundle, app, ignored);
+            fs::rename(backup, bundle, ignored);
+            throw cantReplace(error.what());
+        }
+    }
+    fs::remove_all(backup, ec);
+    fs::remove_all(staging_, ec);
+    clearDownloads();
+}
+
+void LinuxUpdateService::abort(const UpdateError& error) {
+    const bool tell = (userInitiated_ || accepted_) && options_.userDriver;
+    std::error_code ec;
+    if (!staging_.empty()) fs::remove_all(staging_, ec);
+    staging_.clear();
+    clearDownloads();
+    ++cycle_;
+    setStage(Stage::idle);
+    delegate_.didAbortWithError(error);
+    if (tell) options_.userDriver->showUpdateError(error.description);
+    delegate_.didFinishUpdateCycle(error);
+    scheduleNextCheck();
+}
+
+void LinuxUpdateService::finish() {
+    ++cycle_;
+    setStage(Stage::idle);
+    delegate_.didFinishUpdateCycle(std::nullopt);
+    scheduleNextCheck();
+}
+
+void LinuxUpdateService::setStage(Stage stage) {
+    const bool could = canCheckForUpdates();
+    stage_ = stage;
+    if (could != canCheckForUpdates()) canCheckForUpdatesChanged();
+}
+
+void LinuxUpdateService::clearDownloads() {
+    std::error_code ec;
+    if (!archive_.empty()) fs::remove(archive_, ec);
+    archive_.clear();
+}
+
+void LinuxUpdateService::scheduleNextCheck(int delaySeconds) {
+    schedule_.stop();
+    if (!started_ || !configuration_ || !automaticallyChecksForUpdates() || stage_ != Stage::idle) return;
+    if (delaySeconds < 0) {
+        const auto last = QSettings().value(kLastCheckKey).toDateTime();
+        const auto now = QDateTime::currentDateTimeUtc();
+        delaySeconds = 0;
+        if (last.isValid() && last <= now)
+            delaySeconds = int(std::max<qint64>(0, configuration_->checkInterval - last.secsTo(now)));
+    }
+    schedule_.start(std::chrono::seconds(delaySeconds));
+}
+
+void LinuxUpdateService::runTool(const QString& program, const QStringList& arguments, ToolDone done) {
+    auto* process = new QProcess(this);
+    tool_ = process;
+    auto finished = std::make_shared<bool>(false);
+    auto complete = [this, process, done, finished](int status, const QString& problem) {
+        if (*finished) return;
+        *finished = true;
+        const auto output = process->readAllStandardOutput();
+        process->deleteLater();
+        if (tool_ == process) tool_ = nullptr;
+        done(status, output, problem);
+    };
+    connect(process, &QProcess::finished, this, [process, complete](int code, QProcess::ExitStatus exit) {
+        const auto problem = QString::fromLocal8Bit(process->readAllStandardError());
+        complete(exit == QProcess::NormalExit ? code : -1, problem);
+    });
+    connect(process, &QProcess::errorOccurred, this, [process, complete](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) complete(-1, process->program() + ": " + process->errorString());
+    });
+    process->start(program, arguments);
+}
+
+}  // namespace ludowell

@@ -1,0 +1,223 @@
+#include "app/update/updates.h"
+
+#include <QSettings>
+
+#include "app/model/library_model.h"
+#include "core/process_tracking.h"
+
+#ifdef __APPLE__
+#include "app/update/sparkle_update_service.h"
+#else
+#include "app/update/linux_update_service.h"
+#endif
+
+namespace ludowell {
+namespace {
+
+const QString kCreated = QStringLiteral("Checks securely for new versions of Ludowell.");
+const QString kLatest = QStringLiteral("You're using the latest version of Ludowell.");
+const QString kFailed = QStringLiteral("Couldn't check for updates. Please try again later.");
+const QString kWaiting =
+    QStringLiteral("Update ready. Save and close your game and Steam; Ludowell will then update.");
+const QString kInstalling = QStringLiteral("Installing update\u2026");
+constexpr auto kRefusal =
+    "Save and close your game and its Steam session before checking for updates. Ludowell will check again later.";
+
+Updates::ServiceFactory platformService(UpdateUserDriver* userDriver) {
+#ifdef __APPLE__
+    (void)userDriver;  // Sparkle brings its own dialogs
+    return [](UpdateServiceDelegate& delegate) { return makeSparkleUpdateService(delegate); };
+#else
+    return [userDriver](UpdateServiceDelegate& delegate) -> std::unique_ptr<UpdateService> {
+        return std::make_unique<LinuxUpdateService>(delegate, LinuxUpdateService::Options::standard(userDriver));
+    };
+#endif
+}
+
+}  // namespace
+
+Updates::Timing& Updates::timing() {
+    static Timing value;
+    return value;
+}
+
+Updates::Updates(LibraryModel* model, UpdateUserDriver* userDriver, QObject* parent)
+    : Updates(model, platformService(userDriver), parent) {}
+
+Updates::Updates(LibraryModel* model, const ServiceFactory& makeService, QObject* parent)
+    : QObject(parent), model_(model), status_(kCreated) {
+    timer_.setSingleShot(false);
+    // Queued, so a tick never runs inside whatever the main thread is doing.
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        QMetaObject::invokeMethod(this, &Updates::resumeWhenIdle, Qt::QueuedConnection);
+    });
+    if (model && model->preview()) return;
+    start(makeService);
+}
+
+Updates::~Updates() = default;
+
+void Updates::start(const ServiceFactory& makeService) {
+    controller_ = makeService(*this);
+    if (!controller_) return;
+    // The service may report from any thread; the values are read again on
+    // the main thread, so a late report never goes back in time.
+    QPointer<Updates> self(this);
+    observations_.push_back(controller_->observeCanCheckForUpdates([self](bool) {
+        if (!self) return;
+        QMetaObject::invokeMethod(
+            self.data(),
+            [self] {
+                if (self && self->controller_) self->setCanCheck(self->controller_->canCheckForUpdates());
+            },
+            Qt::QueuedConnection);
+    }));
+    observations_.push_back(controller_->observeAutomaticallyChecksForUpdates([self](bool) {
+        if (!self) return;
+        QMetaObject::invokeMethod(
+            self.data(),
+            [self] {
+                if (self && self->controller_)
+                    self->setAutomaticMirror(self->controller_->automaticallyChecksForUpdates());
+            },
+            Qt::QueuedConnection);
+    }));
+    controller_->startUpdater();
+}
+
+void Updates::setAutomatic(bool on) {
+    if (controller_) controller_->setAutomaticallyChecksForUpdates(on);
+}
+
+void Updates::check() {
+    if (controller_) controller_->checkForUpdates();
+}
+
+std::vector<Runtime> Updates::allRuntimes() const {
+    const auto& state = LibraryModel::startup();
+    std::vector<GameProfile> profiles = state.profiles;
+    if (profiles.empty() && model_) profiles.push_back(model_->profile());
+    std::vector<Runtime> runtimes;
+    for (const auto& profile : profiles) {
+        if (model_) {
+            runtimes.push_back(model_->runtime(profile));
+            continue;
+        }
+        // The model has gone: choose the root the way it would have.
+        std::optional<fs::path> root;
+        if (state.overrideRoot) {
+            root = fs::path(*state.overrideRoot);
+        } else {
+            const auto chosen = QSettings().value(QString::fromStdString("dataRoot-" + profile.id)).toString();
+            if (!chosen.isEmpty()) root = fs::path(chosen.toStdString());
+        }
+        runtimes.emplace_back(root, std::nullopt, profile);
+    }
+    return runtimes;
+}
+
+bool Updates::sessionsActive() const {
+    if (model_ && (model_->busy() || model_->launching())) return true;
+    for (const auto& runtime : allRuntimes()) {
+        if (hasLiveEngine(runtime.root())) return true;
+        if (!runtime.exists(runtime.server())) continue;
+        try {
+            if (runtime.running()) return true;
+        } catch (...) {
+            return true;  // a server we cannot ask may still be alive
+        }
+    }
+    return false;
+}
+
+bool Updates::acquireIfIdle() {
+    if (lease_) return true;
+    if (model_ && model_->busy()) return false;
+    std::unique_ptr<UpdateLease> lease;
+    try {
+        lease = std::make_unique<UpdateLease>(true);
+    } catch (...) {
+        return false;
+    }
+    // Taken before the last look, so no command-mode run can slip in between.
+    if (sessionsActive()) return false;
+    lease_ = std::move(lease);
+    setInstalling(true);
+    return true;
+}
+
+bool Updates::permitTermination() {
+    if (waiting() || installing_ || (controller_ && controller_->sessionInProgress())) return acquireIfIdle();
+    return true;
+}
+
+void Updates::mayPerformUpdateCheck() {
+    if (sessionsActive()) throw UpdateError("Ludowell.Updates", 1, kRefusal);
+}
+
+void Updates::didFindValidUpdate(const AppcastItem& item) {
+    setStatus("Ludowell " + QString::fromStdString(item.displayVersionString) + " is available.");
+}
+
+void Updates::didNotFindUpdate() { setStatus(kLatest); }
+
+void Updates::didAbortWithError(const UpdateError&) {
+    setStatus(kFailed);
+    releaseGate();
+}
+
+void Updates::didFinishUpdateCycle(const std::optional<UpdateError>&) {
+    if (!installing_) releaseGate();
+}
+
+bool Updates::shouldPostponeRelaunch(const AppcastItem&, std::function<void()> install) {
+    if (acquireIfIdle()) return false;
+    pending_ = std::move(install);
+    setStatus(kWaiting);
+    if (model_) model_->setNotice(kWaiting);
+    timer_.start(timing().pollMilliseconds);
+    return true;
+}
+
+void Updates::resumeWhenIdle() {
+    if (!pending_) return;
+    if (!acquireIfIdle()) return;
+    auto install = std::exchange(pending_, nullptr);
+    timer_.stop();
+    setStatus(kInstalling);
+    install();
+}
+
+void Updates::releaseGate() {
+    pending_ = nullptr;
+    timer_.stop();
+    setInstalling(false);
+    lease_.reset();
+}
+
+void Updates::setStatus(const QString& text) {
+    if (status_ == text) return;
+    status_ = text;
+    emit statusChanged();
+}
+
+void Updates::setInstalling(bool on) {
+    if (model_) model_->setUpdateInstalling(on);
+    if (installing_ == on) return;
+    installing_ = on;
+    emit installingChanged();
+}
+
+void Updates::setCanCheck(bool on) {
+    if (canCheck_ == on) return;
+    canCheck_ = on;
+    emit canCheckChanged();
+}
+
+void Updates::setAutomaticMirror(bool on) {
+    if (automatic_ == on) return;
+    automatic_ = on;
+    emit automaticChanged();
+}
+
+}  // namespace ludowell

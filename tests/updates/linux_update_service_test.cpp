@@ -1,0 +1,231 @@
+// Our own update service against a local HTTPS server: what the feed
+// offers, downloads that must be refused, and replacing the bundle.
+#include <QSettings>
+
+#include <gtest/gtest.h>
+
+#include "app/update/appcast.h"
+#include "app/update/linux_update_service.h"
+#include "update_support.h"
+
+using namespace ludowell;
+using namespace updates_test;
+
+namespace {
+
+// The service's delegate and its dialogs, answering as told.
+struct Script : UpdateServiceDelegate, UpdateUserDriver {
+    std::optional<std::string> refuse;
+    bool postpone = false, accept = true;
+    int notFound = 0, finished = 0, offered = 0, upToDate = 0;
+    std::optional<AppcastItem> found;
+    std::optional<UpdateError> aborted;
+    std::function<void()> install;
+    std::vector<std::string> errors;
+
+    void mayPerformUpdateCheck() override {
+        if (refuse) throw UpdateError("Ludowell.Updates", 1, *refuse);
+    }
+    void didFindValidUpdate(const AppcastItem& item) override { found = item; }
+    void didNotFindUpdate() override { ++notFound; }
+    void didAbortWithError(const UpdateError& error) override { aborted = error; }
+    void didFinishUpdateCycle(const std::optional<UpdateError>&) override { ++finished; }
+    bool shouldPostponeRelaunch(const AppcastItem&, std::function<void()> handler) override {
+        install = std::move(handler);
+        return postpone;
+    }
+    void showUpdateFound(const AppcastItem&, std::function<void(bool)> reply) override { ++offered, reply(accept); }
+    void showUpToDate() override { ++upToDate; }
+    void showUpdateError(const std::string& message) override { errors.push_back(message); }
+};
+
+struct Release {
+    std::string version, url, signature;
+    long long length = 0;
+    std::string shortVersion = version;
+};
+
+class LinuxService : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QSettings().clear();
+        makeBundle(bundle_, "old");
+        configure(true);
+    }
+
+    void configure(bool automatic) {
+        writeFile(bundle_ / "Contents/Resources/update-feed.json",
+                  "{\"feedURL\": \"" + server_.url("appcast.xml") + "\", \"publicEDKey\": \"" + key_.publicKey() +
+                      "\", \"bundleVersion\": \"1.0\", \"automaticChecks\": " + (automatic ? "true}" : "false}"));
+    }
+
+    // Its executable records how it was started.
+    void makeBundle(const fs::path& bundle, const std::string& name) {
+        writeFile(bundle / "Contents/MacOS/ludowell", "#!/bin/sh\necho \"" + name + " $*\" > " + marker_.string(), true);
+        writeFile(bundle / "Contents/Resources/version.txt", name);
+    }
+    std::string installedVersion() const { return readFile(bundle_ / "Contents/Resources/version.txt"); }
+
+    std::unique_ptr<LinuxUpdateService> service() {
+        LinuxUpdateService::Options options{bundle_, bundle_ / "Contents/MacOS/ludowell", dir_ / "cache",
+                                            {"--after-update"}, [this] { ++terminated_; }, &script_};
+        return std::make_unique<LinuxUpdateService>(script_, options);
+    }
+
+    // A new bundle, packed as `appName` and served.
+    Release release(const std::string& version, const std::string& appName = "Ludowell.app") {
+        makeBundle(dir_ / version / appName, "new");
+        const auto archive = www_ / (version + ".tar.xz");
+        const auto pack = "tar -cJf " + archive.string() + " -C " + (dir_ / version).string() + " " + appName;
+        EXPECT_EQ(std::system(pack.c_str()), 0);
+        return {version, server_.url(version + ".tar.xz"), key_.sign(archive), (long long)fs::file_size(archive)};
+    }
+
+    void publish(const std::vector<Release>& releases) {
+        std::string xml = "<rss xmlns:sparkle=\"http://www.andymatuschak.org/xml-namespaces/sparkle\"><channel>";
+        for (const auto& r : releases)
+            xml += "<item><sparkle:version>" + r.version + "</sparkle:version><sparkle:shortVersionString>" +
+                   r.shortVersion + "</sparkle:shortVersionString><enclosure url=\"" + r.url + "\" length=\"" +
+                   std::to_string(r.length) + "\" sparkle:edSignature=\"" + r.signature + "\"/></item>";
+        writeFile(www_ / "appcast.xml", xml + "</channel></rss>");
+    }
+
+    // Until the cycle ends or waits for its go-ahead.
+    void checkAndWait(LinuxUpdateService& service) {
+        script_.finished = 0;
+        script_.aborted.reset();
+        service.checkForUpdates();
+        ASSERT_TRUE(waitUntil([&] { return script_.finished > 0 || script_.install; }, 30000));
+    }
+
+    // Nothing of an update is left beside the bundle or in the cache.
+    void expectNoLeftovers() {
+        EXPECT_EQ(std::vector<fs::path>(fs::directory_iterator(bundle_.parent_path()), {}), std::vector{bundle_});
+        EXPECT_TRUE(!fs::exists(dir_ / "cache") || fs::is_empty(dir_ / "cache"));
+    }
+
+    TempDir dir_, www_;
+    SigningKey key_;
+    Server server_{www_.path()};
+    fs::path bundle_ = dir_ / "Applications/Ludowell.app";
+    fs::path marker_ = dir_ / "started";
+    Script script_;
+    int terminated_ = 0;
+};
+
+TEST_F(LinuxService, ReportsWhatTheFeedOffers) {
+    auto newest = release("1.10");
+    newest.shortVersion = "1.10 Preview";
+    publish({release("0.9"), newest, release("1.9")});
+    script_.accept = false;  // the user closes the offer
+    auto updater = service();
+    checkAndWait(*updater);
+    ASSERT_TRUE(script_.found);
+    EXPECT_EQ(script_.found->displayVersionString, "1.10 Preview");
+    EXPECT_EQ(script_.offered, 1);
+    EXPECT_FALSE(script_.aborted);
+    EXPECT_TRUE(updater->canCheckForUpdates());
+
+    publish({release("1.0"), release("0.9")});
+    checkAndWait(*updater);
+    EXPECT_EQ(script_.notFound, 1);
+    EXPECT_EQ(script_.upToDate, 1);
+
+    for (const auto& [feed, code] : {std::pair{"not an appcast <<", appcast::feedInvalid},
+                                     std::pair{"{\"json\": 1}", appcast::feedInvalid},
+                                     std::pair{"", appcast::feedUnreachable}}) {
+        SCOPED_TRACE(feed);
+        if (*feed) writeFile(www_ / "appcast.xml", feed);
+        else fs::remove(www_ / "appcast.xml");
+        checkAndWait(*updater);
+        ASSERT_TRUE(script_.aborted);
+        EXPECT_EQ(script_.aborted->code, code) << script_.aborted->description;
+        EXPECT_EQ(script_.errors.back(), script_.aborted->description);
+    }
+}
+
+TEST_F(LinuxService, RefusesWhatDoesNotMatchTheFeedAndKeepsTheOldBundle) {
+    auto forged = release("2.0");
+    forged.signature = SigningKey().sign(www_ / "2.0.tar.xz");
+    auto truncated = release("3.0");
+    truncated.length += 100;
+    for (const auto& [item, code] : {std::pair{forged, appcast::signatureInvalid},
+                                     std::pair{truncated, appcast::downloadIncomplete},
+                                     std::pair{release("4.0", "Something.else"), appcast::unpackFailed}}) {
+        SCOPED_TRACE(item.version);
+        publish({item});
+        script_.install = nullptr;
+        auto updater = service();
+        checkAndWait(*updater);
+        ASSERT_TRUE(script_.aborted);
+        EXPECT_EQ(script_.aborted->code, code) << script_.aborted->description;
+        EXPECT_FALSE(script_.install) << "never offered for installation";
+        EXPECT_EQ(installedVersion(), "old");
+        expectNoLeftovers();
+    }
+    EXPECT_EQ(script_.errors.size(), 3u);
+    EXPECT_EQ(terminated_, 0);
+}
+
+TEST_F(LinuxService, ReplacesTheBundleOnlyOnTheGoAheadAndKeepsTheOldOneUntilThen) {
+    publish({release("1.5")});
+    script_.postpone = true;
+    auto updater = service();
+    for (bool vanish : {true, false}) {
+        SCOPED_TRACE(vanish ? "the unpacked update vanishes while it waits" : "installs");
+        script_.install = nullptr;
+        checkAndWait(*updater);
+        ASSERT_TRUE(script_.install) << (script_.aborted ? script_.aborted->description : "");
+        EXPECT_TRUE(updater->sessionInProgress());
+        EXPECT_FALSE(updater->canCheckForUpdates());
+        EXPECT_EQ(installedVersion(), "old");
+        if (vanish)
+            for (const auto& entry : fs::directory_iterator(bundle_.parent_path()))
+                if (entry.path() != bundle_) fs::remove_all(entry.path() / "Ludowell.app");
+        script_.install();
+        script_.install();  // a second go-ahead does nothing
+        EXPECT_EQ(script_.aborted ? script_.aborted->code : 0, vanish ? appcast::installFailed : 0);
+        EXPECT_EQ(installedVersion(), vanish ? "old" : "new");
+        EXPECT_EQ(terminated_, vanish ? 0 : 1);
+        expectNoLeftovers();
+    }
+    EXPECT_TRUE(waitUntil([&] { return readFile(marker_) == "new --after-update\n"; }));
+}
+
+TEST_F(LinuxService, AsksTheDelegateFirstAndShowsItsRefusal) {
+    publish({release("1.5")});
+    script_.refuse = "Close the game first.";
+    auto updater = service();
+    updater->checkForUpdates();
+    EXPECT_EQ(script_.errors, std::vector<std::string>{"Close the game first."});
+    EXPECT_FALSE(updater->sessionInProgress());
+    spin(300);
+    EXPECT_FALSE(script_.found);
+    EXPECT_EQ(script_.finished, 0) << "a refusal opens no cycle";
+
+    fs::remove(bundle_ / "Contents/Resources/update-feed.json");
+    auto unconfigured = service();
+    EXPECT_FALSE(unconfigured->canCheckForUpdates());
+    unconfigured->checkForUpdates();
+    EXPECT_EQ(script_.errors.back(), "Updates are not set up for this copy of Ludowell.");
+}
+
+TEST_F(LinuxService, AutomaticChecksPersistAndRunOnTheirOwn) {
+    publish({release("1.0")});
+    configure(false);
+    std::vector<bool> seen;
+    {
+        auto updater = service();
+        auto token = updater->observeAutomaticallyChecksForUpdates([&](bool on) { seen.push_back(on); });
+        updater->setAutomaticallyChecksForUpdates(true);
+        EXPECT_EQ(seen, (std::vector<bool>{false, true}));
+    }
+    auto updater = service();
+    EXPECT_TRUE(updater->automaticallyChecksForUpdates());
+    updater->startUpdater();
+    ASSERT_TRUE(waitUntil([&] { return script_.finished > 0; }, 30000));
+    EXPECT_EQ(script_.notFound, 1);
+    EXPECT_EQ(script_.upToDate, 0) << "only a check the user asked for says so";
+}
+
+}  // namespace
