@@ -1,0 +1,234 @@
+#include "ui/app_delegate.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QQmlContext>
+#include <QQuickStyle>
+#include <QQuickWindow>
+#include <QScreen>
+
+#include "app/command_driver.h"
+#include "app/update/updates.h"
+#include "platform/platform.h"
+#include "ui/dialogs.h"
+#include "ui/palette.h"
+#include "ui/symbols.h"
+
+// Generated with the "Ludowell" QML module: registers its C++ types.
+void qml_register_types_Ludowell();
+
+namespace ludowell::ui {
+
+AppDelegate::Options AppDelegate::optionsFrom(const StartupState& state) {
+    Options options;
+    options.profiles = state.profiles;
+    options.model = LibraryModel::optionsFrom(state);
+    return options;
+}
+
+AppDelegate::AppDelegate(Options options, QObject* parent) : QObject(parent), options_(std::move(options)) {
+    if (options_.alerts) {
+        alerts_ = options_.alerts;
+    } else {
+        ownAlerts_ = std::make_unique<MessageBoxAlerts>();
+        alerts_ = ownAlerts_.get();
+    }
+    model_ = std::make_unique<LibraryModel>(options_.model);
+    model_->setAlerts(alerts_);
+    if (options_.fileBrowser) model_->setFileBrowser(options_.fileBrowser);
+    connect(model_.get(), &LibraryModel::updatesChanged, this, &AppDelegate::canCheckForUpdatesChanged);
+}
+
+AppDelegate::~AppDelegate() {
+    // The views bind to the model: they go first.
+    engine_.reset();
+    menuBar_.reset();
+}
+
+bool AppDelegate::applicationDidFinishLaunching() {
+    // The gate exists before anything is shown.
+    if (options_.makeUpdates && !model_->updates()) {
+        if (Updates* gate = options_.makeUpdates(*model_)) model_->setUpdates(gate);
+    }
+    if (nativeMenus()) buildNativeMenus();
+
+    qml_register_types_Ludowell();
+    engine_ = std::make_unique<QQmlApplicationEngine>();
+    engine_->addImportPath(QStringLiteral("qrc:/"));
+    engine_->addImageProvider(QStringLiteral("symbol"), new SymbolProvider);
+    QQmlContext* context = engine_->rootContext();
+    context->setContextProperty(QStringLiteral("model"), model_.get());
+    context->setContextProperty(QStringLiteral("shell"), this);
+    context->setContextProperty(QStringLiteral("gold"), Palette::gold());
+    context->setContextProperty(QStringLiteral("muted"), Palette::muted());
+    context->setContextProperty(QStringLiteral("surface"), Palette::surface());
+    engine_->load(QUrl(QStringLiteral("qrc:/Ludowell/Main.qml")));
+    if (engine_->rootObjects().isEmpty()) return false;
+    window_ = qobject_cast<QQuickWindow*>(engine_->rootObjects().constFirst());
+    if (!window_) return false;
+
+    if (QScreen* screen = window_->screen()) {
+        const QRect available = screen->availableGeometry();
+        window_->setPosition(available.center() - QPoint(window_->width() / 2, window_->height() / 2));
+    }
+    window_->show();
+    if (QGuiApplication::platformName() != QStringLiteral("offscreen")) {
+        window_->raise();
+        window_->requestActivate();
+    }
+    return true;
+}
+
+bool AppDelegate::applicationShouldTerminate() {
+    if (Updates* gate = model_->updates(); gate && !gate->permitTermination()) {
+        alert(QStringLiteral("Finish playing before updating"),
+              QStringLiteral("Save and close your game and Steam. Ludowell will keep the update ready for you."), {});
+        return false;
+    }
+    if (model_->busy()) {
+        alert(QStringLiteral("Setup is still working"),
+              QStringLiteral("Let this step finish before closing Ludowell. You can minimize this window while you wait."),
+              {QStringLiteral("Keep working")});
+        return false;
+    }
+    return true;
+}
+
+bool AppDelegate::windowShouldClose() {
+    if (!model_->busy()) return true;
+    alert(QStringLiteral("Setup is still working"),
+          QStringLiteral("Let this step finish before closing. You can minimize the window while you wait."), {});
+    return false;
+}
+
+bool AppDelegate::closeRequested() {
+    if (!windowShouldClose()) return false;
+    if (!applicationShouldTerminate()) return false;
+    emit terminating();
+    return true;
+}
+
+void AppDelegate::quit() {
+    if (!applicationShouldTerminate()) return;
+    emit terminating();
+    QCoreApplication::quit();
+}
+
+void AppDelegate::about() {
+    alert(QStringLiteral("Ludowell"),
+          QStringLiteral("Version %1\nPlay the Windows games you own on Steam, on your Mac.").arg(version()), {});
+}
+
+void AppDelegate::checkForUpdates() {
+    if (Updates* gate = model_->updates()) gate->check();
+}
+
+void AppDelegate::selectGame(int index) {
+    if (index < 0 || index >= static_cast<int>(options_.profiles.size())) return;
+    model_->select(options_.profiles[static_cast<size_t>(index)]);
+}
+
+QUrl AppDelegate::artworkUrl(const QString& artwork) const {
+    if (artwork.isEmpty()) return {};
+    const auto file = model_->runtime().resources() / artwork.toStdString();
+    const QString path = QString::fromStdString(file.string());
+    return QFileInfo(path).isFile() ? QUrl::fromLocalFile(path) : QUrl();
+}
+
+QVariantList AppDelegate::games() const {
+    QVariantList list;
+    for (const GameProfile& profile : options_.profiles) {
+        list.append(QVariantMap{{QStringLiteral("id"), QString::fromStdString(profile.id)},
+                                {QStringLiteral("title"), QString::fromStdString(profile.title)}});
+    }
+    return list;
+}
+
+QString AppDelegate::version() const { return QStringLiteral(LUDOWELL_VERSION); }
+
+bool AppDelegate::canCheckForUpdates() const { return model_->updates() != nullptr; }
+
+bool AppDelegate::nativeMenus() const {
+#ifdef __APPLE__
+    return true;
+#else
+    return false;
+#endif
+}
+
+void AppDelegate::buildNativeMenus() {
+    // A menu bar without a parent is the platform's global one.
+    menuBar_ = std::make_unique<QMenuBar>();
+    QMenu* application = menuBar_->addMenu(QStringLiteral("Ludowell"));
+    QAction* about = application->addAction(QStringLiteral("About Ludowell"), this, &AppDelegate::about);
+    about->setMenuRole(QAction::AboutRole);
+    QAction* check = application->addAction(QStringLiteral("Check for Updates…"), this, &AppDelegate::checkForUpdates);
+    check->setMenuRole(QAction::ApplicationSpecificRole);
+    check->setEnabled(canCheckForUpdates());
+    connect(this, &AppDelegate::canCheckForUpdatesChanged, check, [this, check] { check->setEnabled(canCheckForUpdates()); });
+    application->addSeparator();
+    QAction* quit = application->addAction(QStringLiteral("Quit Ludowell"), this, &AppDelegate::quit);
+    quit->setShortcut(QKeySequence::Quit);
+    quit->setMenuRole(QAction::QuitRole);
+
+    QMenu* edit = menuBar_->addMenu(QStringLiteral("Edit"));
+    QAction* copy = edit->addAction(QStringLiteral("Copy"), this, [this] {
+        if (window_) QMetaObject::invokeMethod(window_, "copy");
+    });
+    copy->setShortcut(QKeySequence::Copy);
+    QAction* selectAll = edit->addAction(QStringLiteral("Select All"), this, [this] {
+        if (window_) QMetaObject::invokeMethod(window_, "selectAll");
+    });
+    selectAll->setShortcut(QKeySequence::SelectAll);
+}
+
+int AppDelegate::alert(const QString& message, const QString& informative, const QStringList& buttons) {
+    return alerts_->ask(message, informative, buttons.isEmpty() ? QStringList{QStringLiteral("OK")} : buttons);
+}
+
+namespace {
+
+// The gold controller on a dark rounded square, drawn from the icon theme.
+QIcon applicationIcon() {
+    QIcon icon;
+    for (int size : {32, 64, 128, 256}) {
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor::fromRgbF(0.085f, 0.092f, 0.105f));
+        painter.drawRoundedRect(QRectF(0, 0, size, size), size * 0.22, size * 0.22);
+        SymbolProvider provider;
+        const int glyph = size * 5 / 8;
+        QSize drawn;
+        const QImage symbol = provider.requestImage(
+            QStringLiteral("gamecontroller.fill?color=") + Palette::gold().name(QColor::HexArgb).replace('#', "%23"),
+            &drawn, QSize(glyph, glyph));
+        painter.drawImage(QPoint((size - glyph) / 2, (size - glyph) / 2), symbol);
+        painter.end();
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
+
+}  // namespace
+
+void prepareApplication() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Hollowmere"));
+    QCoreApplication::setApplicationName(QStringLiteral("Ludowell"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(LUDOWELL_VERSION));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Ludowell"));
+    // The views draw their own look; the plain style only supplies behaviour.
+    QQuickStyle::setStyle(QStringLiteral("Basic"));
+    installIconTheme();
+    QGuiApplication::setWindowIcon(applicationIcon());
+}
+
+}  // namespace ludowell::ui

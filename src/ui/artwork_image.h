@@ -1,0 +1,40 @@
+#pragma once
+#include <QImage>
+#include <QQuickPaintedItem>
+#include <QUrl>
+#include <QtQml/qqmlregistration.h>
+
+namespace ludowell::ui {
+
+// A picture from a file, scaled to fill the item (keeping its aspect ratio,
+// cropping the overflow) and clipped to a rounded rectangle. A file that
+// cannot be read leaves the item empty.
+class ArtworkImage : public QQuickPaintedItem {
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(QUrl source READ source WRITE setSource NOTIFY sourceChanged)
+    Q_PROPERTY(qreal radius READ radius WRITE setRadius NOTIFY radiusChanged)
+    Q_PROPERTY(bool loaded READ loaded NOTIFY sourceChanged)
+
+public:
+    explicit ArtworkImage(QQuickItem* parent = nullptr);
+
+    QUrl source() const { return source_; }
+    void setSource(const QUrl& source);
+    qreal radius() const { return radius_; }
+    void setRadius(qreal radius);
+    bool loaded() const { return !image_.isNull(); }
+
+    void paint(QPainter* painter) override;
+
+signals:
+    void sourceChanged();
+    void radiusChanged();
+
+private:
+    QUrl source_;
+    QImage image_;
+    qreal radius_ = 0;
+};
+
+}  // namespace ludowell::ui

@@ -1,0 +1,36 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+#include "app/model/window_services.h"
+#include "app/update/update_service.h"
+
+namespace ludowell::ui {
+
+// Application-modal alerts as message boxes. The first button is the
+// default (Return); Escape presses "Cancel" when there is one, or the only
+// button. Buttons read right to left in the given order, as on the Mac.
+class MessageBoxAlerts : public Alerts {
+public:
+    int ask(const QString& message, const QString& informative, const QStringList& buttons) override;
+};
+
+// The update service's own dialogs, as alerts.
+class AlertUpdateDriver : public UpdateUserDriver {
+public:
+    AlertUpdateDriver(Alerts& alerts, QString currentVersion)
+        : alerts_(alerts), currentVersion_(std::move(currentVersion)) {}
+    void showUpdateFound(const AppcastItem& item, std::function<void(bool install)> reply) override;
+    void showUpToDate() override;
+    void showUpdateError(const std::string& message) override;
+
+private:
+    Alerts& alerts_;
+    QString currentVersion_;
+};
+
+// True when the process can show a window: a display server to talk to, or
+// a platform plugin that needs none (offscreen in tests).
+bool displayAvailable();
+
+}  // namespace ludowell::ui

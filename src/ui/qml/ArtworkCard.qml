@@ -1,0 +1,181 @@
+import QtQuick
+import QtQuick.Layouts
+import Ludowell
+
+// The selected game's artwork with its status, titles and the primary action.
+Item {
+    id: card
+    property url artwork
+    property string edition
+    property string title
+    property string subtitle
+    property string stage: "setup"
+    property bool playable: false
+    property bool busy: false
+    property bool launching: false
+    property string status
+    property string primaryTitle
+    property string primaryIcon
+    readonly property color green: Qt.rgba(0.188, 0.820, 0.345, 1)
+
+    signal primary()
+
+    implicitHeight: stage === "setup" || playable ? 372 : 285
+
+    ArtworkImage {
+        objectName: "artwork"
+        anchors.fill: parent
+        source: card.artwork
+        radius: 18
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        radius: 18
+        gradient: Gradient {
+            GradientStop { position: 0.0; color: Qt.rgba(0, 0, 0, 0.03) }
+            GradientStop { position: 0.5; color: Qt.rgba(0, 0, 0, 0.2) }
+            GradientStop { position: 1.0; color: Qt.rgba(0.045, 0.06, 0.085, 0.98) }
+        }
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        radius: 18
+        gradient: Gradient {
+            orientation: Gradient.Horizontal
+            GradientStop { position: 0.0; color: Qt.rgba(0, 0, 0, 0.27) }
+            GradientStop { position: 1.0; color: Qt.rgba(0, 0, 0, 0) }
+        }
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        anchors.margins: 28
+        spacing: 0
+
+        RowLayout {
+            Layout.fillWidth: true
+            TextBlock {
+                text: "IN YOUR LIBRARY"
+                font.pixelSize: 9
+                font.weight: Font.DemiBold
+                font.letterSpacing: 2
+                color: Qt.rgba(1, 1, 1, 0.65)
+            }
+            Item { Layout.fillWidth: true }
+            Rectangle {
+                objectName: "status-pill"
+                implicitWidth: pill.implicitWidth + 24
+                implicitHeight: pill.implicitHeight + 16
+                radius: height / 2
+                color: Qt.rgba(0, 0, 0, 0.45)
+                Row {
+                    id: pill
+                    anchors.centerIn: parent
+                    spacing: 6
+                    Rectangle {
+                        objectName: "status-dot"
+                        anchors.verticalCenter: parent.verticalCenter
+                        width: 5
+                        height: 5
+                        radius: 2.5
+                        color: card.playable ? card.green : gold
+                    }
+                    TextBlock {
+                        objectName: "status-text"
+                        anchors.verticalCenter: parent.verticalCenter
+                        text: card.status
+                        font.pixelSize: 10
+                        font.weight: Font.Medium
+                    }
+                }
+            }
+        }
+
+        Item { Layout.fillHeight: true }
+
+        TextBlock {
+            text: card.edition
+            font.pixelSize: 10
+            font.weight: Font.Medium
+            font.letterSpacing: 2.4
+            color: gold
+            Layout.bottomMargin: 10
+        }
+
+        Item {
+            Layout.bottomMargin: 8
+            implicitWidth: titleText.implicitWidth
+            implicitHeight: titleText.implicitHeight
+            // A soft shadow: the title repeated faintly around its place.
+            Repeater {
+                model: 8
+                Text {
+                    required property int index
+                    x: Math.cos(index * Math.PI / 4) * 2.5
+                    y: Math.sin(index * Math.PI / 4) * 2.5 + 1
+                    text: card.title
+                    font: titleText.font
+                    color: Qt.rgba(0, 0, 0, 0.06)
+                }
+            }
+            TextBlock {
+                id: titleText
+                objectName: "game-title"
+                text: card.title
+                font.pixelSize: 39
+                font.weight: Font.DemiBold
+                font.letterSpacing: -0.8
+                color: "white"
+                Accessible.role: Accessible.Heading
+            }
+        }
+
+        TextBlock {
+            text: card.subtitle
+            font.pixelSize: 13
+            color: Qt.rgba(1, 1, 1, 0.67)
+            Layout.bottomMargin: 23
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 18
+            GoldButton {
+                objectName: "primary-action"
+                text: card.primaryTitle
+                symbol: card.primaryIcon
+                spinning: card.busy || card.launching
+                enabled: !card.busy && !card.launching
+                onClicked: card.primary()
+            }
+            TextBlock {
+                objectName: "setup-hint"
+                visible: card.stage === "setup"
+                text: "One-time setup\nYour own Steam account"
+                font.pixelSize: 10
+                lineSpacing: 4
+                color: Qt.rgba(1, 1, 1, 0.55)
+            }
+            TextBlock {
+                objectName: "genre-line"
+                visible: card.playable
+                text: "STRATEGY   ·   MULTIPLAYER"
+                font.pixelSize: 9
+                font.weight: Font.Medium
+                font.letterSpacing: 1
+                color: Qt.rgba(1, 1, 1, 0.5)
+            }
+            Item { Layout.fillWidth: true }
+        }
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        radius: 18
+        color: "transparent"
+        border.width: 1
+        border.color: Qt.rgba(1, 1, 1, 0.09)
+    }
+}

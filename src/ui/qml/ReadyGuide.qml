@@ -1,0 +1,47 @@
+import QtQuick
+import QtQuick.Layouts
+
+// Shown once the game is playable.
+Rectangle {
+    id: guide
+    property bool busy: false
+    signal openSteam()
+
+    implicitHeight: row.implicitHeight + 46
+    radius: 14
+    color: surface
+
+    RowLayout {
+        id: row
+        anchors.fill: parent
+        anchors.margins: 23
+        spacing: 16
+        Symbol {
+            name: "checkmark.circle.fill"
+            size: 26
+            color: gold
+        }
+        ColumnLayout {
+            Layout.fillWidth: true
+            spacing: 6
+            TextBlock {
+                text: "You're all set."
+                font.pixelSize: 17
+                font.weight: Font.DemiBold
+            }
+            TextBlock {
+                Layout.fillWidth: true
+                text: "Launch your game here. Steam takes care of your account, friends and updates."
+                font.pixelSize: 12
+                color: muted
+                wrapMode: Text.Wrap
+            }
+        }
+        QuietButton {
+            objectName: "ready-open-steam"
+            text: "Open Steam"
+            enabled: !guide.busy
+            onClicked: guide.openSteam()
+        }
+    }
+}

@@ -1,0 +1,200 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+
+// The three guided steps while the game is not yet playable, with the
+// sign-in and install blocks of the current step.
+Rectangle {
+    id: guide
+    property string stage: "setup"
+    property int step: 0
+    property bool busy: false
+    // Download fraction 0...1, or negative when Steam reports none.
+    property real progress: -1
+
+    signal signedIn()
+    signal cantSeeSteam()
+    signal openSteam()
+
+    implicitHeight: column.implicitHeight + 46
+    radius: 14
+    color: surface
+    border.width: 1
+    border.color: Qt.rgba(1, 1, 1, 0.06)
+
+    ColumnLayout {
+        id: column
+        anchors.fill: parent
+        anchors.margins: 23
+        spacing: 20
+
+        RowLayout {
+            Layout.fillWidth: true
+            TextBlock {
+                objectName: "setup-title"
+                text: guide.stage === "setup" ? "A few steps, then you're in." : "Let's get you playing."
+                font.pixelSize: 17
+                font.weight: Font.DemiBold
+            }
+            Item { Layout.fillWidth: true }
+            TextBlock {
+                objectName: "step-label"
+                text: "STEP " + (guide.step + 1) + " OF 3"
+                font.pixelSize: 9
+                font.weight: Font.DemiBold
+                font.letterSpacing: 1.1
+                color: gold
+            }
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 18
+            StepItem {
+                Layout.fillWidth: true
+                Layout.preferredWidth: 1
+                Layout.alignment: Qt.AlignTop
+                index: 0
+                current: guide.step
+                title: "Prepare your Mac"
+                text: "We'll install Steam and the components your game needs."
+            }
+            StepItem {
+                Layout.fillWidth: true
+                Layout.preferredWidth: 1
+                Layout.alignment: Qt.AlignTop
+                index: 1
+                current: guide.step
+                title: "Sign in to Steam"
+                text: "Use your own account in the Steam window."
+            }
+            StepItem {
+                Layout.fillWidth: true
+                Layout.preferredWidth: 1
+                Layout.alignment: Qt.AlignTop
+                index: 2
+                current: guide.step
+                title: "Install & play"
+                text: "Download your game with Steam. Play from here next time."
+            }
+        }
+
+        // Signing in.
+        Divider {
+            visible: guide.stage === "signIn"
+            overlay: 0.04
+            Layout.fillWidth: true
+        }
+        RowLayout {
+            visible: guide.stage === "signIn"
+            Layout.fillWidth: true
+            spacing: 20
+            ColumnLayout {
+                Layout.fillWidth: true
+                Layout.alignment: Qt.AlignVCenter
+                spacing: 6
+                TextBlock {
+                    text: "Sign in in the Steam window"
+                    font.pixelSize: 13
+                    font.weight: Font.DemiBold
+                }
+                TextBlock {
+                    Layout.fillWidth: true
+                    text: "Use your Steam username and password or Steam's QR code. Complete Steam Guard if asked, then return here."
+                    font.pixelSize: 12
+                    color: muted
+                    wrapMode: Text.Wrap
+                }
+            }
+            QuietButton {
+                objectName: "signed-in"
+                Layout.alignment: Qt.AlignVCenter
+                text: "I'm signed in"
+                enabled: !guide.busy
+                onClicked: guide.signedIn()
+            }
+        }
+        PlainButton {
+            objectName: "cant-see-steam"
+            visible: guide.stage === "signIn"
+            text: "I can't see the Steam window"
+            onClicked: guide.cantSeeSteam()
+        }
+
+        // Installing and downloading.
+        Divider {
+            visible: guide.stage === "install" || guide.stage === "downloading"
+            overlay: 0.04
+            Layout.fillWidth: true
+        }
+        RowLayout {
+            visible: guide.stage === "install" || guide.stage === "downloading"
+            Layout.fillWidth: true
+            spacing: 8
+            Symbol {
+                Layout.alignment: Qt.AlignTop
+                name: "arrow.down.circle"
+                size: 15
+                color: gold
+            }
+            ColumnLayout {
+                Layout.fillWidth: true
+                Layout.alignment: Qt.AlignTop
+                spacing: 7
+                TextBlock {
+                    objectName: "download-title"
+                    text: guide.stage === "downloading" ? "Steam is downloading your game" : "Install your own copy through Steam"
+                    font.pixelSize: 13
+                    font.weight: Font.DemiBold
+                }
+                TextBlock {
+                    Layout.fillWidth: true
+                    text: guide.stage === "downloading"
+                          ? "Keep Steam open while your game downloads. You can check progress in Steam’s Downloads tab. This page updates when the game is ready."
+                          : "Choose Install in Steam and keep the suggested folder. Leave Steam open; this page will update when the game is ready."
+                    font.pixelSize: 12
+                    color: muted
+                    wrapMode: Text.Wrap
+                }
+                ProgressBar {
+                    id: bar
+                    objectName: "download-progress"
+                    visible: guide.progress >= 0
+                    Layout.fillWidth: true
+                    Layout.topMargin: 2
+                    from: 0
+                    to: 1
+                    value: Math.max(0, guide.progress)
+                    background: Rectangle {
+                        implicitHeight: 6
+                        radius: 3
+                        color: Qt.rgba(1, 1, 1, 0.1)
+                    }
+                    contentItem: Item {
+                        implicitHeight: 6
+                        Rectangle {
+                            width: bar.visualPosition * parent.width
+                            height: parent.height
+                            radius: 3
+                            color: gold
+                        }
+                    }
+                }
+                TextBlock {
+                    objectName: "download-percent"
+                    visible: guide.progress >= 0
+                    text: Math.floor(guide.progress * 100) + "% downloaded · Steam may still need to unpack or verify files"
+                    font.pixelSize: 10
+                    color: muted
+                }
+            }
+        }
+        PlainButton {
+            objectName: "not-signed-in"
+            visible: guide.stage === "install"
+            text: "Not signed in yet? Open Steam"
+            enabled: !guide.busy
+            onClicked: guide.openSteam()
+        }
+    }
+}

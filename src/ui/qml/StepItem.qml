@@ -1,0 +1,58 @@
+import QtQuick
+import QtQuick.Layouts
+
+// One of the three setup steps, checked once the model has passed it.
+RowLayout {
+    id: item
+    property int index
+    property string title
+    property string text
+    property int current: 0
+
+    readonly property bool reached: index <= current
+    spacing: 10
+
+    Rectangle {
+        Layout.alignment: Qt.AlignTop
+        implicitWidth: 26
+        implicitHeight: 26
+        radius: 13
+        color: item.reached ? Qt.rgba(gold.r, gold.g, gold.b, 0.12) : Qt.rgba(1, 1, 1, 0.04)
+        Symbol {
+            anchors.centerIn: parent
+            visible: item.index < item.current
+            name: "checkmark"
+            size: 12
+            color: gold
+        }
+        Text {
+            anchors.centerIn: parent
+            visible: item.index >= item.current
+            text: item.index + 1
+            font.pixelSize: 11
+            font.weight: Font.DemiBold
+            color: item.index === item.current ? gold : muted
+        }
+    }
+
+    ColumnLayout {
+        Layout.alignment: Qt.AlignTop
+        Layout.fillWidth: true
+        spacing: 7
+        TextBlock {
+            Layout.fillWidth: true
+            text: item.title
+            font.pixelSize: 12
+            font.weight: Font.DemiBold
+            color: item.reached ? "white" : muted
+        }
+        TextBlock {
+            Layout.fillWidth: true
+            text: item.text
+            font.pixelSize: 11
+            lineSpacing: 3
+            color: muted
+            wrapMode: Text.Wrap
+        }
+    }
+}

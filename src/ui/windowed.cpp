@@ -1,0 +1,57 @@
+// Windowed mode: the application shell's entry, and the alert shown when
+// the catalog cannot be loaded.
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <cstdio>
+
+#include "app/update/updates.h"
+#include "app/windowed.h"
+#include "ui/app_delegate.h"
+#include "ui/dialogs.h"
+
+namespace ludowell {
+
+int runWindowed(const StartupState& state, int argc, char** argv) {
+    if (!ui::displayAvailable()) {
+        std::fprintf(stderr, "Ludowell needs a display to open its window. Use --command to run a step without one.\n");
+        return 1;
+    }
+    QApplication app(argc, argv);
+    ui::prepareApplication();
+
+    ui::MessageBoxAlerts alerts;
+    ui::AlertUpdateDriver updateDialogs(alerts, QCoreApplication::applicationVersion());
+    ui::AppDelegate::Options options = ui::AppDelegate::optionsFrom(state);
+    options.alerts = &alerts;
+    options.makeUpdates = [&updateDialogs](LibraryModel& model) { return new Updates(&model, &updateDialogs); };
+    ui::AppDelegate delegate(std::move(options));
+    if (!delegate.applicationDidFinishLaunching()) {
+        std::fprintf(stderr, "Ludowell couldn't open its window.\n");
+        return 1;
+    }
+    app.exec();
+    return 0;
+}
+
+int showCatalogFailure(const std::string& message, int argc, char** argv) {
+    const bool offscreen = qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QStringLiteral("offscreen"));
+    if (!ui::displayAvailable() || offscreen) {
+        std::fprintf(stderr, "Ludowell couldn't open\n%s\n", message.c_str());
+        std::fflush(stderr);
+        if (!ui::displayAvailable()) return 1;
+    }
+    QApplication app(argc, argv);
+    ui::prepareApplication();
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Ludowell"), QStringLiteral("Ludowell couldn't open"),
+                    QMessageBox::Ok);
+    box.setInformativeText(QString::fromStdString(message));
+    box.setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
+    // Nobody can answer an alert that no screen shows.
+    if (offscreen) QTimer::singleShot(0, &box, [&box] { box.done(QMessageBox::Ok); });
+    box.exec();
+    return 1;
+}
+
+}  // namespace ludowell

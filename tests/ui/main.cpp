@@ -1,0 +1,15 @@
+// The window's tests run the real views offscreen with a software renderer.
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+#include "ui/app_delegate.h"
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND")) qputenv("QT_QUICK_BACKEND", "software");
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    ludowell::ui::prepareApplication();
+    return RUN_ALL_TESTS();
+}
