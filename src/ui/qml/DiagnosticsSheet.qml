@@ -1,0 +1,71 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+
+// The raw output of the last step, to read or copy for support.
+Item {
+    id: sheet
+    implicitWidth: 640
+    implicitHeight: column.implicitHeight + 56
+
+    ColumnLayout {
+        id: column
+        anchors.fill: parent
+        anchors.margins: 28
+        spacing: 18
+
+        TextBlock {
+            text: "Details for troubleshooting"
+            font.pixelSize: 22
+            font.weight: Font.DemiBold
+            Accessible.role: Accessible.Heading
+        }
+
+        ScrollView {
+            id: scroll
+            objectName: "details-scroll"
+            Layout.fillWidth: true
+            Layout.preferredHeight: 340
+            clip: true
+            ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
+            // A scroller that stays in view says there is more to read.
+            ScrollBar.vertical.policy: contentHeight > availableHeight + 1 ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+
+            TextArea {
+                id: details
+                objectName: "details-text"
+                readOnly: true
+                selectByMouse: true
+                selectByKeyboard: true
+                persistentSelection: true
+                textFormat: TextEdit.PlainText
+                text: model.details ? model.details : "No diagnostic details available."
+                wrapMode: TextEdit.Wrap
+                padding: 0
+                rightPadding: 14  // room for the scroller
+                font.family: Qt.platform.os === "osx" ? "Menlo" : "monospace"
+                font.pixelSize: 11
+                color: Qt.rgba(1, 1, 1, 0.85)
+                selectionColor: Qt.rgba(gold.r, gold.g, gold.b, 0.35)
+                selectedTextColor: "white"
+                background: null
+                Accessible.name: "Details for troubleshooting"
+            }
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            QuietButton {
+                objectName: "open-log-folder"
+                text: "Open log folder"
+                onClicked: model.logs()
+            }
+            Item { Layout.fillWidth: true }
+            GoldButton {
+                objectName: "done"
+                text: "Done"
+                onClicked: model.showDiagnostics = false
+            }
+        }
+    }
+}

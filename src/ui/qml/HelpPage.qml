@@ -1,0 +1,223 @@
+import QtQuick
+import QtQuick.Layouts
+import QtQuick.Templates as T
+
+// How setup goes, answers to the usual questions, and the checks to run.
+ColumnLayout {
+    id: page
+    spacing: 24
+
+    component HelpCard: Rectangle {
+        id: card
+        property string number
+        property string title
+        property string text
+        Layout.fillWidth: true
+        implicitHeight: row.implicitHeight + 46
+        radius: 14
+        color: surface
+        Accessible.role: Accessible.Grouping
+        Accessible.name: title
+        RowLayout {
+            id: row
+            anchors.fill: parent
+            anchors.margins: 23
+            spacing: 18
+            Rectangle {
+                Layout.alignment: Qt.AlignTop
+                implicitWidth: 35
+                implicitHeight: 35
+                radius: 10
+                color: Qt.rgba(gold.r, gold.g, gold.b, 0.1)
+                TextBlock {
+                    anchors.centerIn: parent
+                    text: card.number
+                    font.pixelSize: 15
+                    font.weight: Font.DemiBold
+                    color: gold
+                }
+            }
+            ColumnLayout {
+                Layout.alignment: Qt.AlignTop
+                Layout.fillWidth: true
+                spacing: 8
+                TextBlock {
+                    Layout.fillWidth: true
+                    text: card.title
+                    font.pixelSize: 15
+                    font.weight: Font.DemiBold
+                    wrapMode: Text.WordWrap
+                }
+                TextBlock {
+                    Layout.fillWidth: true
+                    text: card.text
+                    font.pixelSize: 12
+                    color: muted
+                    lineSpacing: 4
+                    wrapMode: Text.WordWrap
+                }
+            }
+        }
+    }
+
+    // A question whose answer shows once it is opened; starts collapsed.
+    component Question: ColumnLayout {
+        id: section
+        property string title
+        property string answer
+        property bool expanded: false
+        spacing: 0
+
+        T.AbstractButton {
+            id: header
+            objectName: "question"
+            Layout.fillWidth: true
+            implicitHeight: headerRow.implicitHeight + 4
+            focusPolicy: Qt.TabFocus
+            Accessible.role: Accessible.Button
+            Accessible.name: section.title
+            onClicked: section.expanded = !section.expanded
+            contentItem: RowLayout {
+                id: headerRow
+                spacing: 8
+                Text {
+                    text: "\u203A"
+                    color: muted
+                    font.pixelSize: 17
+                    rotation: section.expanded ? 90 : 0
+                    Layout.preferredWidth: 10
+                    horizontalAlignment: Text.AlignHCenter
+                    Behavior on rotation { NumberAnimation { duration: 120 } }
+                }
+                TextBlock {
+                    Layout.fillWidth: true
+                    text: section.title
+                    font.pixelSize: 13
+                    wrapMode: Text.WordWrap
+                    opacity: header.down ? 0.7 : 1.0
+                }
+            }
+        }
+        // The help-answer style.
+        TextBlock {
+            objectName: "answer"
+            visible: section.expanded
+            Layout.fillWidth: true
+            Layout.leftMargin: 18
+            topPadding: 8
+            bottomPadding: 5
+            text: section.answer
+            font.pixelSize: 12
+            color: muted
+            lineSpacing: 4
+            wrapMode: Text.WordWrap
+        }
+    }
+
+    Heading {
+        title: "A little help, whenever."
+        subtitle: "Everything you need to get from setup to your first game."
+    }
+
+    HelpCard {
+        number: "1"
+        title: "Start with Get started"
+        text: "Ludowell prepares Steam for this game. Review the component license, then let setup finish. Keep your Mac connected to the internet."
+    }
+    HelpCard {
+        number: "2"
+        title: "Sign in directly to Steam"
+        text: "Steam opens in a separate window. Use your Steam account or scan the QR code with the Steam mobile app. Complete Steam Guard if prompted. Ludowell never asks for your Steam password."
+    }
+    HelpCard {
+        number: "3"
+        title: "Install once. Play whenever."
+        text: "After signing in, return here and choose I'm signed in, then Install with Steam. You need to own the game on Steam. Keep Steam's suggested installation folder. When it's finished, Play now appears automatically."
+    }
+
+    Rectangle {
+        objectName: "troubleshooting"
+        Layout.fillWidth: true
+        implicitHeight: questions.implicitHeight + 48
+        radius: 14
+        color: surface
+        ColumnLayout {
+            id: questions
+            anchors.fill: parent
+            anchors.margins: 24
+            spacing: 16
+            TextBlock {
+                text: "Something not quite right?"
+                font.pixelSize: 17
+                font.weight: Font.DemiBold
+                Accessible.role: Accessible.Heading
+            }
+            Question {
+                Layout.fillWidth: true
+                title: "Steam is blank or hasn't appeared"
+                answer: "The first launch can take a few minutes while Steam updates. Look for Steam in the Dock. If it remains blank, save and close any running game, use Close Steam session in Settings, then open Steam again."
+            }
+            Question {
+                Layout.fillWidth: true
+                title: "I can't find my game in Steam"
+                answer: "Check that you signed in to the account that owns the game. If Steam shows a price instead of Install, ownership is managed by Steam. This app doesn't include a game license."
+            }
+            Question {
+                Layout.fillWidth: true
+                title: "Steam finished, but Play now isn't showing"
+                answer: "Steam may still be unpacking or verifying the download. Check its Downloads page. Install into the default Steam library; other installation folders aren't supported in this version."
+            }
+            Question {
+                Layout.fillWidth: true
+                title: "My game updated and won't launch"
+                answer: "Some game versions need specific compatibility fixes. If this app asks for an update, get a newer Ludowell release. Your existing game files and saves stay in place."
+            }
+        }
+    }
+
+    RowLayout {
+        objectName: "help-actions"
+        Layout.fillWidth: true
+        spacing: 8
+        enabled: !model.busy
+        QuietButton {
+            objectName: "check-this-mac"
+            text: "Check this Mac"
+            onClicked: model.launch("check")
+        }
+        QuietButton {
+            objectName: "open-diagnostic-logs"
+            text: "Open diagnostic logs"
+            onClicked: model.logs()
+        }
+        Item { Layout.fillWidth: true }
+    }
+
+    MessageCard {
+        objectName: "error-card"
+        visible: !!model.error
+        Layout.fillWidth: true
+        text: model.error || ""
+        isError: true
+        onDismissed: model.dismissError()
+    }
+
+    MessageCard {
+        objectName: "notice-card"
+        visible: !!model.notice
+        Layout.fillWidth: true
+        text: model.notice || ""
+        isError: false
+        onDismissed: model.dismissNotice()
+    }
+
+    TextBlock {
+        objectName: "requirements"
+        Layout.fillWidth: true
+        text: "Requires an Apple Silicon Mac, macOS 26 or later, and Rosetta. Ludowell is an independent app; it isn't affiliated with Apple, Microsoft or Valve. Game artwork and names belong to their respective owners."
+        font.pixelSize: 11
+        color: muted
+        lineSpacing: 3
+        wrapMode: Text.WordWrap
+    }
+}

@@ -1,0 +1,150 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Ludowell
+
+// Before the first setup: the user reads the graphics component's licence
+// and agrees, or leaves it for now.
+Item {
+    id: sheet
+    implicitWidth: 650
+    implicitHeight: column.implicitHeight + 60
+
+    // Read once per showing: the sheet is built afresh each time it opens.
+    LicenceDocument {
+        id: licence
+    }
+
+    // An error raised while the sheet is open (the acceptance could not be
+    // saved) shows here, since the page behind is covered.
+    property string problem: ""
+    Connections {
+        target: model
+        function onErrorChanged() { sheet.problem = model.error || "" }
+    }
+
+    ColumnLayout {
+        id: column
+        anchors.fill: parent
+        anchors.margins: 30
+        spacing: 18
+
+        RowLayout {
+            spacing: 10
+            Symbol {
+                name: "sparkles"
+                size: 22
+                color: gold
+            }
+            TextBlock {
+                text: "Let's prepare your Mac."
+                font.pixelSize: 23
+                font.weight: Font.DemiBold
+                Accessible.role: Accessible.Heading
+            }
+        }
+
+        TextBlock {
+            Layout.fillWidth: true
+            text: "We'll download Steam and the components needed to run your game. You only need to do this once."
+            font.pixelSize: 13
+            color: muted
+            lineSpacing: 4
+            wrapMode: Text.WordWrap
+        }
+
+        TextBlock {
+            Layout.fillWidth: true
+            text: "Apple's graphics component license limits use to developing, testing or evaluating games on Apple hardware. Please review it before continuing."
+            font.pixelSize: 12
+            color: muted
+            lineSpacing: 3
+            wrapMode: Text.WordWrap
+        }
+
+        Rectangle {
+            objectName: "licence-box"
+            Layout.fillWidth: true
+            Layout.preferredHeight: 270
+            radius: 10
+            color: Qt.rgba(0, 0, 0, 0.22)
+            border.width: 1
+            border.color: Qt.rgba(1, 1, 1, 0.06)
+
+            // The text keeps 12 points clear of the edges, more than the
+            // corner radius, so a square clip never shows past the corners.
+            ScrollView {
+                id: scroll
+                anchors.fill: parent
+                anchors.margins: 1
+                clip: true
+                ScrollBar.horizontal.policy: ScrollBar.AlwaysOff
+                // A scroller that stays in view says there is more to read.
+                ScrollBar.vertical.policy: contentHeight > availableHeight + 1 ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+
+                TextArea {
+                    id: licenceText
+                    objectName: "licence-text"
+                    readOnly: true
+                    selectByMouse: true
+                    selectByKeyboard: true
+                    persistentSelection: true
+                    textFormat: TextEdit.RichText
+                    text: licence.html
+                    wrapMode: TextEdit.Wrap
+                    padding: 12
+                    font.pixelSize: 13
+                    color: Qt.rgba(1, 1, 1, 0.85)
+                    selectionColor: Qt.rgba(gold.r, gold.g, gold.b, 0.35)
+                    selectedTextColor: "white"
+                    background: null
+                    Accessible.name: "License"
+                }
+            }
+        }
+
+        RowLayout {
+            objectName: "licence-problem"
+            visible: sheet.problem.length > 0
+            Layout.fillWidth: true
+            spacing: 8
+            Symbol {
+                Layout.alignment: Qt.AlignTop
+                name: "exclamationmark.circle"
+                size: 14
+                color: Qt.rgba(1.0, 0.624, 0.039, 1)
+            }
+            TextBlock {
+                Layout.fillWidth: true
+                text: sheet.problem
+                font.pixelSize: 12
+                wrapMode: Text.WordWrap
+                Accessible.role: Accessible.AlertMessage
+            }
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 10
+            TextBlock {
+                text: "A few minutes · Internet connection required"
+                font.pixelSize: 11
+                color: muted
+            }
+            Item { Layout.fillWidth: true }
+            QuietButton {
+                objectName: "not-now"
+                text: "Not now"
+                onClicked: model.showLicense = false
+            }
+            GoldButton {
+                objectName: "agree"
+                text: "Agree & set up Steam"
+                // The sheet stays open when the acceptance could not be saved;
+                // the model then shows why.
+                enabled: licence.present
+                onClicked: model.agree()
+            }
+        }
+    }
+}

@@ -1,0 +1,275 @@
+import QtQuick
+import QtQuick.Layouts
+import QtQuick.Templates as T
+
+// Preferences, the game's Steam controls, app updates and the data folder.
+ColumnLayout {
+    id: page
+    spacing: 24
+
+    component Card: Rectangle {
+        default property alias content: inner.data
+        Layout.fillWidth: true
+        implicitHeight: inner.implicitHeight + 48
+        radius: 14
+        color: surface
+        ColumnLayout {
+            id: inner
+            anchors.fill: parent
+            anchors.margins: 24
+            spacing: 0
+        }
+    }
+
+    // A section that shows its content only once opened; starts collapsed.
+    component Disclosure: ColumnLayout {
+        id: section
+        property string title
+        property bool expanded: false
+        default property alias content: body.data
+        spacing: 0
+
+        T.AbstractButton {
+            id: header
+            objectName: "disclosure-header"
+            Layout.fillWidth: true
+            implicitHeight: headerRow.implicitHeight + 4
+            focusPolicy: Qt.TabFocus
+            Accessible.role: Accessible.Button
+            Accessible.name: section.title
+            onClicked: section.expanded = !section.expanded
+            contentItem: RowLayout {
+                id: headerRow
+                spacing: 8
+                Text {
+                    text: "\u203A"
+                    color: muted
+                    font.pixelSize: 17
+                    rotation: section.expanded ? 90 : 0
+                    Layout.preferredWidth: 10
+                    horizontalAlignment: Text.AlignHCenter
+                    Behavior on rotation { NumberAnimation { duration: 120 } }
+                }
+                TextBlock {
+                    Layout.fillWidth: true
+                    text: section.title
+                    font.pixelSize: 13
+                    opacity: header.down ? 0.7 : 1.0
+                }
+            }
+        }
+        ColumnLayout {
+            id: body
+            objectName: "disclosure-body"
+            visible: section.expanded
+            Layout.fillWidth: true
+            spacing: 0
+        }
+    }
+
+    Heading {
+        title: "Make yourself at home."
+        subtitle: "A few simple preferences. The rest is taken care of."
+    }
+
+    Card {
+        objectName: "overlay-card"
+        ColumnLayout {
+            Layout.fillWidth: true
+            spacing: 20
+            TextBlock {
+                text: "While you play"
+                font.pixelSize: 17
+                font.weight: Font.DemiBold
+                Accessible.role: Accessible.Heading
+            }
+            T.Switch {
+                id: hudSwitch
+                objectName: "hud-switch"
+                Layout.fillWidth: true
+                checked: model.hud
+                enabled: !model.busy
+                focusPolicy: Qt.TabFocus
+                Accessible.name: "Show performance overlay"
+                implicitHeight: Math.max(indicator.implicitHeight, contentItem.implicitHeight)
+                // The model stores the choice; the switch then shows the stored value.
+                onToggled: {
+                    model.hud = checked
+                    checked = Qt.binding(() => model.hud)
+                }
+
+                contentItem: ColumnLayout {
+                    spacing: 6
+                    opacity: hudSwitch.enabled ? 1.0 : 0.5
+                    TextBlock {
+                        Layout.fillWidth: true
+                        Layout.rightMargin: hudSwitch.indicator.width + 16
+                        text: "Show performance overlay"
+                        font.pixelSize: 13
+                        font.weight: Font.Medium
+                    }
+                    TextBlock {
+                        Layout.fillWidth: true
+                        Layout.rightMargin: hudSwitch.indicator.width + 16
+                        text: "Displays the frame rate in your game. Applies the next time you start a fresh Steam session."
+                        font.pixelSize: 12
+                        color: muted
+                        wrapMode: Text.WordWrap
+                    }
+                }
+
+                indicator: Rectangle {
+                    x: hudSwitch.width - width
+                    anchors.verticalCenter: parent.verticalCenter
+                    implicitWidth: 38
+                    implicitHeight: 22
+                    radius: height / 2
+                    color: hudSwitch.checked ? gold : Qt.rgba(1, 1, 1, 0.16)
+                    opacity: hudSwitch.enabled ? 1.0 : 0.5
+                    Behavior on color { ColorAnimation { duration: 120 } }
+                    Rectangle {
+                        width: 18
+                        height: 18
+                        radius: 9
+                        y: 2
+                        x: hudSwitch.checked ? parent.width - width - 2 : 2
+                        color: "white"
+                        Behavior on x { NumberAnimation { duration: 120 } }
+                    }
+                }
+            }
+        }
+    }
+
+    Card {
+        objectName: "steam-card"
+        ColumnLayout {
+            Layout.fillWidth: true
+            spacing: 17
+            TextBlock {
+                objectName: "steam-title"
+                text: "Steam for " + (model.profile.title || "")
+                font.pixelSize: 17
+                font.weight: Font.DemiBold
+                Accessible.role: Accessible.Heading
+            }
+            TextBlock {
+                Layout.fillWidth: true
+                text: "Each game has its own setup. Your Steam login and saves stay on this Mac. Steam Cloud is managed by Steam."
+                font.pixelSize: 12
+                color: muted
+                lineSpacing: 3
+                wrapMode: Text.WordWrap
+            }
+            RowLayout {
+                spacing: 8
+                QuietButton {
+                    objectName: "open-steam"
+                    text: "Open Steam"
+                    enabled: model.stage !== "setup" && !model.busy
+                    onClicked: model.launch("steam")
+                }
+                QuietButton {
+                    objectName: "close-steam-session"
+                    text: "Close Steam session…"
+                    // Without the engine's server nothing of this game can be running.
+                    enabled: !model.busy && model.serverPresent
+                    onClicked: model.stop()
+                }
+            }
+        }
+    }
+
+    // App updates: present only once the shell has handed the model its
+    // update gate.
+    Loader {
+        id: updatesPlace
+        objectName: "updates-place"
+        Layout.fillWidth: true
+        active: !!model.updates
+        visible: active
+        sourceComponent: UpdatesPanel {
+            updates: model.updates
+        }
+    }
+
+    Card {
+        objectName: "advanced-card"
+        Disclosure {
+            id: advanced
+            objectName: "advanced"
+            Layout.fillWidth: true
+            title: "Advanced & diagnostics"
+
+            ColumnLayout {
+                Layout.fillWidth: true
+                Layout.topMargin: 16
+                spacing: 16
+                TextBlock {
+                    text: "Game files and local settings"
+                    font.pixelSize: 12
+                    font.weight: Font.Medium
+                }
+                TextEdit {
+                    objectName: "data-root"
+                    Layout.fillWidth: true
+                    text: model.dataRoot
+                    readOnly: true
+                    selectByMouse: true
+                    selectByKeyboard: true
+                    wrapMode: TextEdit.WrapAnywhere
+                    font.pixelSize: 10
+                    color: muted
+                    selectionColor: Qt.rgba(gold.r, gold.g, gold.b, 0.35)
+                    selectedTextColor: "white"
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: text
+                }
+                RowLayout {
+                    spacing: 8
+                    enabled: !model.busy
+                    QuietButton {
+                        objectName: "show-data-folder"
+                        text: "Show data folder"
+                        onClicked: model.showDataFolder()
+                    }
+                    QuietButton {
+                        objectName: "show-logs"
+                        text: "Show logs"
+                        onClicked: model.logs()
+                    }
+                    QuietButton {
+                        objectName: "check-compatibility"
+                        text: "Check compatibility"
+                        onClicked: model.launch("check")
+                    }
+                }
+                TextBlock {
+                    Layout.fillWidth: true
+                    text: "Logs may contain local paths or Steam account information. Review them before sharing."
+                    font.pixelSize: 11
+                    color: muted
+                    wrapMode: Text.WordWrap
+                }
+            }
+        }
+    }
+
+    MessageCard {
+        objectName: "error-card"
+        visible: !!model.error
+        Layout.fillWidth: true
+        text: model.error || ""
+        isError: true
+        onDismissed: model.dismissError()
+    }
+
+    MessageCard {
+        objectName: "notice-card"
+        visible: !!model.notice
+        Layout.fillWidth: true
+        text: model.notice || ""
+        isError: false
+        onDismissed: model.dismissNotice()
+    }
+}

@@ -1,0 +1,467 @@
+#include "ui/rtf_reader.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace ludowell {
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F; the holes stay unknown.
+constexpr std::array<char16_t, 32> kCp1252 = {
+    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
+    0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+
+// Mac OS Roman, 0x80..0xFF, for documents written with \mac or \ansicpg10000.
+constexpr std::array<char16_t, 128> kMacRoman = {
+    0x00C4, 0x00C5, 0x00C7, 0x00C9, 0x00D1, 0x00D6, 0x00DC, 0x00E1,
+    0x00E0, 0x00E2, 0x00E4, 0x00E3, 0x00E5, 0x00E7, 0x00E9, 0x00E8,
+    0x00EA, 0x00EB, 0x00ED, 0x00EC, 0x00EE, 0x00EF, 0x00F1, 0x00F3,
+    0x00F2, 0x00F4, 0x00F6, 0x00F5, 0x00FA, 0x00F9, 0x00FB, 0x00FC,
+    0x2020, 0x00B0, 0x00A2, 0x00A3, 0x00A7, 0x2022, 0x00B6, 0x00DF,
+    0x00AE, 0x00A9, 0x2122, 0x00B4, 0x00A8, 0x2260, 0x00C6, 0x00D8,
+    0x221E, 0x00B1, 0x2264, 0x2265, 0x00A5, 0x00B5, 0x2202, 0x2211,
+    0x220F, 0x03C0, 0x222B, 0x00AA, 0x00BA, 0x03A9, 0x00E6, 0x00F8,
+    0x00BF, 0x00A1, 0x00AC, 0x221A, 0x0192, 0x2248, 0x2206, 0x00AB,
+    0x00BB, 0x2026, 0x00A0, 0x00C0, 0x00C3, 0x00D5, 0x0152, 0x0153,
+    0x2013, 0x2014, 0x201C, 0x201D, 0x2018, 0x2019, 0x00F7, 0x25CA,
+    0x00FF, 0x0178, 0x2044, 0x20AC, 0x2039, 0x203A, 0xFB01, 0xFB02,
+    0x2021, 0x00B7, 0x201A, 0x201E, 0x2030, 0x00C2, 0x00CA, 0x00C1,
+    0x00CB, 0x00C8, 0x00CD, 0x00CE, 0x00CF, 0x00CC, 0x00D3, 0x00D4,
+    0xF8FF, 0x00D2, 0x00DA, 0x00DB, 0x00D9, 0x0131, 0x02C6, 0x02DC,
+    0x00AF, 0x02D8, 0x02D9, 0x02DA, 0x00B8, 0x02DD, 0x02DB, 0x02C7};
+
+// Groups whose content is never shown: tables, metadata, pictures, objects,
+// headers and footers. Starred groups are skipped as well.
+constexpr std::string_view kDestinations[] = {
+    "fonttbl", "colortbl", "stylesheet", "info", "pict", "object", "objdata",
+    "header", "headerl", "headerr", "headerf", "footer", "footerl", "footerr",
+    "footerf", "footnote", "fldinst", "themedata", "colorschememapping",
+    "latentstyles", "datastore", "listtable", "listoverridetable", "rsidtbl",
+    "generator", "filetbl", "revtbl", "pgdsctbl", "xmlnstbl", "mmathPr",
+    "nonshppict", "shp", "private", "xe", "tc", "userprops"};
+
+struct CharFormat {
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+    int script = 0;     // 1 superscript, -1 subscript
+    int halfPoints = 0; // 0: the view's own size
+    bool operator==(const CharFormat&) const = default;
+};
+
+struct ParaFormat {
+    const char* align = nullptr;
+    int left = 0, right = 0, first = 0, before = 0, after = 0;  // twips
+};
+
+struct GroupState {
+    CharFormat chr;
+    ParaFormat para;
+    long skipAfterUnicode = 1;
+    bool hidden = false;
+};
+
+// Deeper groups share the state of this level, so hostile nesting costs
+// no more memory than a sane document.
+constexpr std::size_t kMaxDepth = 4096;
+
+long clampLong(long long v, long lo, long hi) {
+    return static_cast<long>(std::clamp<long long>(v, lo, hi));
+}
+
+void appendUtf8(std::string& out, char32_t c) {
+    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = kReplacement;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+void appendEscaped(std::string& out, char32_t c) {
+    switch (c) {
+    case '&': out += "&amp;"; break;
+    case '<': out += "&lt;"; break;
+    case '>': out += "&gt;"; break;
+    case '"': out += "&quot;"; break;
+    default: appendUtf8(out, c);
+    }
+}
+
+std::string paragraphOpen(const ParaFormat& p) {
+    // Twips to points; a point is one logical pixel in the view.
+    auto px = [](int twips) { return std::to_string(twips / 20); };
+    std::string s = "<p style=\"margin-top:" + px(p.before) + "px; margin-bottom:" + px(p.after) +
+                    "px; margin-left:" + px(p.left) + "px; margin-right:" + px(p.right) +
+                    "px; text-indent:" + px(p.first) + "px; white-space:pre-wrap;\"";
+    if (p.align) s += std::string(" align=\"") + p.align + "\"";
+    return s + ">";
+}
+
+std::string spanOpen(const CharFormat& f) {
+    std::string style;
+    if (f.bold) style += "font-weight:600; ";
+    if (f.italic) style += "font-style:italic; ";
+    if (f.underline && f.strike) style += "text-decoration:underline line-through; ";
+    else if (f.underline) style += "text-decoration:underline; ";
+    else if (f.strike) style += "text-decoration:line-through; ";
+    if (f.halfPoints > 0) style += "font-size:" + std::to_string((f.halfPoints + 1) / 2) + "px; ";
+    if (f.script > 0) style += "vertical-align:super; ";
+    if (f.script < 0) style += "vertical-align:sub; ";
+    if (style.empty()) return {};
+    style.resize(style.size() - 2);
+    return "<span style=\"" + style + "\">";
+}
+
+class Converter {
+public:
+    explicit Converter(std::string_view in) : in_(in) {}
+
+    RichText run() {
+        while (pos_ < in_.size()) {
+            const unsigned char c = static_cast<unsigned char>(in_[pos_++]);
+            switch (c) {
+            case '{': openGroup(); break;
+            case '}': closeGroup(); break;
+            case '\\': control(); break;
+            case '\r':
+            case '\n': break;
+            default:
+                if (consumeFallback()) break;
+                character(c >= 0x80 ? decode(c) : c);
+            }
+        }
+        flushSurrogate();
+        if (!para_.empty()) {
+            flushParagraph(cur_.para);
+            out_.text.pop_back();  // no paragraph mark ended it
+        }
+        return std::move(out_);
+    }
+
+private:
+    void openGroup() {
+        skipChars_ = 0;
+        if (stack_.size() >= kMaxDepth) {
+            ++overflow_;
+            return;
+        }
+        stack_.push_back(cur_);
+    }
+
+    void closeGroup() {
+        skipChars_ = 0;
+        if (overflow_ > 0) {
+            --overflow_;
+        } else if (!stack_.empty()) {
+            cur_ = stack_.back();
+            stack_.pop_back();
+        }
+        // A closing brace too many is ignored: the text around it still shows.
+    }
+
+    // After \uN the reader skips the N fallback characters that follow; a
+    // brace ends that early.
+    bool consumeFallback() {
+        if (skipChars_ <= 0) return false;
+        --skipChars_;
+        return true;
+    }
+
+    void control() {
+        if (pos_ >= in_.size()) return;  // a lone backslash at the very end
+        const char c = in_[pos_];
+        if (!isAlpha(c)) {
+            ++pos_;
+            symbol(c);
+            return;
+        }
+        const std::size_t start = pos_;
+        while (pos_ < in_.size() && isAlpha(in_[pos_])) ++pos_;
+        const std::string_view word = in_.substr(start, pos_ - start);
+        bool negative = false, hasParam = false;
+        long long param = 0;
+        if (pos_ < in_.size() && in_[pos_] == '-' && pos_ + 1 < in_.size() && isDigit(in_[pos_ + 1])) {
+            negative = true;
+            ++pos_;
+        }
+        while (pos_ < in_.size() && isDigit(in_[pos_])) {
+            hasParam = true;
+            // Saturate instead of overflowing; the digits are still consumed.
+            param = std::min<long long>(param * 10 + (in_[pos_] - '0'), 1LL << 40);
+            ++pos_;
+        }
+        if (negative) param = -param;
+        if (pos_ < in_.size() && in_[pos_] == ' ') ++pos_;
+
+        if (word == "bin") {
+            // Raw bytes follow; they must never be read as markup.
+            pos_ += static_cast<std::size_t>(std::clamp<long long>(param, 0, in_.size() - pos_));
+            return;
+        }
+        if (consumeFallback()) return;
+        keyword(word, hasParam, param);
+    }
+
+    void symbol(char c) {
+        if (c == '\'') {
+            int value = 0, digits = 0;
+            while (digits < 2 && pos_ < in_.size() && hexValue(in_[pos_]) >= 0) {
+                value = value * 16 + hexValue(in_[pos_++]);
+                ++digits;
+            }
+            if (consumeFallback() || digits < 2) return;  // a truncated escape is dropped
+            character(value >= 0x80 ? decode(static_cast<unsigned char>(value)) : static_cast<char32_t>(value));
+            return;
+        }
+        if (c == '*') {
+            cur_.hidden = true;
+            return;
+        }
+        if (consumeFallback()) return;
+        switch (c) {
+        case '\\':
+        case '{':
+        case '}': character(static_cast<unsigned char>(c)); break;
+        case '~': character(0x00A0); break;
+        case '_': character(0x2011); break;
+        case '\r':
+        case '\n': endParagraph(); break;
+        default: break;  // optional hyphen, index and formula marks
+        }
+    }
+
+    void keyword(std::string_view w, bool hasParam, long long param) {
+        const bool on = !hasParam || param != 0;
+        CharFormat& f = cur_.chr;
+        ParaFormat& p = cur_.para;
+        if (w == "par" || w == "sect" || w == "page" || w == "row") endParagraph();
+        else if (w == "line") lineBreak();
+        else if (w == "tab" || w == "cell") character('\t');
+        else if (w == "u" && hasParam) {
+            unicode(static_cast<long>(param < 0 ? param + 65536 : param));
+            skipChars_ = cur_.skipAfterUnicode;
+        } else if (w == "uc") cur_.skipAfterUnicode = clampLong(param, 0, 1 << 20);
+        else if (w == "ansi") codepage_ = 1252;
+        else if (w == "mac") codepage_ = 10000;
+        else if (w == "pc" || w == "pca") codepage_ = 437;
+        else if (w == "ansicpg") codepage_ = clampLong(param, 0, 1 << 20);
+        else if (w == "plain") f = CharFormat{};
+        else if (w == "pard") p = ParaFormat{};
+        else if (w == "b") f.bold = on;
+        else if (w == "i") f.italic = on;
+        else if (w == "strike" || w == "striked") f.strike = on;
+        else if (w == "ulnone") f.underline = false;
+        else if (w == "ul" || w == "uld" || w == "uldb" || w == "uldash" || w == "ulw" || w == "ulwave" ||
+                 w == "ulth")
+            f.underline = on;
+        else if (w == "fs") f.halfPoints = hasParam ? clampLong(param, 2, 288) : 24;
+        else if (w == "super") f.script = 1;
+        else if (w == "sub") f.script = -1;
+        else if (w == "nosupersub") f.script = 0;
+        else if (w == "ql") p.align = nullptr;
+        else if (w == "qc") p.align = "center";
+        else if (w == "qr") p.align = "right";
+        else if (w == "qj") p.align = "justify";
+        else if (w == "li") p.left = clampLong(param, 0, 7200);
+        else if (w == "ri") p.right = clampLong(param, 0, 7200);
+        else if (w == "fi") p.first = clampLong(param, -7200, 7200);
+        else if (w == "sb") p.before = clampLong(param, 0, 1440);
+        else if (w == "sa") p.after = clampLong(param, 0, 1440);
+        else if (w == "emdash") character(0x2014);
+        else if (w == "endash") character(0x2013);
+        else if (w == "emspace") character(0x2003);
+        else if (w == "enspace") character(0x2002);
+        else if (w == "qmspace") character(0x2005);
+        else if (w == "bullet") character(0x2022);
+        else if (w == "lquote") character(0x2018);
+        else if (w == "rquote") character(0x2019);
+        else if (w == "ldblquote") character(0x201C);
+        else if (w == "rdblquote") character(0x201D);
+        else if (std::find(std::begin(kDestinations), std::end(kDestinations), w) != std::end(kDestinations))
+            cur_.hidden = true;
+    }
+
+    // \u takes UTF-16 code units; astral characters arrive as a surrogate pair.
+    void unicode(long unit) {
+        if (unit >= 0xD800 && unit <= 0xDBFF) {
+            flushSurrogate();
+            high_ = static_cast<char16_t>(unit);
+            return;
+        }
+        if (unit >= 0xDC00 && unit <= 0xDFFF && high_) {
+            const char32_t c = 0x10000 + ((high_ - 0xD800) << 10) + (unit - 0xDC00);
+            high_ = 0;
+            character(c);
+            return;
+        }
+        character(unit < 0 || unit > 0xFFFF ? kReplacement : static_cast<char32_t>(unit));
+    }
+
+    void flushSurrogate() {
+        if (!high_) return;
+        high_ = 0;
+        character(kReplacement);
+    }
+
+    char32_t decode(unsigned char b) const {
+        if (codepage_ == 10000) return kMacRoman[b - 0x80];
+        if (b < 0xA0) return kCp1252[b - 0x80];
+        return b;  // 1252 and Latin-1 agree from 0xA0 on
+    }
+
+    void character(char32_t c) {
+        if (high_ && (c < 0xDC00 || c > 0xDFFF)) {
+            high_ = 0;
+            character(kReplacement);
+        }
+        if (cur_.hidden || (c < 0x20 && c != '\t')) return;
+        if (!spanOpenFor(cur_.chr)) {
+            closeSpan();
+            span_ = spanOpen(cur_.chr);
+            para_ += span_;
+            spanFormat_ = cur_.chr;
+            spanValid_ = true;
+        }
+        // Rich text has no tab stops of its own; an em space keeps list
+        // bullets and hanging indents close to where the writer put them.
+        if (c == '\t') para_ += "&#x2003;";
+        else appendEscaped(para_, c);
+        appendUtf8(out_.text, c);
+    }
+
+    bool spanOpenFor(const CharFormat& f) const { return spanValid_ && spanFormat_ == f; }
+
+    void closeSpan() {
+        if (spanValid_ && !span_.empty()) para_ += "</span>";
+        spanValid_ = false;
+        span_.clear();
+    }
+
+    void lineBreak() {
+        if (cur_.hidden) return;
+        closeSpan();
+        para_ += "<br />";
+        out_.text += '\n';
+    }
+
+    void endParagraph() {
+        if (!cur_.hidden) flushParagraph(cur_.para);
+    }
+
+    // RTF gives a paragraph the formatting in force at its end mark.
+    void flushParagraph(const ParaFormat& format) {
+        closeSpan();
+        // An empty paragraph still takes a line, as it does in a word processor.
+        out_.html += paragraphOpen(format) + (para_.empty() ? "&nbsp;" : para_) + "</p>\n";
+        out_.text += '\n';
+        para_.clear();
+    }
+
+    static bool isAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+    static bool isDigit(char c) { return c >= '0' && c <= '9'; }
+    static int hexValue(char c) {
+        if (c >= '0' && c <= '9') return c - '0';
+        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+        return -1;
+    }
+
+    std::string_view in_;
+    std::size_t pos_ = 0;
+    std::vector<GroupState> stack_;
+    std::size_t overflow_ = 0;
+    GroupState cur_;
+    long codepage_ = 1252;
+    long skipChars_ = 0;
+    char16_t high_ = 0;
+    std::string para_;
+    std::string span_;
+    CharFormat spanFormat_;
+    bool spanValid_ = false;
+    RichText out_;
+};
+
+std::string_view trimBom(std::string_view s) {
+    if (s.substr(0, 3) == "\xEF\xBB\xBF") s.remove_prefix(3);
+    return s;
+}
+
+bool validUtf8(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        if (b == 0) return false;
+        const int extra = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : (b >> 3) == 30 ? 3 : -1;
+        if (extra < 0 || i + extra >= s.size()) return false;
+        for (int k = 1; k <= extra; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
+        i += 1 + extra;
+    }
+    return true;
+}
+
+bool hasVisibleText(std::string_view s) {
+    return std::any_of(s.begin(), s.end(), [](char c) { return c != ' ' && c != '\t' && c != '\n' && c != '\r'; });
+}
+
+RichText plainToRichText(std::string_view s) {
+    RichText out;
+    std::size_t start = 0;
+    while (start <= s.size()) {
+        std::size_t end = s.find('\n', start);
+        if (end == std::string_view::npos) end = s.size();
+        std::string_view line = s.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        std::string p;
+        for (char c : line) appendEscaped(p, static_cast<unsigned char>(c));
+        out.html += paragraphOpen({}) + (p.empty() ? "&nbsp;" : p) + "</p>\n";
+        if (start > 0) out.text += '\n';
+        out.text.append(line);
+        start = end + 1;
+    }
+    return out;
+}
+
+}  // namespace
+
+RichText rtfToRichText(std::string_view rtf) {
+    // Whatever precedes the document's opening brace (a byte-order mark, blank
+    // lines) is not part of it.
+    if (const auto open = rtf.find('{'); open != std::string_view::npos) rtf.remove_prefix(open);
+    return Converter(rtf).run();
+}
+
+bool looksLikeRtf(std::string_view bytes) {
+    bytes = trimBom(bytes);
+    while (!bytes.empty() && (bytes.front() == ' ' || bytes.front() == '\t' || bytes.front() == '\r' ||
+                              bytes.front() == '\n'))
+        bytes.remove_prefix(1);
+    return bytes.substr(0, 5) == "{\\rtf";
+}
+
+std::optional<RichText> readStyledText(std::string_view bytes) {
+    std::optional<RichText> result;
+    if (looksLikeRtf(bytes)) result = rtfToRichText(bytes);
+    else if (validUtf8(trimBom(bytes))) result = plainToRichText(trimBom(bytes));
+    if (!result || !hasVisibleText(result->text)) return std::nullopt;
+    return result;
+}
+
+}  // namespace ludowell
