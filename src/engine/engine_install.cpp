@@ -55,6 +55,17 @@ void forEachFileInParallel(const EngineManifest& manifest, Check check) {
     if (firstError) std::rethrow_exception(firstError);
 }
 
+// Follows links to where they point, a dangling last one included:
+// a link leaving staging is refused whether or not its target exists.
+fs::path resolveLinks(const fs::path& path, std::error_code& ec) {
+    fs::path resolved = fs::weakly_canonical(path, ec);
+    for (int hops = 0; !ec && hops < 40 && fs::is_symlink(fs::symlink_status(resolved, ec)); ++hops) {
+        const fs::path next = fs::read_symlink(resolved, ec);
+        if (!ec) resolved = fs::weakly_canonical(resolved.parent_path() / next, ec);
+    }
+    return resolved;
+}
+
 bool escapes(const std::string& path) {
     if (path.starts_with("/")) return true;
     size_t start = 0;
@@ -107,7 +118,7 @@ void Runtime::ensureCurrentEngine() const {
         forEachFileInParallel(manifest, [&](const std::string& path, const std::string& expected) {
             const fs::path file = staging / path;
             std::error_code resolveError;
-            const std::string resolved = fs::weakly_canonical(file, resolveError).string();
+            const std::string resolved = resolveLinks(file, resolveError).string();
             if (resolveError || !resolved.starts_with(stagingPrefix)) throw Failure(kStagedFailed);
             if (engineDigest(file, manifest) != expected) throw Failure(kStagedFailed);
         });
