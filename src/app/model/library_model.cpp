@@ -1,0 +1,321 @@
+#include "app/model/library_model.h"
+
+#include <QThread>
+
+#include "app/update/updates.h"
+#include "core/process_tracking.h"
+#include "platform/platform.h"
+
+namespace ludowell {
+namespace {
+
+const QString kShowFPS = QStringLiteral("showFPS");
+const QString kPreviewError = QStringLiteral("Steam couldn't connect. Check your internet connection, then try again.");
+
+QString dataRootKey(const GameProfile& profile) { return QStringLiteral("dataRoot-") + QString::fromStdString(profile.id); }
+
+fs::path standardized(fs::path path) {
+    path = path.lexically_normal();
+    if (path.has_relative_path() && !path.has_filename()) path = path.parent_path();
+    return path;
+}
+
+}  // namespace
+
+fs::path LibraryModel::legacyRoot() { return platform::homeDir() / "Library/Application Support/Ambrovel"; }
+
+LibraryModel::Timing& LibraryModel::timing() {
+    static Timing value;
+    return value;
+}
+
+namespace {
+StartupState& startupState() {
+    static StartupState state;
+    return state;
+}
+}  // namespace
+
+const StartupState& LibraryModel::startup() { return startupState(); }
+
+void LibraryModel::setStartup(StartupState state) { startupState() = std::move(state); }
+
+LibraryModel::Options LibraryModel::optionsFrom(const StartupState& state) {
+    setStartup(state);
+    Options options;
+    options.profile = state.selectedProfile;
+    if (state.overrideRoot) options.overrideRoot = fs::path(*state.overrideRoot);
+    // The value after the first "--preview-state", taken verbatim.
+    const auto& arguments = state.arguments;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] != "--preview-state") continue;
+        if (i + 1 < arguments.size()) options.preview = arguments[i + 1];
+        break;
+    }
+    return options;
+}
+
+LibraryModel::LibraryModel(Options options, QObject* parent)
+    : QObject(parent),
+      profile_(std::move(options.profile)),
+      preview_(options.preview ? std::optional<QString>(QString::fromStdString(*options.preview)) : std::nullopt),
+      overrideRoot_(std::move(options.overrideRoot)),
+      executable_(std::move(options.executable)),
+      settings_(options.settingsFile.isEmpty() ? std::make_unique<QSettings>()
+                                               : std::make_unique<QSettings>(options.settingsFile, QSettings::IniFormat)) {
+    hud_ = settings_->value(kShowFPS, false).toBool();
+    workers_.setMaxThreadCount(4);
+
+    if (preview_) {
+        // A fixed stage for design work: nothing is inspected or started.
+        snapshot_.stage = gameStageFromRaw(preview_->toStdString()).value_or(GameStage::setup);
+        if (*preview_ == QLatin1String("downloading")) snapshot_.download = 0.43;
+        if (*preview_ == QLatin1String("error")) error_ = kPreviewError;
+        return;
+    }
+    refresh();
+    timer_.setInterval(timing().refreshMilliseconds);
+    connect(&timer_, &QTimer::timeout, this, &LibraryModel::refresh);
+    timer_.start();
+}
+
+LibraryModel::~LibraryModel() {
+    timer_.stop();
+    workers_.waitForDone();
+}
+
+QVariantMap LibraryModel::profileMap() const {
+    auto text = [](const std::string& value) { return QString::fromStdString(value); };
+    return {
+        {QStringLiteral("id"), text(profile_.id)},
+        {QStringLiteral("title"), text(profile_.title)},
+        {QStringLiteral("edition"), text(profile_.edition)},
+        {QStringLiteral("subtitle"), text(profile_.subtitle)},
+        {QStringLiteral("steamID"), text(profile_.steamID)},
+        {QStringLiteral("installFolder"), text(profile_.installFolder)},
+        {QStringLiteral("executable"), text(profile_.executable)},
+        {QStringLiteral("artwork"), text(profile_.artwork)},
+        {QStringLiteral("optimization"), text(profile_.optimization)},
+    };
+}
+
+QString LibraryModel::stage() const { return QString::fromStdString(rawValue(snapshot_.stage)); }
+
+QObject* LibraryModel::updatesObject() const { return updates_; }
+
+void LibraryModel::setUpdates(Updates* gate) {
+    if (gate == updates_) return;
+    updates_ = gate;
+    if (gate) gate->setParent(this);
+    emit updatesChanged();
+}
+
+Runtime LibraryModel::runtime() const { return runtime(profile_); }
+
+Runtime LibraryModel::runtime(const GameProfile& profile) const {
+    std::optional<fs::path> root = overrideRoot_;
+    if (!root) {
+        const QString stored = settings_->value(dataRootKey(profile)).toString();
+        if (!stored.isEmpty()) root = fs::path(stored.toStdString());
+    }
+    return Runtime(root, std::nullopt, profile);
+}
+
+QString LibraryModel::dataRoot() const { return QString::fromStdString(runtime().root().string()); }
+
+int LibraryModel::step() const {
+    switch (snapshot_.stage) {
+        case GameStage::setup: return 0;
+        case GameStage::signIn: return 1;
+        default: return 2;
+    }
+}
+
+bool LibraryModel::playable() const {
+    return snapshot_.stage == GameStage::ready || snapshot_.stage == GameStage::running;
+}
+
+QString LibraryModel::status() const {
+    if (busy_) return QStringLiteral("Working on it");
+    switch (snapshot_.stage) {
+        case GameStage::setup: return QStringLiteral("Setup needed");
+        case GameStage::signIn: return QStringLiteral("Sign in to Steam");
+        case GameStage::install: return QStringLiteral("Ready to install");
+        case GameStage::downloading: return QStringLiteral("Installing");
+        case GameStage::ready: return QStringLiteral("Ready to play");
+        case GameStage::running: return QStringLiteral("Running");
+    }
+    return {};
+}
+
+QString LibraryModel::primaryTitle() const {
+    if (busy_) return activity_.isEmpty() ? QStringLiteral("Getting ready…") : activity_;
+    if (launching_) return QStringLiteral("Opening your game…");
+    switch (snapshot_.stage) {
+        case GameStage::setup: return QStringLiteral("Get started");
+        case GameStage::signIn: return QStringLiteral("Open Steam to sign in");
+        case GameStage::install: return QStringLiteral("Install with Steam");
+        case GameStage::downloading: return QStringLiteral("Open Steam");
+        case GameStage::ready: return QStringLiteral("Play now");
+        case GameStage::running: return QStringLiteral("Open Steam");
+    }
+    return {};
+}
+
+QString LibraryModel::primaryIcon() const {
+    switch (snapshot_.stage) {
+        case GameStage::setup: return QStringLiteral("arrow.right");
+        case GameStage::install: return QStringLiteral("arrow.down.to.line");
+        case GameStage::ready: return QStringLiteral("play.fill");
+        case GameStage::signIn:
+        case GameStage::downloading:
+        case GameStage::running: return QStringLiteral("arrow.up.forward");
+    }
+    return {};
+}
+
+// Setters: each notifies only on a real change, so bound views redraw once.
+
+void LibraryModel::setPage(const QString& page) {
+    if (page == page_) return;
+    page_ = page;
+    emit pageChanged();
+}
+
+void LibraryModel::setError(const QString& error) {
+    if (error == error_) return;
+    error_ = error;
+    emit errorChanged();
+}
+
+void LibraryModel::setNotice(const QString& notice) {
+    if (notice == notice_) return;
+    notice_ = notice;
+    emit noticeChanged();
+}
+
+void LibraryModel::setShowLicense(bool show) {
+    if (show == showLicense_) return;
+    showLicense_ = show;
+    emit showLicenseChanged();
+}
+
+void LibraryModel::setShowDiagnostics(bool show) {
+    if (show == showDiagnostics_) return;
+    showDiagnostics_ = show;
+    emit showDiagnosticsChanged();
+}
+
+void LibraryModel::setHud(bool on) {
+    // Stored on every assignment, and flushed so a crash cannot lose it.
+    settings_->setValue(kShowFPS, on);
+    settings_->sync();
+    if (on == hud_) return;
+    hud_ = on;
+    emit hudChanged();
+}
+
+void LibraryModel::setUpdateInstalling(bool installing) {
+    if (installing == updateInstalling_) return;
+    updateInstalling_ = installing;
+    emit updateInstallingChanged();
+}
+
+void LibraryModel::setSnapshot(const LibrarySnapshot& snapshot) {
+    if (snapshot == snapshot_) return;
+    snapshot_ = snapshot;
+    emit snapshotChanged();
+    emit presentationChanged();
+}
+
+void LibraryModel::setBusy(bool busy) {
+    if (busy == busy_) return;
+    busy_ = busy;
+    emit busyChanged();
+    emit presentationChanged();
+}
+
+void LibraryModel::setActivity(const QString& activity) {
+    if (activity == activity_) return;
+    activity_ = activity;
+    emit activityChanged();
+    emit presentationChanged();
+}
+
+void LibraryModel::setDetails(const QString& details) {
+    if (details == details_) return;
+    details_ = details;
+    emit detailsChanged();
+}
+
+void LibraryModel::setLaunching(bool launching) {
+    if (launching == launching_) return;
+    launching_ = launching;
+    emit launchingChanged();
+    emit presentationChanged();
+}
+
+void LibraryModel::setLegacyAvailable(bool available) {
+    if (available == legacyAvailable_) return;
+    legacyAvailable_ = available;
+    emit legacyAvailableChanged();
+}
+
+void LibraryModel::setServerPresent(bool present) {
+    if (present == serverPresent_) return;
+    serverPresent_ = present;
+    emit serverPresentChanged();
+}
+
+void LibraryModel::refresh() {
+    if (preview_ || busy_ || refreshInFlight_) return;
+    refreshInFlight_ = true;
+    // The worker gets its own runtime and reads nothing of the model.
+    Runtime inspected = runtime();
+    std::string requestedID = profile_.id;
+    workers_.start([this, inspected = std::move(inspected), requestedID = std::move(requestedID)] {
+        QThread::currentThread()->setPriority(QThread::LowPriority);
+        Inspection result = inspect(inspected);
+        QMetaObject::invokeMethod(this, [this, result, requestedID] { applyInspection(result, requestedID); },
+                                  Qt::QueuedConnection);
+    });
+}
+
+LibraryModel::Inspection LibraryModel::inspect(const Runtime& runtime) {
+    Inspection result;
+    try {
+        result.snapshot = LibrarySnapshot::inspect(runtime);
+        if (result.snapshot.stage == GameStage::ready && isGameRunning(runtime))
+            result.snapshot.stage = GameStage::running;
+    } catch (const std::exception&) {
+        // A file that vanished mid-read: the next tick looks again.
+    }
+    // An earlier launcher's complete setup, offered only while this game's
+    // own data root has none and is not that folder already.
+    const fs::path legacy = legacyRoot();
+    result.legacy = runtime.profile().id == "aoe4" && !runtime.exists(runtime.marker("runtime-ready")) &&
+                    runtime.exists(legacy / "runtime-ready") && standardized(runtime.root()) != standardized(legacy);
+    result.server = runtime.exists(runtime.server());
+    return result;
+}
+
+void LibraryModel::applyInspection(const Inspection& result, const std::string& requestedID) {
+    refreshInFlight_ = false;
+    if (profile_.id != requestedID) return;  // the user switched games meanwhile
+    setSnapshot(result.snapshot);
+    setLegacyAvailable(result.legacy);
+    setServerPresent(result.server);
+}
+
+void LibraryModel::select(const GameProfile& profile) {
+    if (busy_) return;
+    profile_ = profile;
+    emit profileChanged();
+    emit dataRootChanged();
+    setError({});
+    setNotice({});
+    setLaunching(false);
+    refresh();
+}
+
+}  // namespace ludowell

@@ -1,0 +1,255 @@
+// The model's actions: every long step runs as a command-mode child of this
+// same program, whose output becomes the activity line and diagnostics and
+// whose exit status becomes a notice or a friendly error.
+#include <QDateTime>
+#include <QTimer>
+
+#include <fstream>
+
+#include "app/model/command_session.h"
+#include "app/model/library_model.h"
+#include "platform/platform.h"
+#include "runtime/files.h"
+
+namespace ludowell {
+namespace {
+
+struct Phrase {
+    const char16_t* contained;
+    const char16_t* text;
+};
+
+// The first row whose phrase a chunk contains wins.
+constexpr Phrase kActivities[] = {
+    {u"Downloading the validated", u"Downloading game components…"},
+    {u"Preparing a fresh", u"Preparing your Mac for play…"},
+    {u"Downloading the official", u"Installing Steam…"},
+    {u"Checking the installed", u"Checking your game…"},
+};
+
+// Ordered: one failure text can hold several phrases, and the macOS version
+// check's must not read as the game-version one.
+constexpr Phrase kFailures[] = {
+    {u"macOS 26", u"This version needs macOS 26 or later. Update macOS in System Settings, then try again."},
+    {u"Rosetta is required",
+     u"Rosetta is needed to run Steam. Open an Intel app and follow Apple's installation prompt, then try again."},
+    {u"not compatible",
+     u"The gaming components aren't compatible with this Mac's current Rosetta version. Please contact support "
+     u"with the details below."},
+    {u"not been validated",
+     u"Steam has installed a newer game version. A Ludowell update is needed before this game can launch safely."},
+    {u"differs from", u"A download has changed since this app was released. Please get an updated Ludowell app."},
+    {u"another", u"Another setup or launch is in progress. Let it finish, then try again."},
+    {u"already in progress", u"Another setup or launch is in progress. Let it finish, then try again."},
+    {u"Save and close", u"Please save your game and exit Steam before preparing this setup again."},
+};
+const QString kFailureFallback = QStringLiteral(
+    "We couldn't finish that step. Check your internet connection and try again. Your completed downloads are kept.");
+
+const QString kPreviewNotice = QStringLiteral("This is a design preview. No game or Steam process was started.");
+const QString kAgreeFailed = QStringLiteral("Your setup preference couldn't be saved. Please try again.");
+const QString kSignInFailed = QStringLiteral("We couldn't save your progress. Please try again.");
+
+QString text(const char16_t* literal) { return QString::fromUtf16(literal); }
+
+QString startingActivity(const QString& command) {
+    if (command == QLatin1String("setup")) return QStringLiteral("Preparing Steam…");
+    if (command == QLatin1String("play")) return QStringLiteral("Checking your game…");
+    return QStringLiteral("Opening Steam…");
+}
+
+// The notice for a step that succeeded; none for a command without one.
+std::optional<QString> successNotice(const QString& command) {
+    if (command == QLatin1String("setup") || command == QLatin1String("steam"))
+        return QStringLiteral(
+            "Steam is opening in a separate window. The first launch may take a few minutes while Steam updates.");
+    if (command == QLatin1String("install"))
+        return QStringLiteral(
+            "In Steam, confirm Install and keep the suggested folder. You can return here while the download "
+            "finishes.");
+    if (command == QLatin1String("play"))
+        return QStringLiteral("Your game is opening through Steam. If Steam asks for confirmation, choose Play.");
+    if (command == QLatin1String("check")) return QStringLiteral("This Mac passed the compatibility checks.");
+    if (command == QLatin1String("stop")) return QStringLiteral("This game's Steam session has closed.");
+    return std::nullopt;
+}
+
+}  // namespace
+
+QString LibraryModel::friendlyError(const QString& output) {
+    for (const auto& row : kFailures)
+        if (output.contains(text(row.contained), Qt::CaseSensitive)) return text(row.text);
+    return kFailureFallback;
+}
+
+void LibraryModel::primary() {
+    if (preview_) {
+        setNotice(kPreviewNotice);
+        return;
+    }
+    switch (snapshot_.stage) {
+        case GameStage::setup: {
+            Runtime current = runtime();
+            if (current.exists(current.marker("license-accepted")))
+                launch(QStringLiteral("setup"));
+            else
+                setShowLicense(true);
+            return;
+        }
+        case GameStage::signIn: return launch(QStringLiteral("steam"));
+        case GameStage::install: return launch(QStringLiteral("install"));
+        case GameStage::downloading: return launch(QStringLiteral("steam"));
+        case GameStage::ready: return launch(QStringLiteral("play"));
+        case GameStage::running: return launch(QStringLiteral("steam"));
+    }
+}
+
+void LibraryModel::launch(const QString& command) {
+    if (busy_ || preview_ || updateInstalling_) return;
+    setBusy(true);
+    setError({});
+    setNotice({});
+    setDetails({});
+    setActivity(startingActivity(command));
+
+    const Runtime current = runtime();
+    CommandRun run;
+    run.arguments = {"--command", command.toStdString(), "--game", profile_.id, "--data-root",
+                     current.root().string()};
+    // Read now: a later change of the preference leaves this child alone.
+    if (hud_) run.arguments.push_back("--hud");
+    try {
+        run.executable = executable_.empty() ? platform::executable() : executable_;
+    } catch (const std::exception& error) {
+        completed(command, 1, QString::fromStdString(error.what()));
+        return;
+    }
+
+    CommandEvents events;
+    events.started = [this](pid_t pid) { child_ = pid; };
+    events.chunk = [this](const QString& chunk) { received(chunk); };
+    events.finished = [this, command](int status, const QString& output) { completed(command, status, output); };
+    startCommand(workers_, this, std::move(run), std::move(events));
+}
+
+void LibraryModel::received(const QString& chunk) {
+    // Appended in place: a long output must not be copied once per chunk.
+    details_ += chunk;
+    emit detailsChanged();
+    for (const auto& row : kActivities) {
+        if (chunk.contains(text(row.contained), Qt::CaseSensitive)) {
+            setActivity(text(row.text));
+            break;
+        }
+    }
+}
+
+void LibraryModel::completed(const QString& command, int status, const QString& output) {
+    child_.reset();
+    setBusy(false);
+    setActivity({});
+    if (status == 0) {
+        if (auto notice = successNotice(command)) setNotice(*notice);
+        if (command == QLatin1String("play")) {
+            setLaunching(true);
+            // Not cancelled by later events: each play clears it at its own time.
+            QTimer::singleShot(timing().launchingMilliseconds, this, [this] {
+                setLaunching(false);
+                refresh();
+            });
+        } else if (command == QLatin1String("stop")) {
+            setLaunching(false);
+        }
+    } else {
+        setError(friendlyError(output));
+        setDetails(output);
+    }
+    refresh();
+}
+
+void LibraryModel::agree() {
+    const Runtime current = runtime();
+    try {
+        current.make(current.root());
+        const QString stamp =
+            QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QStringLiteral(" +0000");
+        atomicWrite(current.marker("license-accepted"), ("Accepted locally: " + stamp + "\n").toStdString());
+    } catch (const std::exception&) {
+        setError(kAgreeFailed);  // the sheet stays open
+        return;
+    }
+    setShowLicense(false);
+    launch(QStringLiteral("setup"));
+}
+
+void LibraryModel::confirmSignIn() {
+    if (preview_) {
+        setSnapshot({GameStage::install, std::nullopt});
+        return;
+    }
+    const Runtime current = runtime();
+    try {
+        current.make(current.root());
+        std::ofstream marker(current.marker("steam-sign-in-confirmed"), std::ios::binary | std::ios::trunc);
+        marker.close();
+        if (!marker) throw std::runtime_error("sign-in marker not written");
+    } catch (const std::exception&) {
+        setError(kSignInFailed);
+        return;
+    }
+    setNotice({});
+    refresh();
+}
+
+void LibraryModel::reuseLegacy() {
+    if (busy_ || preview_) return;
+    const int answer = ask(
+        QStringLiteral("Use your existing Steam setup?"),
+        QStringLiteral("Ludowell will use the same Steam account, installed game and saves as Ambrovel. Close the old "
+                       "launcher before using this one. No files will be moved or deleted."),
+        {QStringLiteral("Use existing setup"), QStringLiteral("Cancel")});
+    if (answer != 0) return;
+    settings_->setValue(QStringLiteral("dataRoot-") + QString::fromStdString(profile_.id),
+                        QString::fromStdString(legacyRoot().string()));
+    settings_->sync();
+    emit dataRootChanged();
+    refresh();
+}
+
+void LibraryModel::logs() {
+    if (preview_) return;
+    const Runtime current = runtime();
+    try {
+        current.make(current.logs());
+    } catch (const std::exception&) {
+        // The browser explains a missing folder better than we could.
+    }
+    fileBrowser().open(current.logs());
+}
+
+void LibraryModel::showDataFolder() {
+    if (preview_) return;
+    const Runtime current = runtime();
+    try {
+        current.make(current.root());
+    } catch (const std::exception&) {
+    }
+    fileBrowser().open(current.root());
+}
+
+void LibraryModel::stop() {
+    if (preview_) return;
+    const int answer = ask(QStringLiteral("Close this game's Steam session?"),
+                           QStringLiteral("Save and exit your game first. Continuing will close its game and Steam "
+                                          "processes, and unsaved progress will be lost."),
+                           {QStringLiteral("Cancel"), QStringLiteral("Close session")});
+    if (answer == 1) launch(QStringLiteral("stop"));
+}
+
+int LibraryModel::ask(const QString& message, const QString& informative, const QStringList& buttons) {
+    return alerts_ ? alerts_->ask(message, informative, buttons) : -1;
+}
+
+FileBrowser& LibraryModel::fileBrowser() { return fileBrowser_ ? *fileBrowser_ : systemFileBrowser_; }
+
+}  // namespace ludowell

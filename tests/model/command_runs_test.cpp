@@ -1,0 +1,142 @@
+// Command runs against stand-in children: the argument list, the merged
+// output and its chunks, activity phrases, outcomes, one run at a time.
+#include <gtest/gtest.h>
+
+#include "app/model/command_session.h"
+#include "model_harness.h"
+
+using namespace model_tests;
+
+namespace {
+
+const QString kAnotherRun = "Another setup or launch is in progress. Let it finish, then try again.";
+const QString kFallback =
+    "We couldn't finish that step. Check your internet connection and try again. Your completed downloads are kept.";
+
+TEST(FriendlyError, FirstMatchingRowInTableOrder) {
+    // The host check's macOS failure also says "not been validated".
+    EXPECT_EQ(LibraryModel::friendlyError(
+                  "ERROR: This build requires macOS 26 or later. Earlier macOS versions have not been validated."),
+              "This version needs macOS 26 or later. Update macOS in System Settings, then try again.");
+    EXPECT_EQ(LibraryModel::friendlyError(
+                  "ERROR: Another setup or launch is already in progress. Please wait for it to finish."),
+              kAnotherRun);
+    EXPECT_EQ(LibraryModel::friendlyError("held by another run"), kAnotherRun);
+    EXPECT_EQ(LibraryModel::friendlyError("Another thing failed"), kFallback);  // case-sensitive
+    EXPECT_EQ(LibraryModel::friendlyError("Save and close; the file differs from its pin"),
+              "A download has changed since this app was released. Please get an updated Ludowell app.");
+}
+
+TEST(Utf8Stream, HoldsACharacterCutByThePipe) {
+    ludowell::Utf8Stream stream;
+    const std::string ellipsis = "\u2026";
+    EXPECT_EQ(stream.decode("Preparing" + ellipsis.substr(0, 2)), "Preparing");
+    EXPECT_EQ(stream.decode(ellipsis.substr(2) + "\xff!"), QString::fromUtf8("\u2026\ufffd!"));
+    EXPECT_EQ(stream.decode(ellipsis.substr(0, 1)), "");
+    EXPECT_EQ(stream.finish(), QString::fromUtf8("\ufffd"));
+}
+
+TEST(CommandRuns, ArgumentsCarryTheOverlayChosenWhenTheRunStarted) {
+    Sandbox box;
+    const auto child = box.script("child", "sleep 0.5");
+    const std::string root = box.path("data").string();
+    {
+        auto model = settledModel(box.options(child));
+        model->setHud(true);
+        model->launch("check");
+        model->setHud(false);  // too late for the running child
+        ASSERT_TRUE(finished(*model));
+        EXPECT_EQ(model->notice(), "This Mac passed the compatibility checks.");
+        EXPECT_EQ(box.arguments(child), (std::vector<std::string>{"--command", "check", "--game", "aoe4",
+                                                                   "--data-root", root, "--hud"}));
+        model->setHud(true);
+    }
+    // The preference outlives the model; switched off, no flag is passed.
+    auto model = settledModel(box.options(child));
+    EXPECT_TRUE(model->hud());
+    model->setHud(false);
+    model->launch("steam");
+    ASSERT_TRUE(finished(*model));
+    EXPECT_EQ(box.arguments(child).size(), 13u);
+    EXPECT_EQ(box.arguments(child).back(), root);
+}
+
+TEST(CommandRuns, ManyFastChunksArriveWholeAndInOrder) {
+    Sandbox box;
+    auto model = settledModel(box.options(box.script("child", "seq 1 200000; seq 1 5 >&2")));
+    int updates = 0;
+    QObject::connect(model.get(), &LibraryModel::detailsChanged, [&] { ++updates; });
+    model->launch("check");
+    ASSERT_TRUE(finished(*model));
+    QString expected;
+    for (int i = 1; i <= 200000; ++i) expected += QString::number(i) + '\n';
+    for (int i = 1; i <= 5; ++i) expected += QString::number(i) + '\n';
+    EXPECT_EQ(model->details(), expected);
+    EXPECT_GT(updates, 2) << "the output should arrive in several chunks";
+}
+
+TEST(CommandRuns, ActivityFollowsWholePhrasesInEachChunk) {
+    Sandbox box;
+    auto model = settledModel(box.options(box.script("child",
+        "printf 'Downloading the val'; sleep 0.5; printf 'idated package\\n'; sleep 0.5\n"
+        "printf 'Nothing to see\\n'; sleep 0.5\n"
+        "printf 'Checking the installed game; Downloading the validated package\\n'; sleep 0.5\n"
+        "printf 'Preparing a fresh Windows environment\\n'; sleep 0.5\n"
+        "echo 'ERROR: Another setup or launch is already in progress. Please wait for it to finish.' >&2\n"
+        "exit 1")));
+    model->setNotice("left over");
+    std::vector<QString> seen;
+    QObject::connect(model.get(), &LibraryModel::activityChanged, [&] { seen.push_back(model->activity()); });
+    model->launch("steam");
+    EXPECT_EQ(model->primaryTitle(), "Opening Steam…");
+    EXPECT_TRUE(model->notice().isEmpty());
+    ASSERT_TRUE(finished(*model));
+    EXPECT_EQ(seen, (std::vector<QString>{"Opening Steam…", "Downloading game components…",
+                                          "Preparing your Mac for play…", ""}));
+    EXPECT_EQ(model->error(), kAnotherRun);
+    EXPECT_TRUE(model->details().startsWith("Downloading the validated package\nNothing to see\n"));
+    EXPECT_TRUE(model->details().endsWith("Please wait for it to finish.\n"));
+}
+
+TEST(CommandRuns, AChildThatCannotStartFails) {
+    Sandbox box;
+    auto model = settledModel(box.options(box.path("missing")));
+    bool started = false;
+    model->launch("setup");
+    ASSERT_TRUE(waitFor([&] {
+        started |= model->child().has_value();
+        return !model->busy();
+    }));
+    EXPECT_FALSE(started);
+    EXPECT_EQ(model->error(), kFallback);
+    EXPECT_TRUE(model->details().contains("missing")) << model->details().toStdString();
+}
+
+TEST(CommandRuns, OneRunAtATimeAndNoInspectionWhileItRuns) {
+    Sandbox box;
+    const auto child = box.script("child", "sleep 1");
+    auto model = settledModel(box.options(child));
+    model->setUpdateInstalling(true);
+    model->launch("check");
+    EXPECT_FALSE(model->busy());
+    model->setUpdateInstalling(false);
+
+    model->launch("check");
+    ASSERT_TRUE(model->busy());
+    // The data root now reads as signed in, but nobody may look yet.
+    const ludowell::Runtime runtime = model->runtime();
+    fs::create_directories(runtime.steamFolder());
+    std::ofstream(runtime.marker("runtime-ready")) << "runtime-v1\n";
+    std::ofstream(runtime.steam()).close();
+    model->launch("play");
+    model->refresh();
+    EXPECT_FALSE(model->refreshInFlight());
+    waitFor([] { return false; }, 0.5);  // timer ticks pass
+    EXPECT_EQ(model->snapshot().stage, GameStage::setup);
+
+    ASSERT_TRUE(finished(*model));
+    EXPECT_TRUE(waitFor([&] { return model->snapshot().stage == GameStage::signIn; }));
+    EXPECT_EQ(box.arguments(child).size(), 6u) << "only the first check ran";
+}
+
+}  // namespace

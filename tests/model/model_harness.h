@@ -1,0 +1,91 @@
+#pragma once
+// Shared pieces of the model tests: waiting in a real event loop, scripted
+// alert answers, stand-in children as shell scripts, one testbed world.
+#include <sys/stat.h>
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <chrono>
+#include <fstream>
+#include <memory>
+
+#include "app/model/library_model.h"
+#include "testbed_world.h"
+
+namespace model_tests {
+
+namespace fs = std::filesystem;
+using ludowell::GameStage;
+using ludowell::LibraryModel;
+
+template <typename Predicate>
+bool waitFor(Predicate predicate, double seconds = 30) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (!predicate()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+struct ScriptedAlerts : ludowell::Alerts {
+    std::vector<int> replies;  // consumed in order; -1 once they run out
+    std::vector<QStringList> asked;  // message, then the buttons
+    int ask(const QString& message, const QString&, const QStringList& buttons) override {
+        asked.push_back(QStringList{message} + buttons);
+        return asked.size() <= replies.size() ? replies[asked.size() - 1] : -1;
+    }
+};
+
+// One world for the run: HOME, the data folder and the bundle point into it.
+inline testbed::World& world() {
+    static testbed::World shared;
+    static const bool exported = (shared.exportToThisProcess(), true);
+    (void)exported;
+    return shared;
+}
+
+// A private folder per test for settings, data roots and stand-in children.
+struct Sandbox {
+    QTemporaryDir dir;
+    fs::path path(const std::string& name) const { return fs::path(dir.path().toStdString()) / name; }
+    QString settingsFile() const { return QString::fromStdString(path("settings.ini").string()); }
+
+    // Records its arguments, one a line, in "<name>.args", then runs `body`.
+    fs::path script(const std::string& name, const std::string& body) const {
+        const fs::path file = path(name);
+        std::ofstream(file) << "#!/bin/sh\nprintf '%s\\n' \"$@\" >> \"$0.args\"\n" << body << "\n";
+        ::chmod(file.c_str(), 0755);
+        return file;
+    }
+    std::vector<std::string> arguments(const fs::path& script) const {
+        std::ifstream in(script.string() + ".args");
+        std::vector<std::string> result;
+        for (std::string line; std::getline(in, line);) result.push_back(line);
+        return result;
+    }
+
+    LibraryModel::Options options(const fs::path& executable = {}) const {
+        LibraryModel::Options options;
+        options.overrideRoot = path("data");
+        options.executable = executable;
+        options.settingsFile = settingsFile();
+        return options;
+    }
+};
+
+// A model whose first inspection has landed.
+inline std::unique_ptr<LibraryModel> settledModel(const LibraryModel::Options& options) {
+    auto model = std::make_unique<LibraryModel>(options);
+    waitFor([&] { return !model->refreshInFlight(); });
+    return model;
+}
+
+inline bool finished(LibraryModel& model) {
+    return waitFor([&] { return !model.busy(); }, 120);
+}
+
+}  // namespace model_tests

@@ -1,0 +1,111 @@
+// The model's state without a real child: design previews, the earlier
+// launcher's setup and the data root choice, switching games.
+#include <QSettings>
+
+#include <gtest/gtest.h>
+
+#include "model_harness.h"
+
+using namespace model_tests;
+
+namespace {
+
+TEST(Preview, ShowsAFixedStageAndStartsNothing) {
+    Sandbox box;
+    const auto child = box.script("child", "");
+    auto preview = [&](const std::string& value) {
+        auto options = box.options(child);
+        options.preview = value;
+        return std::make_unique<LibraryModel>(options);
+    };
+    EXPECT_EQ(preview("downloading")->snapshot(), (ludowell::LibrarySnapshot{GameStage::downloading, 0.43}));
+    EXPECT_EQ(preview("error")->error(), "Steam couldn't connect. Check your internet connection, then try again.");
+    EXPECT_EQ(preview("Ready")->snapshot(), ludowell::LibrarySnapshot{});
+
+    auto model = preview("signIn");
+    model->primary();
+    EXPECT_EQ(model->notice(), "This is a design preview. No game or Steam process was started.");
+    model->confirmSignIn();
+    model->agree();  // writes the marker, then starts nothing
+    EXPECT_TRUE(fs::exists(box.path("data/license-accepted")));
+    waitFor([] { return false; }, 0.4);
+    EXPECT_EQ(model->snapshot().stage, GameStage::install) << "a preview is never inspected";
+    EXPECT_TRUE(box.arguments(child).empty());
+}
+
+TEST(Legacy, OfferedOnlyWhenEveryConditionHoldsAndReusedOnConfirmation) {
+    world();  // HOME, where the earlier launcher lives
+    const fs::path legacy = LibraryModel::legacyRoot();
+    fs::create_directories(legacy);
+    std::ofstream(legacy / "runtime-ready").close();
+    Sandbox box;
+    auto offered = [&](const LibraryModel::Options& options) { return settledModel(options)->legacyAvailable(); };
+    auto options = box.options();
+    auto otherGame = options;
+    otherGame.profile.id = "other";
+    EXPECT_FALSE(offered(otherGame));
+    auto itself = options;
+    itself.overrideRoot = legacy / "";
+    EXPECT_FALSE(offered(itself));
+    fs::create_directories(box.path("data"));
+    std::ofstream(box.path("data/runtime-ready")).close();
+    EXPECT_FALSE(offered(options));
+
+    options.overrideRoot.reset();  // the default data root
+    auto model = settledModel(options);
+    ASSERT_TRUE(model->legacyAvailable());
+    ScriptedAlerts alerts;
+    alerts.replies = {0};
+    model->setAlerts(&alerts);
+    model->reuseLegacy();
+    EXPECT_EQ(alerts.asked.at(0), (QStringList{"Use your existing Steam setup?", "Use existing setup", "Cancel"}));
+    EXPECT_EQ(QSettings(box.settingsFile(), QSettings::IniFormat).value("dataRoot-aoe4").toString().toStdString(),
+              legacy.string());
+    EXPECT_EQ(model->runtime().root(), legacy);
+    EXPECT_TRUE(waitFor([&] { return !model->legacyAvailable(); }));
+    EXPECT_EQ(settledModel(box.options())->runtime().root(), box.path("data")) << "--data-root wins";
+
+    fs::remove(legacy / "runtime-ready");
+    EXPECT_FALSE(offered(options));
+}
+
+TEST(Switching, ResultForTheEarlierGameIsDropped) {
+    Sandbox box;
+    QSettings settings(box.settingsFile(), QSettings::IniFormat);
+    for (const char* id : {"aoe4", "other"}) {
+        const ludowell::Runtime runtime(box.path(id));
+        fs::create_directories(runtime.steamFolder());
+        std::ofstream(runtime.marker("runtime-ready")).close();
+        std::ofstream(runtime.steam()).close();
+        settings.setValue(QString("dataRoot-") + id, QString::fromStdString(runtime.root().string()));
+    }
+    std::ofstream(box.path("aoe4/steam-sign-in-confirmed")).close();  // "install"; the other reads "signIn"
+    settings.sync();
+    auto options = box.options();
+    options.overrideRoot.reset();
+    LibraryModel model(options);
+    std::vector<GameStage> seen;
+    QObject::connect(&model, &LibraryModel::snapshotChanged, [&] { seen.push_back(model.snapshot().stage); });
+    ASSERT_TRUE(model.refreshInFlight());
+
+    auto other = model.profile();
+    other.id = "other";
+    model.select(other);
+    ASSERT_TRUE(waitFor([&] { return model.snapshot().stage == GameStage::signIn; }));
+    EXPECT_EQ(seen, std::vector<GameStage>{GameStage::signIn}) << "the first game's stage was shown";
+}
+
+TEST(Markers, FailedWritesKeepTheSheetOpen) {
+    Sandbox box;
+    std::ofstream(box.path("file")).close();
+    auto options = box.options(box.script("child", ""));
+    options.overrideRoot = box.path("file/data");  // under a plain file: cannot be made
+    auto model = settledModel(options);
+    model->setShowLicense(true);
+    model->agree();
+    EXPECT_EQ(model->error(), "Your setup preference couldn't be saved. Please try again.");
+    EXPECT_TRUE(model->showLicense());
+    EXPECT_FALSE(model->busy());
+}
+
+}  // namespace
