@@ -1,0 +1,186 @@
+// The whole life of a game on a fresh data root, through the built
+// executable against the testbed: every printed line and every Wine
+// invocation with its environment.
+#include <chrono>
+#include <fstream>
+#include <thread>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "core/library_snapshot.h"
+#include "core/process_tracking.h"
+#include "platform/platform.h"
+#include "runtime/files.h"
+#include "runtime/runtime.h"
+#include "testbed_world.h"
+
+namespace fs = std::filesystem;
+using namespace ludowell;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+const std::string kCompatible = "Apple Silicon, macOS and Rosetta compatibility checks passed.";
+const std::string kSteamRequested = "Steam launch requested. Initial client updates can take a few minutes.";
+
+Lines lines(const std::string& text) {
+    Lines result;
+    for (size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        result.push_back(text.substr(start, end - start));
+    return result;
+}
+
+template <typename Predicate>
+bool eventually(Predicate predicate, double seconds = 20) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (std::chrono::steady_clock::now() < deadline) {
+        if (predicate()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return predicate();
+}
+
+// Wine invocations whose first argument is one of the given programs.
+std::vector<nlohmann::json> wineCalls(const fs::path& root) {
+    std::vector<nlohmann::json> calls;
+    for (auto& entry : testbed::World::journal(root))
+        if (entry["program"] == "wine") calls.push_back(entry);
+    return calls;
+}
+
+class Journey : public ::testing::Test {
+protected:
+    void SetUp() override { world.exportToThisProcess(); }
+    void TearDown() override { platform::overrideBundle(std::nullopt); }
+
+    testbed::World::Result run(const std::string& action, bool hud = false) {
+        std::vector<std::string> args{"--command", action, "--game", "aoe4", "--data-root", root.string()};
+        if (hud) args.push_back("--hud");
+        return world.ludowell(args);
+    }
+
+    testbed::World world;
+    fs::path root = world.dataRoot();
+    Runtime runtime{root};
+};
+
+TEST_F(Journey, FromNothingToPlayingAndBack) {
+    auto refused = run("setup");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.output, "ERROR: Please review the setup license in Ludowell first.\n");
+
+    atomicWrite(root / "license-accepted", "Accepted locally: 2026-12-05 17:00:00 +0000\n");
+    auto setup = run("setup");
+    ASSERT_EQ(setup.status, 0) << setup.output;
+    EXPECT_EQ(lines(setup.output),
+              (Lines{kCompatible,
+                     "Downloading the validated graphics and dependency package (about 87 MB)\u2026",
+                     "Updating game components. Steam, games and saves will stay in place\u2026",
+                     "Game components updated. The previous engine has been retained for recovery.",
+                     "Preparing a fresh Windows environment; no existing Steam accounts are imported\u2026",
+                     "The independent runtime is ready.",
+                     "Downloading the official Windows Steam installer\u2026",
+                     "Steam is installed. Sign in with your own account and install Age of Empires IV in "
+                     "the default Steam library.",
+                     kCompatible, kSteamRequested}));
+    EXPECT_EQ(readFile(root / "runtime-ready"), "runtime-v1\n");
+    EXPECT_EQ(readFile(root / "steam-session.json"), R"({"hud":false})");
+    EXPECT_EQ(LibrarySnapshot::inspect(runtime).stage, GameStage::signIn);
+
+    std::ofstream(root / "steam-sign-in-confirmed").close();
+    EXPECT_EQ(LibrarySnapshot::inspect(runtime).stage, GameStage::install);
+
+    auto install = run("install");
+    ASSERT_EQ(install.status, 0) << install.output;
+    EXPECT_EQ(lines(install.output), (Lines{kCompatible, kSteamRequested}));
+    std::vector<double> fractions;
+    ASSERT_TRUE(eventually([&] {
+        auto snapshot = LibrarySnapshot::inspect(runtime);
+        if (snapshot.stage == GameStage::downloading) fractions.push_back(*snapshot.download);
+        return snapshot.stage == GameStage::ready;
+    }));
+    ASSERT_FALSE(fractions.empty()) << "the download was never seen in progress";
+    EXPECT_TRUE(std::is_sorted(fractions.begin(), fractions.end()));
+    EXPECT_LT(fractions.front(), 1.0);
+
+    auto play = run("play");
+    ASSERT_EQ(play.status, 0) << play.output;
+    EXPECT_EQ(lines(play.output), (Lines{kCompatible, "Checking the installed game version\u2026",
+                                         "AoE IV launch requested. Steam may show a confirmation dialog."}));
+    EXPECT_TRUE(eventually([&] { return isGameRunning(runtime); }));
+
+    // A HUD change while Steam runs is only announced; the session file stays.
+    auto hud = run("steam", true);
+    ASSERT_EQ(hud.status, 0) << hud.output;
+    EXPECT_EQ(lines(hud.output),
+              (Lines{kCompatible,
+                     "Steam is already open. The HUD change takes effect after exiting Steam and reopening it.",
+                     kSteamRequested}));
+    EXPECT_EQ(readFile(root / "steam-session.json"), R"({"hud":false})");
+
+    auto stop = run("stop");
+    ASSERT_EQ(stop.status, 0) << stop.output;
+    EXPECT_EQ(stop.output, "Only Ludowell's game and Steam environment were stopped.\n");
+    EXPECT_FALSE(isGameRunning(runtime));
+    EXPECT_FALSE(runtime.running());
+
+    const size_t callsBefore = wineCalls(root).size();
+    auto again = run("prepare");
+    ASSERT_EQ(again.status, 0) << again.output;
+    EXPECT_EQ(lines(again.output),
+              (Lines{kCompatible,
+                     "Preparing a fresh Windows environment; no existing Steam accounts are imported\u2026",
+                     "The independent runtime is ready."}));
+    auto calls = wineCalls(root);
+    ASSERT_EQ(calls.size(), callsBefore + 1) << "a repeated prepare runs winecfg alone";
+    EXPECT_EQ(calls.back()["argv"], nlohmann::json({"winecfg", "-v", "win10"}));
+
+    for (auto& entry : fs::directory_iterator(root)) {
+        const std::string name = entry.path().filename().string();
+        EXPECT_FALSE(name.starts_with("deps-staging-") || name.starts_with("engine-staging-")) << name;
+    }
+}
+
+TEST_F(Journey, EveryWineInvocationGetsTheRuntimeEnvironment) {
+    fs::create_directories(root);
+    atomicWrite(root / "license-accepted", "Accepted locally: now\n");
+    ASSERT_EQ(run("setup", true).status, 0);
+    std::ofstream(root / "steam-sign-in-confirmed").close();
+    ASSERT_EQ(run("install").status, 0);
+    ASSERT_TRUE(eventually([&] { return LibrarySnapshot::inspect(runtime).stage == GameStage::ready; }));
+    ASSERT_EQ(run("play").status, 0);
+    ASSERT_EQ(run("stop").status, 0);
+
+    const std::string steam = runtime.steam().string();
+    const std::vector<std::pair<nlohmann::json, std::string>> expected = {
+        {{"wineboot", "--init"}, "0"},
+        {{"winecfg", "-v", "win10"}, "0"},
+        {{(root / "downloads/SteamSetup.exe").string(), "/S"}, "1"},
+        {{steam, "-cef-disable-gpu"}, "1"},
+        {{steam, "-cef-disable-gpu", "steam://install/1466860"}, "0"},
+        {{steam, "-cef-disable-gpu", "-applaunch", "1466860"}, "0"},
+    };
+    auto calls = wineCalls(root);
+    size_t next = 0;
+    for (auto& call : calls) {
+        if (next == expected.size()) break;
+        if (call["argv"] != expected[next].first) continue;
+        const auto& env = call["env"];
+        EXPECT_EQ(env["WINEPREFIX"], (root / "prefix").string());
+        EXPECT_EQ(env["WINEDEBUG"], "-all");
+        EXPECT_EQ(env["WINELOADER"], (runtime.engine() / "bin/wine").string());
+        EXPECT_EQ(env["WINEDLLOVERRIDES"],
+                  "winemenubuilder.exe=;mscoree,mshtml=;gameoverlayrenderer,gameoverlayrenderer64=;"
+                  "dxgi,d3d11,d3d12,atidxx64=n,b;nvapi64,nvngx=");
+        EXPECT_EQ(env["MTL_HUD_ENABLED"], expected[next].second) << call["argv"];
+        EXPECT_EQ(env["GST_REGISTRY"], (root / "gstreamer-registry.bin").string());
+        // The testbed catalog's game is not the validated build: never optimized.
+        EXPECT_FALSE(env.contains("TRIVEN_SIDECAR_PATH"));
+        if (call["argv"][0] == steam) EXPECT_EQ(call["cwd"], runtime.steamFolder().string());
+        ++next;
+    }
+    EXPECT_EQ(next, expected.size()) << "missing invocation: " << expected[std::min(next, expected.size() - 1)].first;
+}
+
+}  // namespace
