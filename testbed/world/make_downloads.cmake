@@ -1,0 +1,93 @@
+# Builds the files the testbed serves and the resources that point at them:
+#   cmake -DWWW=<dir> -DRESOURCES=<dir> -DWORK=<dir> -P make_downloads.cmake
+# The output depends only on this script, so every build yields the same
+# bytes and the same pins.
+foreach(_var WWW RESOURCES WORK)
+  if(NOT DEFINED ${_var})
+    message(FATAL_ERROR "make_downloads.cmake needs -D${_var}=...")
+  endif()
+endforeach()
+
+set(_package "Template-1.0.15")
+set(_frameworks "${_package}.app/Contents/Frameworks")
+set(_stage "${WORK}/package")
+
+file(REMOVE_RECURSE "${_stage}")
+file(MAKE_DIRECTORY "${_stage}" "${WWW}" "${RESOURCES}")
+
+# Windows DLLs start with the marker line the testbed engine recognises.
+set(_dlls dxgi d3d11 d3d12 atidxx64)
+foreach(_dll IN LISTS _dlls)
+  file(WRITE "${_stage}/${_frameworks}/renderer/d3dmetal/wine/x86_64-windows/${_dll}.dll"
+       "TESTBED-PE dll ${_dll}\n")
+endforeach()
+set(_libraries
+  "renderer/d3dmetal/wine/x86_64-unix/d3d12.so"
+  "renderer/d3dmetal/external/libd3dshared.dylib"
+  "GStreamer.framework/Versions/1.0/lib/libgstreamer-1.0.0.dylib"
+  "GStreamer.framework/Versions/1.0/lib/gstreamer-1.0/libgstcoreelements.dylib")
+foreach(_library IN LISTS _libraries)
+  get_filename_component(_name "${_library}" NAME)
+  file(WRITE "${_stage}/${_frameworks}/${_library}" "testbed library ${_name}\n")
+endforeach()
+
+# Fixed names, owners, times and modes: the archive's bytes must not depend
+# on who builds it, when, or with which umask.
+execute_process(
+  COMMAND /usr/bin/tar --format=gnu --sort=name --mtime=@0 --owner=0 --group=0 --numeric-owner
+          --mode=u=rwX,go=rX -cf "${WORK}/${_package}.tar" "${_package}.app"
+  WORKING_DIRECTORY "${_stage}"
+  RESULT_VARIABLE _tar)
+if(NOT _tar EQUAL 0)
+  message(FATAL_ERROR "tar failed (${_tar}) while packing ${_package}.app")
+endif()
+# Single-threaded xz writes the same stream on every machine.
+execute_process(
+  COMMAND xz --threads=1 -6 --check=crc64 --stdout "${WORK}/${_package}.tar"
+  OUTPUT_FILE "${WWW}/${_package}.tar.xz"
+  RESULT_VARIABLE _xz)
+if(NOT _xz EQUAL 0)
+  message(FATAL_ERROR "xz failed (${_xz}) while compressing ${_package}.tar")
+endif()
+file(REMOVE "${WORK}/${_package}.tar")
+file(REMOVE_RECURSE "${_stage}")
+
+file(WRITE "${WWW}/SteamSetup.exe" "TESTBED-PE steam-setup\n")
+
+file(SHA256 "${WWW}/${_package}.tar.xz" _package_sha)
+file(SHA256 "${WWW}/SteamSetup.exe" _steam_sha)
+# The testbed Steam client installs "TESTBED-PE game <appid>\n" as the game;
+# the first game is pinned to exactly that build.
+string(SHA256 _game_sha "TESTBED-PE game 1466860\n")
+
+# 47443 is the demo server's port; tests rewrite it for their own server.
+file(WRITE "${RESOURCES}/testbed.json"
+  "{\"packageURL\":\"https://localhost:47443/${_package}.tar.xz\",\"packageSHA\":\"${_package_sha}\","
+  "\"steamURL\":\"https://localhost:47443/SteamSetup.exe\",\"steamSHA\":\"${_steam_sha}\"}\n")
+
+file(WRITE "${RESOURCES}/games.json" "[
+  {
+    \"id\": \"aoe4\",
+    \"title\": \"Age of Empires IV\",
+    \"edition\": \"ANNIVERSARY EDITION\",
+    \"subtitle\": \"Build your empire. Make history.\",
+    \"steamID\": \"1466860\",
+    \"installFolder\": \"Age of Empires IV\",
+    \"executable\": \"RelicCardinal.exe\",
+    \"artwork\": \"aoe4-hero.jpg\",
+    \"optimization\": \"none\",
+    \"validatedSHA256\": \"${_game_sha}\"
+  },
+  {
+    \"id\": \"lantern-keep\",
+    \"title\": \"Lantern Keep\",
+    \"edition\": \"TESTBED EDITION\",
+    \"subtitle\": \"A small game for trying things out.\",
+    \"steamID\": \"2000001\",
+    \"installFolder\": \"Lantern Keep\",
+    \"executable\": \"LanternKeep.exe\",
+    \"artwork\": \"lantern-keep-hero.jpg\",
+    \"optimization\": \"none\"
+  }
+]
+")
