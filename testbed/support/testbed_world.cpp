@@ -334,18 +334,7 @@ World::Result World::ludowell(const std::vector<std::string>& args, double timeo
     std::string pattern = (dir / "output-XXXXXX").string();
     int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0) throw std::runtime_error("Could not create an output file: " + std::string(std::strerror(errno)));
-    const auto env = environment();
-    ludowell::platform::SpawnRequest request{executable, args};
-    request.environment = &env;
-    request.outputFd = fd;
-    pid_t pid;
-    try {
-        pid = ludowell::platform::spawn(request);
-    } catch (...) {
-        ::close(fd);
-        throw;
-    }
-    ::close(fd);
+    const pid_t pid = spawnWithOutput(args, fd);
 
     Result result{0, {}};
     int status = 0;
@@ -363,7 +352,11 @@ World::Result World::ludowell(const std::vector<std::string>& args, double timeo
 }
 
 pid_t World::startLudowell(const std::vector<std::string>& args, const fs::path& outputFile) const {
-    int fd = openOutput(outputFile);
+    return spawnWithOutput(args, openOutput(outputFile));
+}
+
+// Starts the app with the world's environment; takes over `fd`.
+pid_t World::spawnWithOutput(const std::vector<std::string>& args, int fd) const {
     const auto env = environment();
     ludowell::platform::SpawnRequest request{executable, args};
     request.environment = &env;

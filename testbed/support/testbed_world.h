@@ -66,6 +66,7 @@ private:
     void startServer(long long throttle);
     void buildBundle();
     void stopServer();
+    pid_t spawnWithOutput(const std::vector<std::string>& args, int fd) const;
 
     pid_t server_ = -1;
     int lockFd_ = -1;  // held for the world's life: a live world is never swept
