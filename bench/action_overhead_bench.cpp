@@ -1,7 +1,7 @@
 // For each action of the testbed journey: its wall time beside the time its
 // external tools took, so the system's own overhead per action shows.
-// Children are timed from their spawn to their reaping, and the spec'd
-// fixed waits (the registry poll) are set aside, using strace's record of
+// Children are timed from their spawn to their reaping, and the fixed
+// waits (the registry poll) are set aside, using strace's record of
 // the main process. Target: own overhead below 100 ms per action.
 #include <chrono>
 #include <cstdio>

@@ -79,10 +79,7 @@ bool isGameRunning(const Runtime& runtime) {
     const auto logPath = runtime.steamFolder() / "logs/gameprocess_log.txt";
     int fd = ::open(logPath.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return false;
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
+    ScopedDescriptor closer{fd};
     off_t size = ::lseek(fd, 0, SEEK_END);
     if (size < 0) return false;
     ::lseek(fd, size > kLogTail ? size - kLogTail : 0, SEEK_SET);

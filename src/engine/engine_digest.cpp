@@ -8,6 +8,7 @@
 #include "engine/engine_manifest.h"
 #include "platform/platform.h"
 #include "runtime/digest.h"
+#include "runtime/files.h"
 #include "runtime/runtime.h"
 
 namespace ludowell {
@@ -50,13 +51,7 @@ std::string Runtime::engineDigest(const fs::path& file, const EngineManifest& ma
 
     const fs::path working = platform::temporaryDir() / ("Ludowell-hash-" + platform::makeUUID());
     make(working);
-    struct Removal {
-        fs::path folder;
-        ~Removal() {
-            std::error_code ignored;
-            fs::remove_all(folder, ignored);
-        }
-    } removal{working};
+    ScopedRemoval removal{working};
     const fs::path payload = working / "payload";
     fs::copy_file(file, payload);
     auto strip = platform::signatureRemove(payload);

@@ -101,13 +101,7 @@ void Runtime::ensureCurrentEngine() const {
     make(target.parent_path());
 
     const fs::path staging = root_ / ("engine-staging-" + platform::makeUUID());
-    struct Removal {
-        fs::path folder;
-        ~Removal() {
-            std::error_code ignored;
-            fs::remove_all(folder, ignored);
-        }
-    } removal{staging};
+    ScopedRemoval removal{staging};
 
     if (!exists(target)) {
         auto copy = platform::recursiveCopy(resources_ / "Engine", staging);

@@ -51,10 +51,7 @@ std::string Runtime::run(const fs::path& executable, const std::vector<std::stri
     if (logFd < 0)
         throw fs::filesystem_error("Could not open the command log", logFile,
                                    std::error_code(errno, std::generic_category()));
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{logFd};
+    ScopedDescriptor closer{logFd};
 
     platform::SpawnRequest request{executable, arguments};
     if (env) request.environment = &*env;

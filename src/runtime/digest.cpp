@@ -1,4 +1,5 @@
 #include "runtime/digest.h"
+#include "runtime/files.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -15,10 +16,7 @@ namespace ludowell {
 std::string digest(const std::filesystem::path& file) {
     int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) throw std::filesystem::filesystem_error("Could not open the file", file, std::error_code(errno, std::generic_category()));
-    struct Closer {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
+    ScopedDescriptor closer{fd};
 
     std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> context(EVP_MD_CTX_new(), EVP_MD_CTX_free);
     if (!context || EVP_DigestInit_ex(context.get(), EVP_sha256(), nullptr) != 1)

@@ -4,7 +4,31 @@
 #include <string>
 #include <string_view>
 
+#include <unistd.h>
+
 namespace ludowell {
+
+// Removes a folder when the scope ends, whichever way it ends; a removal
+// error is ignored, since the folder only ever held temporary work.
+struct ScopedRemoval {
+    std::filesystem::path folder;
+    explicit ScopedRemoval(std::filesystem::path path) : folder(std::move(path)) {}
+    ScopedRemoval(const ScopedRemoval&) = delete;
+    ScopedRemoval& operator=(const ScopedRemoval&) = delete;
+    ~ScopedRemoval() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+};
+
+// Closes a descriptor when the scope ends; a close error is ignored.
+struct ScopedDescriptor {
+    int fd;
+    explicit ScopedDescriptor(int descriptor) : fd(descriptor) {}
+    ScopedDescriptor(const ScopedDescriptor&) = delete;
+    ScopedDescriptor& operator=(const ScopedDescriptor&) = delete;
+    ~ScopedDescriptor() { ::close(fd); }
+};
 
 // Writes under a temporary name beside the file, syncs, then renames over
 // it, so a reader sees the old or the new content and never a part.

@@ -11,15 +11,6 @@
 namespace ludowell {
 namespace {
 
-// Removes a folder when the scope ends, whichever way it ends.
-struct ScopedRemoval {
-    fs::path folder;
-    ~ScopedRemoval() {
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-    }
-};
-
 std::vector<fs::path> entries(const fs::path& folder) {
     std::vector<fs::path> result;
     std::error_code ec;

@@ -197,6 +197,7 @@ private:
     void completed(const QString& command, int status, const QString& output);
     int ask(const QString& message, const QString& informative, const QStringList& buttons);
     FileBrowser& fileBrowser();
+    void openFolder(const std::filesystem::path& folder);
 
     GameProfile profile_;
     LibrarySnapshot snapshot_;

@@ -216,25 +216,21 @@ void LibraryModel::reuseLegacy() {
     refresh();
 }
 
-void LibraryModel::logs() {
-    if (preview_) return;
-    const Runtime current = runtime();
+void LibraryModel::openFolder(const fs::path& folder) {
     try {
-        current.make(current.logs());
+        runtime().make(folder);
     } catch (const std::exception&) {
         // The browser explains a missing folder better than we could.
     }
-    fileBrowser().open(current.logs());
+    fileBrowser().open(folder);
+}
+
+void LibraryModel::logs() {
+    if (!preview_) openFolder(runtime().logs());
 }
 
 void LibraryModel::showDataFolder() {
-    if (preview_) return;
-    const Runtime current = runtime();
-    try {
-        current.make(current.root());
-    } catch (const std::exception&) {
-    }
-    fileBrowser().open(current.root());
+    if (!preview_) openFolder(runtime().root());
 }
 
 void LibraryModel::stop() {

@@ -53,4 +53,12 @@ std::string logTimestamp() {
     return text;
 }
 
+void appendAtOnce(const fs::path& file, const std::string& text) {
+    int fd = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return;
+    ssize_t ignored = ::write(fd, text.data(), text.size());
+    (void)ignored;
+    ::close(fd);
+}
+
 }  // namespace testbed_engine

@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "common/files.h"
 #include "common/prefix.h"
 
 extern char** environ;
@@ -32,13 +33,7 @@ void journal(const std::string& program, int argc, char** argv) {
 
     std::string line =
         entry.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
-    const std::string file = (prefix->dataRoot() / "testbed-journal.jsonl").string();
-    int fd = ::open(file.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) return;
-    // One write with O_APPEND: lines of concurrent programs never interleave.
-    ssize_t ignored = ::write(fd, line.data(), line.size());
-    (void)ignored;
-    ::close(fd);
+    appendAtOnce(prefix->dataRoot() / "testbed-journal.jsonl", line);
 }
 
 }  // namespace testbed_engine

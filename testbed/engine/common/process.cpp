@@ -1,6 +1,7 @@
 #include "common/process.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -56,9 +57,8 @@ bool stopRequested() { return gStop != 0; }
 
 void pause(std::chrono::milliseconds duration) {
     if (gStop) return;
-    timespec request{static_cast<time_t>(duration.count() / 1000),
-                     static_cast<long>(duration.count() % 1000) * 1000000L};
-    ::nanosleep(&request, nullptr);  // EINTR from a stop signal ends it early
+    // Unlike sleep_for, poll returns on EINTR, so a stop signal ends the pause early.
+    ::poll(nullptr, 0, static_cast<int>(duration.count()));
 }
 
 fs::path selfExecutable() {

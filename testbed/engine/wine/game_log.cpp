@@ -32,11 +32,7 @@ void GameProcessLog::append(const std::vector<std::string>& lines) const {
     const std::string stamp = "[" + logTimestamp() + "] ";
     std::string text;
     for (const auto& line : lines) text += stamp + line + "\n";
-    int fd = ::open(file_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) return;
-    ssize_t ignored = ::write(fd, text.data(), text.size());
-    (void)ignored;
-    ::close(fd);
+    appendAtOnce(file_, text);
 }
 
 }  // namespace testbed_engine

@@ -13,7 +13,7 @@ using namespace testbed_engine;
 namespace {
 
 void usage(std::FILE* out) {
-    std::fputs("Usage: wine PROGRAM [ARGUMENTS...]   Run the specified program\n"
+    std::fputs("Usage: wine PROGRAM [ARGUMENTS...]   Run a Windows program\n"
                "       wine --help                   Display this help and exit\n"
                "       wine --version                Output version information and exit\n",
                out);

@@ -32,9 +32,8 @@ constexpr auto kInstallStep = std::chrono::milliseconds(300);
 constexpr int kInstallSteps = 10;
 
 long long realtimeNanoseconds() {
-    timespec now{};
-    ::clock_gettime(CLOCK_REALTIME, &now);
-    return (long long)now.tv_sec * 1000000000LL + now.tv_nsec;
+    using namespace std::chrono;
+    return duration_cast<nanoseconds>(system_clock::now().time_since_epoch()).count();
 }
 
 fs::path queueFolder(const Prefix& prefix) { return prefix.state() / "steam-queue"; }
