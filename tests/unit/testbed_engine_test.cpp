@@ -217,6 +217,15 @@ TEST(TestbedEnginePrograms, OneSteamClientPerPrefixTracksTheGamesItLaunches) {
     EXPECT_EQ(fs::read_symlink("/proc/" + std::to_string(gamePid) + "/exe"), kEngine / "bin/wine");
     EXPECT_EQ(::kill(client, 0), 0) << "the first client must keep running";
 
+    // The loader journals itself only once its stop handlers are in place;
+    // a signal before that would end the game by the signal's default.
+    const auto gameJournalled = [&] {
+        std::ifstream in(prefix.root / "testbed-journal.jsonl");
+        for (std::string line; std::getline(in, line);)
+            if (nlohmann::json::parse(line)["argv"] == nlohmann::json({game.string()})) return true;
+        return false;
+    };
+    ASSERT_TRUE(eventually(gameJournalled));
     ::kill(gamePid, SIGTERM);
     EXPECT_TRUE(eventually([&] { return !ludowell::hasTrackedGame(log(), profile); })) << log();
     EXPECT_NE(log().find("AppID 1466860 no longer tracking PID " + std::to_string(gamePid) + ", exit code 0"),
