@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,8 +12,8 @@
 #include "engine/update_lease.h"
 #include "platform/platform.h"
 #include "support/temp_dir.h"
-#include "unit/failure_text.h"
-#include "unit/scoped_env.h"
+#include "support/failure_text.h"
+#include "support/scoped_env.h"
 
 using ludowell::OperationLock;
 using ludowell::UpdateLease;
@@ -26,70 +25,53 @@ constexpr const char* kOK = "<no error>";
 constexpr const char* kLeaseBusy = "An update or launch is already in progress. Please wait for it to finish.";
 constexpr const char* kOperationBusy = "Another setup or launch is already in progress. Please wait for it to finish.";
 
-// Another process that takes a lock and holds it until it is killed.
+// Another process that takes a lock and holds it until it is killed: `take`
+// leaks the lock so that it lasts the child's life.
 class Holder {
 public:
     explicit Holder(const std::function<void()>& take) {
         int ready[2];
         if (::pipe(ready) != 0) return;
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            char result = '1';
+        if ((pid_ = ::fork()) == 0) {
             try {
                 take();
             } catch (...) {
-                result = '0';
+                ::_exit(1);  // the pipe closes unwritten
             }
-            (void)!::write(ready[1], &result, 1);
+            (void)!::write(ready[1], "1", 1);
             ::pause();
             ::_exit(0);
         }
         ::close(ready[1]);
-        char result = '0';
-        took_ = ::read(ready[0], &result, 1) == 1 && result == '1';
+        char byte;
+        took = ::read(ready[0], &byte, 1) == 1;
         ::close(ready[0]);
     }
     ~Holder() { kill(); }
-    bool took() const { return took_; }
     void kill() {
         if (pid_ <= 0) return;
         ::kill(pid_, SIGKILL);
         ::waitpid(pid_, nullptr, 0);
         pid_ = -1;
     }
+    bool took = false;
 
 private:
     pid_t pid_ = -1;
-    bool took_ = false;
 };
-
-template <class Lock, class... Args>
-std::function<void()> holding(Args... args) {
-    return [=] { new Lock(args...); };  // kept for the rest of the child's life
-}
-
-mode_t permissions(const fs::path& file) {
-    struct stat info {};
-    ::stat(file.c_str(), &info);
-    return info.st_mode & 07777;
-}
 
 }  // namespace
 
 TEST(UpdateLeaseLocks, SharedRunsCoexistAndExcludeAnUpdate) {
     TempDir dir;
     const fs::path lock = dir / "update-session.lock";
-    Holder run(holding<UpdateLease>(false, lock));
-    ASSERT_TRUE(run.took());
+    Holder run([&] { new UpdateLease(false, lock); });
+    ASSERT_TRUE(run.took);
     EXPECT_EQ(failureText([&] { UpdateLease(false, lock); }), kOK);
     EXPECT_EQ(failureText([&] { UpdateLease(true, lock); }), kLeaseBusy);
     // A killed holder leaves the file but no lock.
     run.kill();
     EXPECT_EQ(failureText([&] { UpdateLease(true, lock); }), kOK);
-
-    Holder update(holding<UpdateLease>(true, lock));
-    ASSERT_TRUE(update.took());
-    EXPECT_EQ(failureText([&] { UpdateLease(false, lock); }), kLeaseBusy);
 }
 
 TEST(UpdateLeaseLocks, DefaultLocationIsCreatedPrivate) {
@@ -99,7 +81,7 @@ TEST(UpdateLeaseLocks, DefaultLocationIsCreatedPrivate) {
     ASSERT_EQ(UpdateLease::defaultLocation(), expected);
     {
         UpdateLease lease(false);
-        EXPECT_EQ(permissions(expected), 0600u);
+        EXPECT_EQ(fs::status(expected).permissions(), fs::perms::owner_read | fs::perms::owner_write);
         EXPECT_EQ(fs::file_size(expected), 0u);
     }
     // The parent cannot be made: the file system's error, not a Failure.
@@ -108,27 +90,24 @@ TEST(UpdateLeaseLocks, DefaultLocationIsCreatedPrivate) {
     EXPECT_EQ(failureText([&] { UpdateLease(false, dir / "data"); }), "Could not open the update lock.");
 }
 
-TEST(OperationLocks, OneRunPerDataRoot) {
+TEST(OperationLocks, OneRunPerDataRootAndNoneLeftInItsTools) {
     TempDir dir;
     fs::create_directories(dir / "root");
     fs::create_directories(dir / "other");
-    Holder first(holding<OperationLock>(dir / "root"));
-    ASSERT_TRUE(first.took());
-    EXPECT_EQ(permissions(dir / "root/operation.lock"), 0600u);
+    Holder first([&] { new OperationLock(dir / "root"); });
+    ASSERT_TRUE(first.took);
+    EXPECT_EQ(fs::status(dir / "root/operation.lock").permissions(), fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(failureText([&] { OperationLock second(dir / "root"); }), kOperationBusy);
     EXPECT_EQ(failureText([&] { OperationLock other(dir / "other"); }), kOK);
     first.kill();
     EXPECT_EQ(failureText([&] { OperationLock again(dir / "root"); }), kOK);
     EXPECT_EQ(failureText([&] { OperationLock missing(dir / "absent"); }), "Could not open the operation lock.");
-}
 
-TEST(OperationLocks, ToolsStartedDuringARunDoNotKeepTheLock) {
-    TempDir dir;
-    auto lock = std::make_unique<OperationLock>(dir.path());
+    auto lock = std::make_unique<OperationLock>(dir / "other");
     pid_t tool = ludowell::platform::spawn({"/bin/sleep", {"30"}});
     lock.reset();
     // Had the descriptor leaked into the tool, the lock would still be held.
-    EXPECT_EQ(failureText([&] { OperationLock next(dir.path()); }), kOK);
+    EXPECT_EQ(failureText([&] { OperationLock next(dir / "other"); }), kOK);
     ::kill(tool, SIGKILL);
     ::waitpid(tool, nullptr, 0);
 }

@@ -64,18 +64,14 @@ TEST(TrackedGame, AddingEndingAndRemoval) {
     EXPECT_FALSE(tracked("RelicCardinal.exe AppID 1466860 adding PID 77\n" + ending("77")));
     EXPECT_FALSE(tracked("AppID 1466860 adding PID 11 then adding PID 22 RelicCardinal.exe\n" + ending("22")));
     EXPECT_TRUE(tracked("AppID 1466860 adding PID  RelicCardinal.exe\n"));  // empty number still tracked
-}
-
-TEST(TrackedGame, EndingMatchesTheExactProcessNumber) {
+    // Endings match the exact process number.
     EXPECT_TRUE(tracked(adding("4242") + ending("42")));
     EXPECT_TRUE(tracked(adding("42") + ending("4242")));
     EXPECT_TRUE(tracked(adding("4242") + "AppID 1466860 no longer tracking PID 4242 exit code 0\n"));
     // A later adding line replaces the earlier one.
     EXPECT_TRUE(tracked(adding("1000") + adding("2000") + ending("1000")));
     EXPECT_FALSE(tracked(adding("1000") + adding("2000") + ending("2000")));
-}
-
-TEST(TrackedGame, OtherAppsAndAuxiliaryProcessesAreIgnored) {
+    // Other apps and auxiliary processes are ignored.
     EXPECT_FALSE(tracked(adding("4242", "1466861")));
     EXPECT_FALSE(tracked(adding("4242", "14668600")));
     EXPECT_TRUE(tracked(adding("4242") + ending("4242", "999") + removal("14668601") + removal("146686")));
@@ -109,7 +105,7 @@ TEST(LiveEngine, ProcessesBelowTheFolderCount) {
         EXPECT_FALSE(hasLiveEngine(dir / folder)) << folder;
 }
 
-TEST(GameRunning, NeedsALiveEngineAndATrackedGame) {
+TEST(GameRunning, NeedsALiveSelectedEngineAndATrackedGameInTheLogsTail) {
     TempDir dir;
     Runtime runtime(dir / "root", dir / "res");
     const fs::path log = runtime.steamFolder() / "logs/gameprocess_log.txt";
@@ -124,19 +120,6 @@ TEST(GameRunning, NeedsALiveEngineAndATrackedGame) {
     fs::remove(log);
     EXPECT_FALSE(isGameRunning(runtime));
 
-    // Only the selected engine counts.
-    std::ofstream(log) << adding("4242");
-    std::ofstream(dir / "root/engine-selection.json") << R"({"current":"9"})";
-    EXPECT_FALSE(isGameRunning(runtime));
-}
-
-TEST(GameRunning, OnlyTheTailOfALargeLogIsRead) {
-    TempDir dir;
-    Runtime runtime(dir / "root", dir / "res");
-    const fs::path log = runtime.steamFolder() / "logs/gameprocess_log.txt";
-    fs::create_directories(log.parent_path());
-    LiveProcess wine(dir / "root/engine/bin/wine");
-
     // Multi-byte filler, so the tail may start inside a character.
     std::string filler;
     while (filler.size() < 140000) filler += "[2025-01-01] AppID 1466860 state \xC3\xA9\xE2\x80\xA6\n";
@@ -144,4 +127,7 @@ TEST(GameRunning, OnlyTheTailOfALargeLogIsRead) {
     EXPECT_FALSE(isGameRunning(runtime));
     std::ofstream(log, std::ios::binary | std::ios::trunc) << filler << adding("4242") << filler.substr(0, 100000);
     EXPECT_TRUE(isGameRunning(runtime));
+
+    std::ofstream(dir / "root/engine-selection.json") << R"({"current":"9"})";
+    EXPECT_FALSE(isGameRunning(runtime)) << "only the selected engine counts";
 }
