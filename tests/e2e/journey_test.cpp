@@ -10,7 +10,6 @@
 
 #include "core/library_snapshot.h"
 #include "core/process_tracking.h"
-#include "platform/platform.h"
 #include "runtime/files.h"
 #include "runtime/runtime.h"
 #include "testbed_world.h"
@@ -32,16 +31,14 @@ Lines lines(const std::string& text) {
 }
 
 template <typename Predicate>
-bool eventually(Predicate predicate, double seconds = 20) {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (predicate()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    }
-    return predicate();
+bool eventually(Predicate predicate) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    for (; !predicate(); std::this_thread::sleep_for(std::chrono::milliseconds(100)))
+        if (std::chrono::steady_clock::now() > deadline) return false;
+    return true;
 }
 
-// Wine invocations whose first argument is one of the given programs.
+// Every Wine invocation the journal holds, in order.
 std::vector<nlohmann::json> wineCalls(const fs::path& root) {
     std::vector<nlohmann::json> calls;
     for (auto& entry : testbed::World::journal(root))
@@ -52,7 +49,6 @@ std::vector<nlohmann::json> wineCalls(const fs::path& root) {
 class Journey : public ::testing::Test {
 protected:
     void SetUp() override { world.exportToThisProcess(); }
-    void TearDown() override { platform::overrideBundle(std::nullopt); }
 
     testbed::World::Result run(const std::string& action, bool hud = false) {
         std::vector<std::string> args{"--command", action, "--game", "aoe4", "--data-root", root.string()};
@@ -69,9 +65,11 @@ TEST_F(Journey, FromNothingToPlayingAndBack) {
     auto refused = run("setup");
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(refused.output, "ERROR: Please review the setup license in Ludowell first.\n");
+    EXPECT_FALSE(fs::exists(root / "downloads"));
+    EXPECT_FALSE(fs::exists(root / "logs"));
 
     atomicWrite(root / "license-accepted", "Accepted locally: 2026-12-05 17:00:00 +0000\n");
-    auto setup = run("setup");
+    auto setup = run("setup", true);
     ASSERT_EQ(setup.status, 0) << setup.output;
     EXPECT_EQ(lines(setup.output),
               (Lines{kCompatible,
@@ -85,13 +83,14 @@ TEST_F(Journey, FromNothingToPlayingAndBack) {
                      "the default Steam library.",
                      kCompatible, kSteamRequested}));
     EXPECT_EQ(readFile(root / "runtime-ready"), "runtime-v1\n");
-    EXPECT_EQ(readFile(root / "steam-session.json"), R"({"hud":false})");
+    EXPECT_TRUE(fs::exists(runtime.engine() / "lib/external/libd3dshared.dylib")) << "linked into the package";
+    EXPECT_EQ(readFile(root / "steam-session.json"), R"({"hud":true})");
     EXPECT_EQ(LibrarySnapshot::inspect(runtime).stage, GameStage::signIn);
 
     std::ofstream(root / "steam-sign-in-confirmed").close();
     EXPECT_EQ(LibrarySnapshot::inspect(runtime).stage, GameStage::install);
 
-    auto install = run("install");
+    auto install = run("install", true);
     ASSERT_EQ(install.status, 0) << install.output;
     EXPECT_EQ(lines(install.output), (Lines{kCompatible, kSteamRequested}));
     std::vector<double> fractions;
@@ -104,20 +103,20 @@ TEST_F(Journey, FromNothingToPlayingAndBack) {
     EXPECT_TRUE(std::is_sorted(fractions.begin(), fractions.end()));
     EXPECT_LT(fractions.front(), 1.0);
 
-    auto play = run("play");
+    auto play = run("play", true);
     ASSERT_EQ(play.status, 0) << play.output;
     EXPECT_EQ(lines(play.output), (Lines{kCompatible, "Checking the installed game version\u2026",
                                          "AoE IV launch requested. Steam may show a confirmation dialog."}));
     EXPECT_TRUE(eventually([&] { return isGameRunning(runtime); }));
 
     // A HUD change while Steam runs is only announced; the session file stays.
-    auto hud = run("steam", true);
+    auto hud = run("steam");
     ASSERT_EQ(hud.status, 0) << hud.output;
     EXPECT_EQ(lines(hud.output),
               (Lines{kCompatible,
                      "Steam is already open. The HUD change takes effect after exiting Steam and reopening it.",
                      kSteamRequested}));
-    EXPECT_EQ(readFile(root / "steam-session.json"), R"({"hud":false})");
+    EXPECT_EQ(readFile(root / "steam-session.json"), R"({"hud":true})");
 
     auto stop = run("stop");
     ASSERT_EQ(stop.status, 0) << stop.output;
@@ -136,32 +135,19 @@ TEST_F(Journey, FromNothingToPlayingAndBack) {
     ASSERT_EQ(calls.size(), callsBefore + 1) << "a repeated prepare runs winecfg alone";
     EXPECT_EQ(calls.back()["argv"], nlohmann::json({"winecfg", "-v", "win10"}));
 
-    for (auto& entry : fs::directory_iterator(root)) {
-        const std::string name = entry.path().filename().string();
-        EXPECT_FALSE(name.starts_with("deps-staging-") || name.starts_with("engine-staging-")) << name;
-    }
-}
-
-TEST_F(Journey, EveryWineInvocationGetsTheRuntimeEnvironment) {
-    fs::create_directories(root);
-    atomicWrite(root / "license-accepted", "Accepted locally: now\n");
-    ASSERT_EQ(run("setup", true).status, 0);
-    std::ofstream(root / "steam-sign-in-confirmed").close();
-    ASSERT_EQ(run("install").status, 0);
-    ASSERT_TRUE(eventually([&] { return LibrarySnapshot::inspect(runtime).stage == GameStage::ready; }));
-    ASSERT_EQ(run("play").status, 0);
-    ASSERT_EQ(run("stop").status, 0);
-
+    // Every Wine invocation, in order, with the runtime's environment; the
+    // HUD follows the run that started the program.
     const std::string steam = runtime.steam().string();
     const std::vector<std::pair<nlohmann::json, std::string>> expected = {
         {{"wineboot", "--init"}, "0"},
         {{"winecfg", "-v", "win10"}, "0"},
         {{(root / "downloads/SteamSetup.exe").string(), "/S"}, "1"},
         {{steam, "-cef-disable-gpu"}, "1"},
-        {{steam, "-cef-disable-gpu", "steam://install/1466860"}, "0"},
-        {{steam, "-cef-disable-gpu", "-applaunch", "1466860"}, "0"},
+        {{steam, "-cef-disable-gpu", "steam://install/1466860"}, "1"},
+        {{steam, "-cef-disable-gpu", "-applaunch", "1466860"}, "1"},
+        {{steam, "-cef-disable-gpu"}, "0"},
+        {{"winecfg", "-v", "win10"}, "0"},
     };
-    auto calls = wineCalls(root);
     size_t next = 0;
     for (auto& call : calls) {
         if (next == expected.size()) break;
@@ -181,6 +167,9 @@ TEST_F(Journey, EveryWineInvocationGetsTheRuntimeEnvironment) {
         ++next;
     }
     EXPECT_EQ(next, expected.size()) << "missing invocation: " << expected[std::min(next, expected.size() - 1)].first;
+
+    for (auto& entry : fs::directory_iterator(root))
+        EXPECT_EQ(entry.path().filename().string().find("-staging-"), std::string::npos) << entry.path();
 }
 
 }  // namespace
