@@ -5,19 +5,22 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QQmlProperty>
 #include <QThread>
 
+#include <sys/stat.h>
+
+#include <fstream>
+
+#include "app/update/updates.h"
 #include "platform/platform.h"
+#include "runtime/runtime.h"
 
 namespace uitest {
 namespace fs = std::filesystem;
 
-std::vector<ludowell::GameProfile> twoGames() {
-    ludowell::GameProfile second = ludowell::GameProfile::aoeIV();
-    second.id = "keep";
-    second.title = "Keep of the North";
-    return {ludowell::GameProfile::aoeIV(), second};
+void touch(const fs::path& file, const std::string& text) {
+    fs::create_directories(file.parent_path());
+    std::ofstream(file) << text;
 }
 
 fs::path builtBundle() {
@@ -46,16 +49,12 @@ Window::~Window() {
     ludowell::platform::overrideBundle(std::nullopt);
 }
 
-namespace {
-void collect(QQuickItem* item, std::vector<QQuickItem*>& out) {
-    out.push_back(item);
-    for (QQuickItem* child : item->childItems()) collect(child, out);
-}
-}  // namespace
-
-static std::vector<QQuickItem*> allItems(QQuickWindow* window) {
-    std::vector<QQuickItem*> items;
-    collect(window->contentItem(), items);
+static std::vector<QQuickItem*> allItems(QQuickItem* item) {
+    std::vector<QQuickItem*> items{item};
+    for (QQuickItem* child : item->childItems()) {
+        const auto below = allItems(child);
+        items.insert(items.end(), below.begin(), below.end());
+    }
     return items;
 }
 
@@ -68,28 +67,15 @@ bool Window::shown(const QQuickItem* item) {
 }
 
 QQuickItem* Window::item(const QString& objectName) const {
-    for (QQuickItem* item : allItems(window())) {
+    for (QQuickItem* item : allItems(window()->contentItem())) {
         if (item->objectName() == objectName) return item;
-    }
-    return nullptr;
-}
-
-QObject* Window::object(const QString& objectName) const {
-    if (QQuickItem* found = item(objectName)) return found;
-    return window()->findChild<QObject*>(objectName);
-}
-
-QQuickItem* Window::itemWithText(const QString& text) const {
-    for (QQuickItem* item : allItems(window())) {
-        const QVariant value = item->property("text");
-        if (value.isValid() && value.toString() == text && shown(item)) return item;
     }
     return nullptr;
 }
 
 QStringList Window::visibleTexts() const {
     QStringList texts;
-    for (QQuickItem* item : allItems(window())) {
+    for (QQuickItem* item : allItems(window()->contentItem())) {
         if (!item->inherits("QQuickText") || !shown(item)) continue;
         const QString text = item->property("text").toString();
         if (!text.isEmpty()) texts << text;
@@ -131,12 +117,66 @@ bool Window::waitFor(const std::function<bool()>& condition, int milliseconds) {
     return true;
 }
 
-QImage Window::screenshot(const QString& name) {
+void Window::screenshot(const QString& name) {
     settle(250);  // page fades and sheet transitions
-    const QImage image = window()->grabWindow();
     QDir().mkpath(QStringLiteral(LUDOWELL_SCREENSHOT_DIR));
-    image.save(QStringLiteral(LUDOWELL_SCREENSHOT_DIR "/") + name + QStringLiteral(".png"));
-    return image;
+    window()->grabWindow().save(QStringLiteral(LUDOWELL_SCREENSHOT_DIR "/") + name + QStringLiteral(".png"));
+}
+
+Window::Setup preview(const std::string& stage) {
+    Window::Setup setup;
+    setup.preview = stage;
+    return setup;
+}
+
+namespace {
+struct StubUpdates : ludowell::UpdateService {
+    StubUpdates(bool session, std::shared_ptr<int> checks) : session(session), checks(std::move(checks)) {}
+    void startUpdater() override {}
+    bool canCheckForUpdates() const override { return true; }
+    bool automaticallyChecksForUpdates() const override { return false; }
+    void setAutomaticallyChecksForUpdates(bool) override {}
+    bool sessionInProgress() const override { return session; }
+    void checkForUpdates() override { ++*checks; }
+    bool session;
+    std::shared_ptr<int> checks;
+};
+}  // namespace
+
+std::shared_ptr<int> giveUpdates(Window& w, bool session) {
+    auto checks = std::make_shared<int>(0);
+    w.model().setUpdates(new ludowell::Updates(&w.model(), [=](ludowell::UpdateServiceDelegate&) {
+        return std::unique_ptr<ludowell::UpdateService>(std::make_unique<StubUpdates>(session, checks));
+    }));
+    w.settle(100);
+    return checks;
+}
+
+Session::Session(Options options) {
+    const fs::path child = bin / "ludowell";
+    std::ofstream(child) << "#!/bin/sh\n" << options.script;
+    ::chmod(child.c_str(), 0755);
+    ludowell::Runtime runtime(data.path(), std::nullopt, ludowell::GameProfile::aoeIV());
+    if (options.stage == "setup") {
+        touch(runtime.marker("license-accepted"), "Accepted locally\n");
+    } else {
+        touch(runtime.marker("runtime-ready"));
+        touch(runtime.steam());
+    }
+    if (options.stage == "install") touch(runtime.marker("steam-sign-in-confirmed"));
+    if (options.stage == "ready") {
+        touch(runtime.steam().parent_path() / "steamapps/appmanifest_1466860.acf",
+              "\"AppState\"\n{\n\t\"StateFlags\"\t\t\"4\"\n}\n");
+        touch(runtime.game());
+    }
+    if (options.server) touch(runtime.server());
+    Window::Setup setup;
+    setup.dataRoot = data.path();
+    setup.executable = child;
+    setup.profiles = std::move(options.profiles);
+    w = std::make_unique<Window>(setup);
+    if (!w->waitFor([&] { return w->model().stage() == QString::fromStdString(options.stage); }, 10000))
+        throw std::runtime_error("the inspection did not find " + options.stage);
 }
 
 }  // namespace uitest

@@ -1,7 +1,6 @@
 #pragma once
 // Builds the real window offscreen around a model, and finds, reads, clicks
 // and photographs what it shows.
-#include <QImage>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QStringList>
@@ -30,15 +29,14 @@ struct Alert {
     QStringList buttons;
 };
 
-// Remembers every alert and answers with `answer` (a button index).
+// Remembers every alert and answers with its first button.
 class RecordingAlerts : public ludowell::Alerts {
 public:
     int ask(const QString& message, const QString& informative, const QStringList& buttons) override {
         seen.push_back({message, informative, buttons});
-        return answer;
+        return 0;
     }
     std::vector<Alert> seen;
-    int answer = 0;
 };
 
 class RecordingBrowser : public ludowell::FileBrowser {
@@ -47,8 +45,7 @@ public:
     std::vector<std::filesystem::path> opened;
 };
 
-// Two catalog entries for the paths that only show with more than one game.
-std::vector<ludowell::GameProfile> twoGames();
+void touch(const std::filesystem::path& file, const std::string& text = "");
 
 // The built bundle beside the test executable.
 std::filesystem::path builtBundle();
@@ -71,9 +68,10 @@ public:
 
     // The first item with this object name, shown or not; null when none.
     QQuickItem* item(const QString& objectName) const;
-    QObject* object(const QString& objectName) const;
-    // The first shown item whose `text` property is exactly `text`.
-    QQuickItem* itemWithText(const QString& text) const;
+    // Also finds objects that are no items, such as menu actions and sheets.
+    QObject* object(const QString& objectName) const { return window()->findChild<QObject*>(objectName); }
+    QString text(const QString& objectName) const { return item(objectName)->property("text").toString(); }
+    bool enabled(const QString& objectName) const { return item(objectName)->isEnabled(); }
     // The texts of every shown text item, top to bottom of the tree.
     QStringList visibleTexts() const;
     bool shows(const QString& text) const { return visibleTexts().contains(text); }
@@ -85,8 +83,8 @@ public:
     void settle(int milliseconds = 60);
     bool waitFor(const std::function<bool()>& condition, int milliseconds);
 
-    // Saves the window as <screenshots>/<name>.png and returns it.
-    QImage screenshot(const QString& name);
+    // Saves the window as <screenshots>/<name>.png.
+    void screenshot(const QString& name);
 
     RecordingAlerts alerts;
     RecordingBrowser browser;
@@ -94,6 +92,35 @@ public:
 private:
     TempDir dir_;
     std::unique_ptr<ludowell::ui::AppDelegate> shell_;
+};
+
+Window::Setup preview(const std::string& stage);
+
+// Hands the model an update gate whose service reports `session`; returns
+// the count of checks asked of it.
+std::shared_ptr<int> giveUpdates(Window& w, bool session);
+
+// A window over a data root where an inspection finds `stage` (setup with
+// the licence accepted, so the primary button starts a step). Its
+// command-mode child runs `script`, where kHold waits for release().
+inline const std::string kHold = "while [ ! -e \"$(dirname \"$0\")/go\" ]; do sleep 0.05; done\n";
+struct Session {
+    struct Options {
+        std::string stage;
+        std::string script = "echo 'Downloading the official Windows Steam installer…'\n" + kHold;
+        bool server = false;  // the engine's server exists
+        std::vector<ludowell::GameProfile> profiles{ludowell::GameProfile::aoeIV()};
+    };
+    explicit Session(Options options);
+    // The child goes first: the model waits for it.
+    ~Session() {
+        release();
+        w.reset();
+    }
+    void release() { touch(bin / "go"); }
+    TempDir data;
+    TempDir bin;
+    std::unique_ptr<Window> w;
 };
 
 }  // namespace uitest
