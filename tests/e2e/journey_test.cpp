@@ -3,7 +3,6 @@
 // invocation with its environment.
 #include <chrono>
 #include <fstream>
-#include <thread>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -12,6 +11,7 @@
 #include "core/process_tracking.h"
 #include "runtime/files.h"
 #include "runtime/runtime.h"
+#include "support/eventually.h"
 #include "testbed_world.h"
 
 namespace fs = std::filesystem;
@@ -28,14 +28,6 @@ Lines lines(const std::string& text) {
     for (size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
         result.push_back(text.substr(start, end - start));
     return result;
-}
-
-template <typename Predicate>
-bool eventually(Predicate predicate) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    for (; !predicate(); std::this_thread::sleep_for(std::chrono::milliseconds(100)))
-        if (std::chrono::steady_clock::now() > deadline) return false;
-    return true;
 }
 
 // Every Wine invocation the journal holds, in order.
@@ -98,7 +90,7 @@ TEST_F(Journey, FromNothingToPlayingAndBack) {
         auto snapshot = LibrarySnapshot::inspect(runtime);
         if (snapshot.stage == GameStage::downloading) fractions.push_back(*snapshot.download);
         return snapshot.stage == GameStage::ready;
-    }));
+    }, std::chrono::seconds(20)));
     ASSERT_FALSE(fractions.empty()) << "the download was never seen in progress";
     EXPECT_TRUE(std::is_sorted(fractions.begin(), fractions.end()));
     EXPECT_LT(fractions.front(), 1.0);
@@ -107,7 +99,7 @@ TEST_F(Journey, FromNothingToPlayingAndBack) {
     ASSERT_EQ(play.status, 0) << play.output;
     EXPECT_EQ(lines(play.output), (Lines{kCompatible, "Checking the installed game version\u2026",
                                          "AoE IV launch requested. Steam may show a confirmation dialog."}));
-    EXPECT_TRUE(eventually([&] { return isGameRunning(runtime); }));
+    EXPECT_TRUE(eventually([&] { return isGameRunning(runtime); }, std::chrono::seconds(20)));
 
     // A HUD change while Steam runs is only announced; the session file stays.
     auto hud = run("steam");

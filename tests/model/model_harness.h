@@ -3,15 +3,14 @@
 // alert answers, stand-in children as shell scripts, one testbed world.
 #include <sys/stat.h>
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <chrono>
 #include <fstream>
 #include <memory>
 
 #include "app/model/library_model.h"
+#include "support/event_loop.h"
 #include "testbed_world.h"
 
 namespace model_tests {
@@ -22,13 +21,7 @@ using ludowell::LibraryModel;
 
 template <typename Predicate>
 bool waitFor(Predicate predicate, double seconds = 30) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (!predicate()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return true;
+    return eventuallyInEventLoop(predicate, std::chrono::milliseconds(static_cast<long>(seconds * 1000)));
 }
 
 struct ScriptedAlerts : ludowell::Alerts {

@@ -4,6 +4,9 @@
 
 #include "core/failure.h"
 
+// What failureText gives when nothing was thrown.
+inline constexpr const char* kNoFailure = "<no error>";
+
 // The description of the Failure that `action` throws, or a marker naming
 // what happened instead, so one EXPECT_EQ shows the whole story.
 template <class Action>
@@ -15,5 +18,5 @@ std::string failureText(Action&& action) {
     } catch (const std::exception& other) {
         return std::string("<not a Failure: ") + other.what() + ">";
     }
-    return "<no error>";
+    return kNoFailure;
 }

@@ -14,6 +14,7 @@
 #include "app/update/updates.h"
 #include "platform/platform.h"
 #include "runtime/runtime.h"
+#include "support/event_loop.h"
 
 namespace uitest {
 namespace fs = std::filesystem;
@@ -107,14 +108,7 @@ void Window::settle(int milliseconds) {
 }
 
 bool Window::waitFor(const std::function<bool()>& condition, int milliseconds) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > milliseconds) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(10);
-    }
-    return true;
+    return eventuallyInEventLoop(condition, std::chrono::milliseconds(milliseconds));
 }
 
 void Window::screenshot(const QString& name) {

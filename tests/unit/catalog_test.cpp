@@ -12,7 +12,6 @@ using nlohmann::json;
 
 namespace {
 
-constexpr const char* kOK = "<no error>";
 constexpr const char* kInvalid = "This game profile is invalid.";
 constexpr const char* kDuplicate = "The game library contains duplicate or missing games.";
 constexpr const char* kAoe = "The Age of Empires optimization requires its validated game profile.";
@@ -41,7 +40,7 @@ TEST(Catalog, JudgedAsAWholeWithDuplicatesAndEmptyFirst) {
     EXPECT_EQ(decodeFailure(json::array()), kDuplicate);
     json bad = with(plainEntry("same"), "steamID", "");
     EXPECT_EQ(decodeFailure(json::array({bad, with(bad, "optimization", "None")})), kDuplicate);
-    EXPECT_EQ(decodeFailure(json::array({plainEntry("Demo"), plainEntry("demo")})), kOK);
+    EXPECT_EQ(decodeFailure(json::array({plainEntry("Demo"), plainEntry("demo")})), kNoFailure);
     // One bad entry refuses them all; the first bad entry names the reason.
     json broken = with(plainEntry("second"), "installFolder", "..");
     json aoeBad = with(aoeEntry(), "executable", "Other.exe");
@@ -51,7 +50,7 @@ TEST(Catalog, JudgedAsAWholeWithDuplicatesAndEmptyFirst) {
 }
 
 TEST(Catalog, IdSteamIDAndFileNameRules) {
-    EXPECT_EQ(entryFailure(plainEntry("Aoe-4-x")), kOK);
+    EXPECT_EQ(entryFailure(plainEntry("Aoe-4-x")), kNoFailure);
     // The fourth is "e" with a combining accent: one character, not ASCII.
     for (const char* id : {"", "aoe_4", "aoe 4", "cafe\xCC\x81", "aoe4!"})
         EXPECT_EQ(entryFailure(plainEntry(id)), kInvalid) << id;
@@ -63,15 +62,15 @@ TEST(Catalog, IdSteamIDAndFileNameRules) {
         for (const char* name : {"", ".", "..", "a/b", "a\\b", "dir/"})
             EXPECT_EQ(entryFailure(with(plainEntry(), key, name)), kInvalid) << key << " " << name;
         for (const char* name : {"...", "..hidden", "Age of Empires IV"})
-            EXPECT_EQ(entryFailure(with(plainEntry(), key, name)), kOK) << key << " " << name;
+            EXPECT_EQ(entryFailure(with(plainEntry(), key, name)), kNoFailure) << key << " " << name;
     }
     // Shown texts are not checked.
-    EXPECT_EQ(entryFailure(with(with(plainEntry(), "title", "a/b"), "subtitle", "..")), kOK);
+    EXPECT_EQ(entryFailure(with(with(plainEntry(), "title", "a/b"), "subtitle", "..")), kNoFailure);
 }
 
 TEST(Catalog, AgeOfEmpiresOptimizationNeedsTheReferenceProfile) {
-    EXPECT_EQ(entryFailure(aoeEntry()), kOK);
-    EXPECT_EQ(entryFailure(with(with(aoeEntry(), "id", "other"), "title", "Other")), kOK);
+    EXPECT_EQ(entryFailure(aoeEntry()), kNoFailure);
+    EXPECT_EQ(entryFailure(with(with(aoeEntry(), "id", "other"), "title", "Other")), kNoFailure);
     EXPECT_EQ(entryFailure(with(plainEntry(), "optimization", "None")), kInvalid);
     EXPECT_EQ(entryFailure(with(aoeEntry(), "optimization", "AOE4-cache-v1")), kInvalid);
 
@@ -81,7 +80,7 @@ TEST(Catalog, AgeOfEmpiresOptimizationNeedsTheReferenceProfile) {
              {"validatedSHA256", upper}, {"validatedSHA256", nullptr}, {"steamID", "1466861"},
              {"installFolder", "Age of Empires 4"}, {"executable", "reliccardinal.exe"}})
         EXPECT_EQ(entryFailure(with(aoeEntry(), key, value)), kAoe) << key << " " << value;
-    EXPECT_EQ(entryFailure(with(with(aoeEntry(), "optimization", "none"), "validatedSHA256", upper)), kOK);
+    EXPECT_EQ(entryFailure(with(with(aoeEntry(), "optimization", "none"), "validatedSHA256", upper)), kNoFailure);
 }
 
 TEST(Catalog, DecodingAndEncoding) {

@@ -21,7 +21,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char* kOK = "<no error>";
 constexpr const char* kLeaseBusy = "An update or launch is already in progress. Please wait for it to finish.";
 constexpr const char* kOperationBusy = "Another setup or launch is already in progress. Please wait for it to finish.";
 
@@ -67,11 +66,11 @@ TEST(UpdateLeaseLocks, SharedRunsCoexistAndExcludeAnUpdate) {
     const fs::path lock = dir / "update-session.lock";
     Holder run([&] { new UpdateLease(false, lock); });
     ASSERT_TRUE(run.took);
-    EXPECT_EQ(failureText([&] { UpdateLease(false, lock); }), kOK);
+    EXPECT_EQ(failureText([&] { UpdateLease(false, lock); }), kNoFailure);
     EXPECT_EQ(failureText([&] { UpdateLease(true, lock); }), kLeaseBusy);
     // A killed holder leaves the file but no lock.
     run.kill();
-    EXPECT_EQ(failureText([&] { UpdateLease(true, lock); }), kOK);
+    EXPECT_EQ(failureText([&] { UpdateLease(true, lock); }), kNoFailure);
 }
 
 TEST(UpdateLeaseLocks, DefaultLocationIsCreatedPrivate) {
@@ -98,16 +97,16 @@ TEST(OperationLocks, OneRunPerDataRootAndNoneLeftInItsTools) {
     ASSERT_TRUE(first.took);
     EXPECT_EQ(fs::status(dir / "root/operation.lock").permissions(), fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(failureText([&] { OperationLock second(dir / "root"); }), kOperationBusy);
-    EXPECT_EQ(failureText([&] { OperationLock other(dir / "other"); }), kOK);
+    EXPECT_EQ(failureText([&] { OperationLock other(dir / "other"); }), kNoFailure);
     first.kill();
-    EXPECT_EQ(failureText([&] { OperationLock again(dir / "root"); }), kOK);
+    EXPECT_EQ(failureText([&] { OperationLock again(dir / "root"); }), kNoFailure);
     EXPECT_EQ(failureText([&] { OperationLock missing(dir / "absent"); }), "Could not open the operation lock.");
 
     auto lock = std::make_unique<OperationLock>(dir / "other");
     pid_t tool = ludowell::platform::spawn({"/bin/sleep", {"30"}});
     lock.reset();
     // Had the descriptor leaked into the tool, the lock would still be held.
-    EXPECT_EQ(failureText([&] { OperationLock next(dir / "other"); }), kOK);
+    EXPECT_EQ(failureText([&] { OperationLock next(dir / "other"); }), kNoFailure);
     ::kill(tool, SIGKILL);
     ::waitpid(tool, nullptr, 0);
 }

@@ -20,6 +20,7 @@
 #include "runtime/digest.h"
 #include "runtime/files.h"
 #include "runtime/runtime.h"
+#include "support/eventually.h"
 #include "support/temp_dir.h"
 
 extern char** environ;
@@ -33,16 +34,6 @@ const fs::path kResources = fs::path(LUDOWELL_BUNDLE_DIR) / "Contents/Resources"
 const fs::path kEngine = kResources / "Engine";
 const fs::path kCodesign = kResources / "Testbed/codesign";
 const int kDevNull = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
-
-template <typename Predicate>
-bool eventually(Predicate predicate, std::chrono::milliseconds limit = 5s) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    while (!predicate()) {
-        if (std::chrono::steady_clock::now() >= deadline) return false;
-        std::this_thread::sleep_for(20ms);
-    }
-    return true;
-}
 
 struct Exit {
     bool exited;  // false: still running at the deadline (then killed)

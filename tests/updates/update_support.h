@@ -7,8 +7,6 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QThread>
 
 #include <fstream>
 #include <functional>
@@ -19,6 +17,7 @@
 
 #include <openssl/evp.h>
 
+#include "support/event_loop.h"
 #include "support/temp_dir.h"
 
 namespace updates_test {
@@ -27,14 +26,7 @@ namespace fs = std::filesystem;
 
 // Runs the event loop until `done` holds or the time is up.
 inline bool waitUntil(const std::function<bool()>& done, int milliseconds = 10000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > milliseconds) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return true;
+    return eventuallyInEventLoop(done, std::chrono::milliseconds(milliseconds));
 }
 
 inline void spin(int milliseconds) { waitUntil([] { return false; }, milliseconds); }
