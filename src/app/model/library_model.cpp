@@ -2,6 +2,7 @@
 
 #include <QThread>
 
+#include "app/model/assign_changed.h"
 #include "app/update/updates.h"
 #include "core/process_tracking.h"
 #include "platform/platform.h"
@@ -177,94 +178,70 @@ QString LibraryModel::primaryIcon() const {
 // Setters: each notifies only on a real change, so bound views redraw once.
 
 void LibraryModel::setPage(const QString& page) {
-    if (page == page_) return;
-    page_ = page;
-    emit pageChanged();
+    if (assignChanged(page_, page)) emit pageChanged();
 }
 
 void LibraryModel::setError(const QString& error) {
-    if (error == error_) return;
-    error_ = error;
-    emit errorChanged();
+    if (assignChanged(error_, error)) emit errorChanged();
 }
 
 void LibraryModel::setNotice(const QString& notice) {
-    if (notice == notice_) return;
-    notice_ = notice;
-    emit noticeChanged();
+    if (assignChanged(notice_, notice)) emit noticeChanged();
 }
 
 void LibraryModel::setShowLicense(bool show) {
-    if (show == showLicense_) return;
-    showLicense_ = show;
-    emit showLicenseChanged();
+    if (assignChanged(showLicense_, show)) emit showLicenseChanged();
 }
 
 void LibraryModel::setShowDiagnostics(bool show) {
-    if (show == showDiagnostics_) return;
-    showDiagnostics_ = show;
-    emit showDiagnosticsChanged();
+    if (assignChanged(showDiagnostics_, show)) emit showDiagnosticsChanged();
 }
 
 void LibraryModel::setHud(bool on) {
     // Stored on every assignment, and flushed so a crash cannot lose it.
     settings_->setValue(kShowFPS, on);
     settings_->sync();
-    if (on == hud_) return;
-    hud_ = on;
-    emit hudChanged();
+    if (assignChanged(hud_, on)) emit hudChanged();
 }
 
 void LibraryModel::setUpdateInstalling(bool installing) {
-    if (installing == updateInstalling_) return;
-    updateInstalling_ = installing;
-    emit updateInstallingChanged();
+    if (assignChanged(updateInstalling_, installing)) emit updateInstallingChanged();
 }
 
 void LibraryModel::setSnapshot(const LibrarySnapshot& snapshot) {
-    if (snapshot == snapshot_) return;
-    snapshot_ = snapshot;
+    if (!assignChanged(snapshot_, snapshot)) return;
     emit snapshotChanged();
     emit presentationChanged();
 }
 
 void LibraryModel::setBusy(bool busy) {
-    if (busy == busy_) return;
-    busy_ = busy;
+    if (!assignChanged(busy_, busy)) return;
     emit busyChanged();
     emit presentationChanged();
 }
 
 void LibraryModel::setActivity(const QString& activity) {
-    if (activity == activity_) return;
-    activity_ = activity;
+    if (!assignChanged(activity_, activity)) return;
     emit activityChanged();
     emit presentationChanged();
 }
 
 void LibraryModel::setDetails(const QString& details) {
-    if (details == details_) return;
-    details_ = details;
-    emit detailsChanged();
+    if (assignChanged(details_, details)) emit detailsChanged();
 }
 
 void LibraryModel::setLaunching(bool launching) {
-    if (launching == launching_) return;
-    launching_ = launching;
+    if (!assignChanged(launching_, launching)) return;
     emit launchingChanged();
     emit presentationChanged();
 }
 
 void LibraryModel::setLegacyAvailable(bool available) {
-    if (available == legacyAvailable_) return;
-    legacyAvailable_ = available;
-    emit legacyAvailableChanged();
+    if (assignChanged(legacyAvailable_, available)) emit legacyAvailableChanged();
 }
 
 void LibraryModel::setServerPresent(bool present) {
-    if (present == serverPresent_) return;
-    serverPresent_ = present;
-    emit serverPresentChanged();
+    if (assignChanged(serverPresent_, present)) emit serverPresentChanged();
 }
 
 void LibraryModel::refresh() {
