@@ -69,7 +69,16 @@ int pidPath(int pid, char* buffer, unsigned size);
 // True where pidPath already yields paths with every link resolved.
 bool pidPathsAreResolved();
 
+// A pipe whose two ends are closed on exec. Returns 0, or -1 with errno.
+int openPipe(int fds[2]);
+
 void openInFileBrowser(const fs::path& folder);
+
+// True when the process can show a window: a display server to talk to, or
+// a Qt platform plugin that needs none (offscreen in tests).
+bool displayAvailable();
+// Menus live in the screen's menu bar (macOS), not in the window.
+bool hasGlobalMenuBar();
 
 std::string makeUUID();  // upper-case with hyphens
 

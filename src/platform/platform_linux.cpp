@@ -123,6 +123,23 @@ int pidPath(int pid, char* buffer, unsigned size) {
 // The kernel reports an executable's path with every link resolved.
 bool pidPathsAreResolved() { return true; }
 
+int openPipe(int fds[2]) { return ::pipe2(fds, O_CLOEXEC); }
+
+bool displayAvailable() {
+    // Plugins that draw without a display server.
+    const char* plugin = std::getenv("QT_QPA_PLATFORM");
+    const std::string name = plugin ? std::string(plugin).substr(0, std::string(plugin).find(':')) : "";
+    static const char* const serverless[] = {"offscreen", "minimal", "vnc", "eglfs", "linuxfb", "vkkhrdisplay"};
+    if (std::find(std::begin(serverless), std::end(serverless), name) != std::end(serverless)) return true;
+    auto set = [](const char* variable) {
+        const char* value = std::getenv(variable);
+        return value && *value;
+    };
+    return set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+
+bool hasGlobalMenuBar() { return false; }
+
 void openInFileBrowser(const fs::path& folder) {
     SpawnRequest request{"/usr/bin/xdg-open", {folder.string()}};
     request.newSession = true;

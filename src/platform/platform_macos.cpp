@@ -7,6 +7,8 @@
 #include <sys/sysctl.h>
 #include <unistd.h>
 
+#include <fcntl.h>
+
 #include <cstdlib>
 #include <string>
 #include <system_error>
@@ -77,6 +79,18 @@ int listAllPids(int* buffer, int bufferBytes) { return proc_listallpids(buffer, 
 int pidPath(int pid, char* buffer, unsigned size) { return proc_pidpath(pid, buffer, size); }
 
 bool pidPathsAreResolved() { return false; }
+
+int openPipe(int fds[2]) {
+    // No pipe2 here: set close-on-exec at once, before anything can spawn.
+    if (::pipe(fds) != 0) return -1;
+    ::fcntl(fds[0], F_SETFD, FD_CLOEXEC);
+    ::fcntl(fds[1], F_SETFD, FD_CLOEXEC);
+    return 0;
+}
+
+bool displayAvailable() { return true; }
+
+bool hasGlobalMenuBar() { return true; }
 
 void openInFileBrowser(const fs::path& folder) {
     SpawnRequest request{"/usr/bin/open", {folder.string()}};

@@ -154,13 +154,7 @@ QString AppDelegate::version() const { return QStringLiteral(LUDOWELL_VERSION); 
 
 bool AppDelegate::canCheckForUpdates() const { return model_->updates() != nullptr; }
 
-bool AppDelegate::nativeMenus() const {
-#ifdef __APPLE__
-    return true;
-#else
-    return false;
-#endif
-}
+bool AppDelegate::nativeMenus() const { return platform::hasGlobalMenuBar(); }
 
 void AppDelegate::buildNativeMenus() {
     // A menu bar without a parent is the platform's global one.

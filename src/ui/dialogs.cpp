@@ -58,16 +58,4 @@ void AlertUpdateDriver::showUpdateError(const std::string& message) {
     alerts_.ask(QStringLiteral("Update Error!"), QString::fromStdString(message), {QStringLiteral("OK")});
 }
 
-bool displayAvailable() {
-#ifdef __APPLE__
-    return true;
-#else
-    // Plugins that draw without a display server.
-    const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM").section(':', 0, 0);
-    static const QStringList serverless{"offscreen", "minimal", "vnc", "eglfs", "linuxfb", "vkkhrdisplay"};
-    if (serverless.contains(platform)) return true;
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-#endif
-}
-
 }  // namespace ludowell::ui

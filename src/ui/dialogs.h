@@ -29,8 +29,4 @@ private:
     QString currentVersion_;
 };
 
-// True when the process can show a window: a display server to talk to, or
-// a platform plugin that needs none (offscreen in tests).
-bool displayAvailable();
-
 }  // namespace ludowell::ui

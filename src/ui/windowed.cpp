@@ -8,13 +8,14 @@
 
 #include "app/update/updates.h"
 #include "app/windowed.h"
+#include "platform/platform.h"
 #include "ui/app_delegate.h"
 #include "ui/dialogs.h"
 
 namespace ludowell {
 
 int runWindowed(const StartupState& state, int argc, char** argv) {
-    if (!ui::displayAvailable()) {
+    if (!platform::displayAvailable()) {
         std::fprintf(stderr, "Ludowell needs a display to open its window. Use --command to run a step without one.\n");
         return 1;
     }
@@ -37,10 +38,10 @@ int runWindowed(const StartupState& state, int argc, char** argv) {
 
 int showCatalogFailure(const std::string& message, int argc, char** argv) {
     const bool offscreen = qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QStringLiteral("offscreen"));
-    if (!ui::displayAvailable() || offscreen) {
+    if (!platform::displayAvailable() || offscreen) {
         std::fprintf(stderr, "Ludowell couldn't open\n%s\n", message.c_str());
         std::fflush(stderr);
-        if (!ui::displayAvailable()) return 1;
+        if (!platform::displayAvailable()) return 1;
     }
     QApplication app(argc, argv);
     ui::prepareApplication();

@@ -22,17 +22,6 @@ constexpr int kPollMilliseconds = 200;
 // A grandchild that kept our pipe must not keep the step busy for ever.
 constexpr auto kDrainAfterExit = std::chrono::seconds(2);
 
-int openPipe(int fds[2]) {
-#ifdef __linux__
-    return ::pipe2(fds, O_CLOEXEC);
-#else
-    if (::pipe(fds) != 0) return -1;
-    ::fcntl(fds[0], F_SETFD, FD_CLOEXEC);
-    ::fcntl(fds[1], F_SETFD, FD_CLOEXEC);
-    return 0;
-#endif
-}
-
 int statusOf(int raw) {
     if (WIFEXITED(raw)) return WEXITSTATUS(raw);
     if (WIFSIGNALED(raw)) return WTERMSIG(raw);
@@ -88,7 +77,7 @@ void startCommand(QThreadPool& pool, QObject* receiver, CommandRun run, CommandE
         };
 
         int fds[2];
-        if (openPipe(fds) != 0) return finish(1, describe(errno));
+        if (platform::openPipe(fds) != 0) return finish(1, describe(errno));
         pid_t pid = -1;
         try {
             platform::SpawnRequest request{run.executable, run.arguments};

@@ -83,6 +83,11 @@ LinuxUpdateService::Configuration LinuxUpdateService::readConfiguration(const fs
     return configuration;
 }
 
+std::unique_ptr<UpdateService> makePlatformUpdateService(UpdateServiceDelegate& delegate,
+                                                         UpdateUserDriver* userDriver) {
+    return std::make_unique<LinuxUpdateService>(delegate, LinuxUpdateService::Options::standard(userDriver));
+}
+
 LinuxUpdateService::Options LinuxUpdateService::Options::standard(UpdateUserDriver* userDriver) {
     Options options;
     options.bundle = platform::bundle();

@@ -3,7 +3,7 @@
 #import <Foundation/Foundation.h>
 #import <Sparkle/Sparkle.h>
 
-#include "app/update/sparkle_update_service.h"
+#include "app/update/update_service.h"
 
 namespace {
 
@@ -118,7 +118,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<UpdateService> makeSparkleUpdateService(UpdateServiceDelegate& delegate) {
+std::unique_ptr<UpdateService> makePlatformUpdateService(UpdateServiceDelegate& delegate, UpdateUserDriver*) {
+    // Sparkle brings its own dialogs.
     return std::make_unique<SparkleUpdateService>(delegate);
 }
 

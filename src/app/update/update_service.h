@@ -104,4 +104,10 @@ public:
     virtual void showUpdateError(const std::string& message) = 0;
 };
 
+// This platform's update service, not yet started: Sparkle with its own
+// dialogs on macOS, ours with `userDriver`'s elsewhere. The build includes
+// exactly one definition.
+std::unique_ptr<UpdateService> makePlatformUpdateService(UpdateServiceDelegate& delegate,
+                                                         UpdateUserDriver* userDriver);
+
 }  // namespace ludowell

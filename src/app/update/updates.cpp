@@ -2,14 +2,9 @@
 
 #include <QSettings>
 
+#include "app/model/assign_changed.h"
 #include "app/model/library_model.h"
 #include "core/process_tracking.h"
-
-#ifdef __APPLE__
-#include "app/update/sparkle_update_service.h"
-#else
-#include "app/update/linux_update_service.h"
-#endif
 
 namespace ludowell {
 namespace {
@@ -23,17 +18,6 @@ const QString kInstalling = QStringLiteral("Installing update\u2026");
 constexpr auto kRefusal =
     "Save and close your game and its Steam session before checking for updates. Ludowell will check again later.";
 
-Updates::ServiceFactory platformService(UpdateUserDriver* userDriver) {
-#ifdef __APPLE__
-    (void)userDriver;  // Sparkle brings its own dialogs
-    return [](UpdateServiceDelegate& delegate) { return makeSparkleUpdateService(delegate); };
-#else
-    return [userDriver](UpdateServiceDelegate& delegate) -> std::unique_ptr<UpdateService> {
-        return std::make_unique<LinuxUpdateService>(delegate, LinuxUpdateService::Options::standard(userDriver));
-    };
-#endif
-}
-
 }  // namespace
 
 Updates::Timing& Updates::timing() {
@@ -42,7 +26,9 @@ Updates::Timing& Updates::timing() {
 }
 
 Updates::Updates(LibraryModel* model, UpdateUserDriver* userDriver, QObject* parent)
-    : Updates(model, platformService(userDriver), parent) {}
+    : Updates(
+          model, [userDriver](UpdateServiceDelegate& delegate) { return makePlatformUpdateService(delegate, userDriver); },
+          parent) {}
 
 Updates::Updates(LibraryModel* model, const ServiceFactory& makeService, QObject* parent)
     : QObject(parent), model_(model), status_(kCreated) {
@@ -196,28 +182,20 @@ void Updates::releaseGate() {
 }
 
 void Updates::setStatus(const QString& text) {
-    if (status_ == text) return;
-    status_ = text;
-    emit statusChanged();
+    if (assignChanged(status_, text)) emit statusChanged();
 }
 
 void Updates::setInstalling(bool on) {
     if (model_) model_->setUpdateInstalling(on);
-    if (installing_ == on) return;
-    installing_ = on;
-    emit installingChanged();
+    if (assignChanged(installing_, on)) emit installingChanged();
 }
 
 void Updates::setCanCheck(bool on) {
-    if (canCheck_ == on) return;
-    canCheck_ = on;
-    emit canCheckChanged();
+    if (assignChanged(canCheck_, on)) emit canCheckChanged();
 }
 
 void Updates::setAutomaticMirror(bool on) {
-    if (automatic_ == on) return;
-    automatic_ = on;
-    emit automaticChanged();
+    if (assignChanged(automatic_, on)) emit automaticChanged();
 }
 
 }  // namespace ludowell
