@@ -10,7 +10,9 @@
 namespace ludowell {
 
 std::filesystem::path UpdateLease::defaultLocation() {
-    return platform::applicationSupport() / "Hollowmere" / "update-session.lock";
+    // The account's, not the environment's: every run of one account must
+    // meet at the same lock, however its HOME or XDG_DATA_HOME are set.
+    return platform::accountApplicationSupport() / "Hollowmere" / "update-session.lock";
 }
 
 UpdateLease::UpdateLease(bool exclusive, const std::filesystem::path& location) {

@@ -20,12 +20,17 @@ fs::path executable();  // the running program itself
 void overrideBundle(std::optional<fs::path> bundle);  // tests run outside a bundle
 
 fs::path homeDir();
+// The account's own home folder from the user database, whatever the
+// environment says: one per account, for what all its runs must share.
+fs::path accountHome();
+fs::path accountApplicationSupport();  // its "Library/Application Support" (Linux: .local/share)
 // macOS "Library/Application Support" under home; the XDG data folder on Linux.
 fs::path applicationSupport();
 fs::path temporaryDir();
 
 int osMajorVersion();
 void overrideOSMajorVersion(std::optional<int> major);  // tests
+std::string osVersion();  // "26.1"; the major version alone when overridden
 
 // A system tool call that stands in for a macOS-only command elsewhere.
 struct Command {
@@ -81,5 +86,13 @@ bool displayAvailable();
 bool hasGlobalMenuBar();
 
 std::string makeUUID();  // upper-case with hyphens
+
+// Swaps two existing paths in one step (renameat2 RENAME_EXCHANGE on Linux,
+// renamex_np RENAME_SWAP on macOS). Throws std::system_error.
+void exchangePaths(const fs::path& a, const fs::path& b);
+
+// A descriptor that becomes readable each time the process is asked to
+// end with SIGTERM, so the event loop can decide instead of the signal.
+int terminationRequests();
 
 }  // namespace ludowell::platform

@@ -1,5 +1,7 @@
 // Parts of the platform layer that every platform shares.
 #include <fcntl.h>
+#include <pwd.h>
+#include <signal.h>
 #include <spawn.h>
 #include <unistd.h>
 
@@ -23,6 +25,8 @@ std::mutex overrideMutex;
 std::optional<fs::path> bundleOverride;
 std::optional<int> osOverride;
 std::optional<Command> rosettaOverride;
+// Written by the SIGTERM handler; set once before it is installed.
+volatile int writeEnd = -1;
 }  // namespace
 
 void overrideBundle(std::optional<fs::path> value) {
@@ -52,6 +56,41 @@ int osMajorVersion() {
         if (osOverride) return *osOverride;
     }
     return nativeOSMajorVersion();
+}
+
+std::string osVersion() {
+    {
+        std::lock_guard lock(overrideMutex);
+        if (osOverride) return std::to_string(*osOverride);
+    }
+    return nativeOSVersion();
+}
+
+fs::path accountHome() {
+    if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir && *entry->pw_dir) return entry->pw_dir;
+    return homeDir();
+}
+
+int terminationRequests() {
+    static int readEnd = [] {
+        int fds[2];
+        if (openPipe(fds) != 0) return -1;
+        ::fcntl(fds[0], F_SETFL, O_NONBLOCK);
+        ::fcntl(fds[1], F_SETFL, O_NONBLOCK);
+        writeEnd = fds[1];
+        struct sigaction action {};
+        action.sa_handler = [](int) {
+            const int saved = errno;
+            const char byte = 1;
+            [[maybe_unused]] auto written = ::write(writeEnd, &byte, 1);
+            errno = saved;
+        };
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        ::sigaction(SIGTERM, &action, nullptr);
+        return fds[0];
+    }();
+    return readEnd;
 }
 
 void overrideRosettaTest(std::optional<Command> command) {

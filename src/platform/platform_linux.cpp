@@ -3,6 +3,7 @@
 // downloads at the simulated world.
 #include <dirent.h>
 #include <fcntl.h>
+#include <stdio.h>
 #include <pwd.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -35,6 +36,8 @@ fs::path homeDir() {
     return "/";
 }
 
+fs::path accountApplicationSupport() { return accountHome() / ".local" / "share"; }
+
 fs::path applicationSupport() {
     if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data == '/') return data;
     return homeDir() / ".local" / "share";
@@ -48,6 +51,7 @@ fs::path temporaryDir() {
 
 // The Linux host stands in for a supported Mac.
 int nativeOSMajorVersion() { return 26; }
+std::string nativeOSVersion() { return "26.0"; }
 
 // There is no Rosetta; running a trivial program keeps the step's shape.
 Command nativeRosettaTest() { return {"/usr/bin/true", {}}; }
@@ -150,6 +154,11 @@ void openInFileBrowser(const fs::path& folder) {
         waitpid(pid, &status, 0);
     } catch (const std::system_error&) {
     }
+}
+
+void exchangePaths(const fs::path& a, const fs::path& b) {
+    if (::renameat2(AT_FDCWD, a.c_str(), AT_FDCWD, b.c_str(), RENAME_EXCHANGE) != 0)
+        throw std::system_error(errno, std::generic_category(), "Could not swap " + a.string() + " and " + b.string());
 }
 
 }  // namespace ludowell::platform

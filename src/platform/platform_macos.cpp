@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <fcntl.h>
+#include <stdio.h>
 
 #include <cstdlib>
 #include <string>
@@ -31,6 +32,7 @@ fs::path homeDir() {
 }
 
 fs::path applicationSupport() { return homeDir() / "Library" / "Application Support"; }
+fs::path accountApplicationSupport() { return accountHome() / "Library" / "Application Support"; }
 
 fs::path temporaryDir() {
     char path[1024];
@@ -38,12 +40,14 @@ fs::path temporaryDir() {
     return n > 0 ? fs::path(path) : fs::temp_directory_path();
 }
 
-int nativeOSMajorVersion() {
+std::string nativeOSVersion() {
     char version[64] = {};
     size_t size = sizeof version;
-    if (sysctlbyname("kern.osproductversion", version, &size, nullptr, 0) != 0) return 0;
-    return std::atoi(version);
+    if (sysctlbyname("kern.osproductversion", version, &size, nullptr, 0) != 0) return "0";
+    return version;
 }
+
+int nativeOSMajorVersion() { return std::atoi(nativeOSVersion().c_str()); }
 
 Command nativeRosettaTest() { return {"/usr/bin/arch", {"-x86_64", "/usr/bin/true"}}; }
 
@@ -100,6 +104,11 @@ void openInFileBrowser(const fs::path& folder) {
         waitpid(pid, &status, 0);
     } catch (const std::system_error&) {
     }
+}
+
+void exchangePaths(const fs::path& a, const fs::path& b) {
+    if (::renamex_np(a.c_str(), b.c_str(), RENAME_SWAP) != 0)
+        throw std::system_error(errno, std::generic_category(), "Could not swap " + a.string() + " and " + b.string());
 }
 
 }  // namespace ludowell::platform

@@ -6,6 +6,7 @@
 
 namespace ludowell::platform {
 int nativeOSMajorVersion();
+std::string nativeOSVersion();
 Command nativeRosettaTest();
 void addChdir(posix_spawn_file_actions_t* actions, const char* folder);
 void configureSpawn(posix_spawn_file_actions_t* actions, posix_spawnattr_t* attributes,

@@ -45,7 +45,7 @@ TEST_F(CommandMode, UnknownGamesAndActions) {
 TEST_F(CommandMode, HeldLocksKeepEveryOtherRunOutAtOnce) {
     const fs::path root = world.dataRoot();
     {
-        ludowell::UpdateLease update(true, world.home / ".local/share/Hollowmere/update-session.lock");
+        ludowell::UpdateLease update(true);
         auto result = world.ludowell({"--command", "check", "--data-root", root.string()});
         EXPECT_EQ(result.status, 1);
         EXPECT_EQ(result.output,

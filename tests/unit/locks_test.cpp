@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <pwd.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -73,11 +74,17 @@ TEST(UpdateLeaseLocks, SharedRunsCoexistAndExcludeAnUpdate) {
     EXPECT_EQ(failureText([&] { UpdateLease(true, lock); }), kNoFailure);
 }
 
-TEST(UpdateLeaseLocks, DefaultLocationIsCreatedPrivate) {
+TEST(UpdateLeaseLocks, DefaultLocationIsTheAccountsAndCreatedPrivate) {
     TempDir dir;
-    ScopedEnv data("XDG_DATA_HOME", (dir / "data").string());
-    const fs::path expected = dir / "data/Hollowmere/update-session.lock";
-    ASSERT_EQ(UpdateLease::defaultLocation(), expected);
+    const fs::path expected = UpdateLease::defaultLocation();
+    {
+        // Runs of one account meet at one lock, whatever their environment.
+        ScopedEnv home("HOME", (dir / "home").string());
+        ScopedEnv data("XDG_DATA_HOME", (dir / "data").string());
+        EXPECT_EQ(UpdateLease::defaultLocation(), expected);
+    }
+    EXPECT_EQ(expected, fs::path(::getpwuid(::getuid())->pw_dir) / ".local/share/Hollowmere/update-session.lock");
+    fs::remove(expected);
     {
         UpdateLease lease(false);
         EXPECT_EQ(fs::status(expected).permissions(), fs::perms::owner_read | fs::perms::owner_write);
@@ -86,7 +93,7 @@ TEST(UpdateLeaseLocks, DefaultLocationIsCreatedPrivate) {
     // The parent cannot be made: the file system's error, not a Failure.
     std::ofstream(dir / "plain-file").close();
     EXPECT_THROW(UpdateLease(false, dir / "plain-file/sub/update-session.lock"), fs::filesystem_error);
-    EXPECT_EQ(failureText([&] { UpdateLease(false, dir / "data"); }), "Could not open the update lock.");
+    EXPECT_EQ(failureText([&] { UpdateLease(false, dir.path()); }), "Could not open the update lock.");
 }
 
 TEST(OperationLocks, OneRunPerDataRootAndNoneLeftInItsTools) {

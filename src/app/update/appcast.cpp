@@ -36,6 +36,10 @@ AppcastItem readItem(QXmlStreamReader& reader, bool& hasEnclosure) {
             version = reader.readElementText().trimmed();
         } else if (sparkle && name == QLatin1String("shortVersionString")) {
             shortVersion = reader.readElementText().trimmed();
+        } else if (sparkle && name == QLatin1String("minimumSystemVersion")) {
+            item.minimumSystemVersion = reader.readElementText().trimmed().toStdString();
+        } else if (sparkle && name == QLatin1String("maximumSystemVersion")) {
+            item.maximumSystemVersion = reader.readElementText().trimmed().toStdString();
         } else if (!sparkle && name == QLatin1String("title")) {
             item.title = reader.readElementText().trimmed().toStdString();
         } else if (!sparkle && name == QLatin1String("enclosure")) {
@@ -57,25 +61,60 @@ AppcastItem readItem(QXmlStreamReader& reader, bool& hasEnclosure) {
     return item;
 }
 
-// Digit runs as numbers, kept as text so long runs cannot overflow.
-std::vector<std::string> components(const std::string& version) {
-    std::vector<std::string> parts;
-    std::string run;
-    for (char c : version + '.') {
-        if (c >= '0' && c <= '9') {
-            run += c;
-        } else if (!run.empty()) {
-            auto first = run.find_first_not_of('0');
-            parts.push_back(first == std::string::npos ? "0" : run.substr(first));
-            run.clear();
+// A version as the Mac updater reads it: runs of digits and runs of
+// letters; anything else only separates them.
+struct Token {
+    bool number;
+    std::string text;  // digits without leading zeros, or lower-case letters
+};
+
+std::vector<Token> tokens(const std::string& version) {
+    std::vector<Token> parts;
+    auto kind = [](char c) {
+        if (c >= '0' && c <= '9') return 1;
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) return 2;
+        return 0;
+    };
+    for (size_t i = 0; i < version.size();) {
+        const int k = kind(version[i]);
+        if (!k) {
+            ++i;
+            continue;
         }
+        size_t end = i;
+        while (end < version.size() && kind(version[end]) == k) ++end;
+        std::string run = version.substr(i, end - i);
+        if (k == 1) {
+            const auto first = run.find_first_not_of('0');
+            run = first == std::string::npos ? "0" : run.substr(first);
+        } else {
+            for (char& c : run) c = char(c | 0x20);
+        }
+        parts.push_back({k == 1, std::move(run)});
+        i = end;
     }
     return parts;
 }
 
+int sign(int value) { return (value > 0) - (value < 0); }
+
+// Kept as text, so long digit runs cannot overflow.
 int compareNumbers(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
-    return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
+    return sign(a.compare(b));
+}
+
+// The item's system range, where it has one, holds the host's version.
+bool suitsHost(const AppcastItem& item, const std::string& host) {
+    if (!item.minimumSystemVersion.empty() && compareVersions(host, item.minimumSystemVersion) < 0) return false;
+    if (!item.maximumSystemVersion.empty() && compareVersions(host, item.maximumSystemVersion) > 0) return false;
+    return true;
+}
+
+// Qt's messages end with a period of their own.
+std::string sentence(std::string text) {
+    while (!text.empty() && (text.back() == ' ' || text.back() == '.')) text.pop_back();
+    return text + ".";
 }
 
 }  // namespace
@@ -105,23 +144,33 @@ std::vector<AppcastItem> parse(const std::string& xml) {
     }
     if (reader.hasError())
         throw UpdateError(kErrorDomain, feedInvalid,
-                          "The update feed could not be read: " + reader.errorString().toStdString() + ".");
+                          sentence("The update feed could not be read: " + reader.errorString().toStdString()));
     return items;
 }
 
 int compareVersions(const std::string& a, const std::string& b) {
-    auto left = components(a), right = components(b);
+    const auto left = tokens(a), right = tokens(b);
+    static const Token zero{true, "0"};
     for (size_t i = 0; i < std::max(left.size(), right.size()); ++i) {
-        int order = compareNumbers(i < left.size() ? left[i] : "0", i < right.size() ? right[i] : "0");
+        // A missing part is 0, unless the other side goes on with a word:
+        // then that side is a pre-release of this one (1.0b1 < 1.0).
+        const Token& l = i < left.size() ? left[i] : zero;
+        const Token& r = i < right.size() ? right[i] : zero;
+        if (i >= left.size() && !r.number) return 1;
+        if (i >= right.size() && !l.number) return -1;
+        if (l.number != r.number) return l.number ? 1 : -1;  // 1.0.1 > 1.0a1
+        const int order = l.number ? compareNumbers(l.text, r.text) : sign(l.text.compare(r.text));
         if (order) return order;
     }
     return 0;
 }
 
-std::optional<AppcastItem> newest(const std::vector<AppcastItem>& items, const std::string& current) {
+std::optional<AppcastItem> newest(const std::vector<AppcastItem>& items, const std::string& current,
+                                  const std::string& hostSystemVersion) {
     std::optional<AppcastItem> best;
     for (const auto& item : items)
-        if (compareVersions(item.version, best ? best->version : current) > 0) best = item;
+        if (suitsHost(item, hostSystemVersion) && compareVersions(item.version, best ? best->version : current) > 0)
+            best = item;
     return best;
 }
 
