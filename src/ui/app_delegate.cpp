@@ -108,6 +108,7 @@ bool AppDelegate::windowShouldClose() {
 }
 
 bool AppDelegate::closeRequested() {
+    if (terminationAllowed_) return true;
     if (!windowShouldClose()) return false;
     if (!applicationShouldTerminate()) return false;
     emit terminating();
@@ -115,8 +116,12 @@ bool AppDelegate::closeRequested() {
 }
 
 void AppDelegate::quit() {
-    if (!applicationShouldTerminate()) return;
-    emit terminating();
+    if (!terminationAllowed_) {
+        if (!applicationShouldTerminate()) return;
+        terminationAllowed_ = true;
+        emit terminating();
+    }
+    // Closes the window first, which now lets itself be closed.
     QCoreApplication::quit();
 }
 

@@ -64,9 +64,11 @@ public:
     Q_INVOKABLE bool applicationShouldTerminate();
     // Asked before the window closes: false while a step runs.
     Q_INVOKABLE bool windowShouldClose();
-    // The window's close button: closing the window quits, so both apply.
+    // Every way out of the application comes through these two. The
+    // window's close button: closing the window quits, so both apply.
     Q_INVOKABLE bool closeRequested();
-    // "Quit Ludowell": quits when applicationShouldTerminate() allows it.
+    // "Quit Ludowell", Ctrl+Q and SIGTERM: quits when
+    // applicationShouldTerminate() allows it.
     Q_INVOKABLE void quit();
     Q_INVOKABLE void about();
     Q_INVOKABLE void checkForUpdates();
@@ -97,6 +99,7 @@ private:
     std::unique_ptr<QQmlApplicationEngine> engine_;
     QPointer<QQuickWindow> window_;
     std::unique_ptr<QMenuBar> menuBar_;
+    bool terminationAllowed_ = false;  // by quit(): the window it then closes is not asked again
 };
 
 // Process-wide set-up before any window: names (for the user defaults),

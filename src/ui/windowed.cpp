@@ -2,7 +2,10 @@
 // the catalog cannot be loaded.
 #include <QApplication>
 #include <QMessageBox>
+#include <QSocketNotifier>
 #include <QTimer>
+
+#include <unistd.h>
 
 #include <cstdio>
 
@@ -32,6 +35,17 @@ int runWindowed(const StartupState& state, int argc, char** argv) {
         std::fprintf(stderr, "Ludowell couldn't open its window.\n");
         return 1;
     }
+    // SIGTERM asks, as Quit does: it must not end a step or install an
+    // update under a running game.
+    QSocketNotifier termination(platform::terminationRequests(), QSocketNotifier::Read);
+    QObject::connect(&termination, &QSocketNotifier::activated, &delegate, [&] {
+        char drained[64];
+        while (::read(platform::terminationRequests(), drained, sizeof drained) == sizeof drained) {
+        }
+        termination.setEnabled(false);  // one answer at a time
+        delegate.quit();
+        termination.setEnabled(true);
+    });
     app.exec();
     return 0;
 }

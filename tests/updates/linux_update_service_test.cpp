@@ -1,5 +1,11 @@
 // Our own update service against a local HTTPS server: what the feed
 // offers, downloads that must be refused, and replacing the bundle.
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QSettings>
 
 #include <gtest/gtest.h>
@@ -34,6 +40,7 @@ struct Script : UpdateServiceDelegate, UpdateUserDriver {
         install = std::move(handler);
         return postpone;
     }
+    bool mayInstallOnQuit() const override { return false; }
     void showUpdateFound(const AppcastItem&, std::function<void(bool)> reply) override { ++offered, reply(accept); }
     void showUpToDate() override { ++upToDate; }
     void showUpdateError(const std::string& message) override { errors.push_back(message); }
@@ -192,6 +199,93 @@ TEST_F(LinuxService, ReplacesTheBundleOnlyOnTheGoAheadAndKeepsTheOldOneUntilThen
     EXPECT_TRUE(waitUntil([&] { return readFile(marker_) == "new --after-update\n"; }));
 }
 
+TEST_F(LinuxService, AStartFinishesWhatAnInterruptedInstallLeftWithoutLosingTheApp) {
+    const auto beside = [&](const std::string& suffix) {
+        return bundle_.parent_path() / (".Ludowell.app-" + suffix);
+    };
+    // Left by an install from before the swap was one step: the bundle moved
+    // aside, nothing in its place.
+    fs::rename(bundle_, beside("previous-A"));
+    makeBundle(beside("update-B") / "Ludowell.app", "new");
+    service();
+    EXPECT_EQ(installedVersion(), "old");
+    expectNoLeftovers();
+
+    // Left by a swap: a staged copy, and the old one after the exchange.
+    makeBundle(beside("update-C") / "Ludowell.app", "new");
+    makeBundle(beside("update-D") / "Ludowell.app", "old");
+    // Another running copy is still unpacking into its own.
+    makeBundle(beside("update-E") / "Ludowell.app", "new");
+    const int held = ::open(beside("update-E/.in-use").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_EQ(::flock(held, LOCK_EX | LOCK_NB), 0);
+    service();
+    EXPECT_EQ(installedVersion(), "old");
+    EXPECT_FALSE(fs::exists(beside("update-C")));
+    EXPECT_FALSE(fs::exists(beside("update-D")));
+    EXPECT_TRUE(fs::exists(beside("update-E/Ludowell.app"))) << "another copy's work is left alone";
+    ::close(held);
+    service();
+    expectNoLeftovers();
+}
+
+// Run by the kill sweep below in a process of its own: one whole update,
+// installed at once.
+TEST(LinuxServiceDriver, InstallsOneUpdate) {
+    const char* bundle = std::getenv("LUDOWELL_TEST_BUNDLE");
+    if (!bundle) GTEST_SKIP() << "run by the kill sweep";
+    Script script;
+    LinuxUpdateService::Options options{bundle, fs::path(bundle) / "Contents/MacOS/ludowell",
+                                        fs::path(bundle).parent_path().parent_path() / "cache", {}, [] { std::exit(0); },
+                                        nullptr};
+    LinuxUpdateService service(script, options);
+    service.checkForUpdates();
+    waitUntil([] { return false; }, 30000);
+    std::exit(3);
+}
+
+// The install killed at each occurrence of each call that changes the
+// disk or starts a program: the bundle always holds a whole app, and the
+// next start leaves nothing else behind.
+TEST_F(LinuxService, NoKillDuringAnInstallLeavesTheAppMissing) {
+    if (std::system("strace -V >/dev/null 2>&1") != 0) GTEST_SKIP() << "strace is not installed";
+    publish({release("1.5")});
+    const auto self = fs::read_symlink("/proc/self/exe");
+    int tried = 0, violated = 0;
+    for (const char* call : {"renameat2", "rename", "mkdir", "unlink", "unlinkat", "rmdir", "clone", "clone3"}) {
+        for (int n = 1; n <= 60; ++n) {
+            const std::string command = "LUDOWELL_TEST_BUNDLE='" + bundle_.string() + "' strace -o /dev/null -e trace=" +
+                                        call + " -e inject=" + call + ":signal=KILL:when=" + std::to_string(n) +
+                                        " '" + self.string() + "' --gtest_filter=LinuxServiceDriver.InstallsOneUpdate >/dev/null 2>&1";
+            const int status = std::system(command.c_str());
+            const bool killed = (WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) ||
+                                (WIFEXITED(status) && WEXITSTATUS(status) == 128 + SIGKILL);
+            const std::string version = fs::exists(bundle_ / "Contents/MacOS/ludowell") ? installedVersion() : "";
+            if (version != "old" && version != "new") {
+                ++violated;
+                ADD_FAILURE() << call << " #" << n << ": the bundle holds no whole app";
+            }
+            service();  // the next start
+            if (std::vector<fs::path>(fs::directory_iterator(bundle_.parent_path()), {}) != std::vector{bundle_}) {
+                ++violated;
+                ADD_FAILURE() << call << " #" << n << ": the next start left an update's folder behind";
+            }
+            if (!killed) {
+                EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0) << call << " #" << n;
+                EXPECT_EQ(version, "new") << call << ": the uninterrupted install";
+            }
+            if (version != "old") {
+                fs::remove_all(bundle_);
+                makeBundle(bundle_, "old");
+                configure(true);
+            }
+            if (!killed) break;
+            ++tried;
+        }
+    }
+    std::printf("kill sweep: %d kills tried, %d recovered, %d violated\n", tried, tried - violated, violated);
+    EXPECT_GT(tried, 5);
+}
+
 TEST_F(LinuxService, AsksTheDelegateFirstAndShowsItsRefusal) {
     publish({release("1.5")});
     script_.refuse = "Close the game first.";
@@ -226,6 +320,61 @@ TEST_F(LinuxService, AutomaticChecksPersistAndRunOnTheirOwn) {
     ASSERT_TRUE(waitUntil([&] { return script_.finished > 0; }, 30000));
     EXPECT_EQ(script_.notFound, 1);
     EXPECT_EQ(script_.upToDate, 0) << "only a check the user asked for says so";
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Appcast, OrdersVersionsAsTheMacUpdaterDoes) {
+    // Each pair is in ascending order.
+    const std::pair<const char*, const char*> ascending[] = {
+        {"1.9", "1.10"},     {"1.0a1", "1.0b1"},  {"1.0a2", "1.0b1"},     {"1.0b1", "1.0rc1"},
+        {"1.0rc1", "1.0"},   {"1.0b9", "1.0b10"}, {"1.0", "1.0.1"},       {"1.0a1", "1.0.1"},
+        {"1.0.0a1", "1.0"},  {"0.9", "1.0b1"},    {"2", "10"},            {"1.0", "99999999999999999999.0"},
+    };
+    for (const auto& [lower, higher] : ascending) {
+        EXPECT_LT(appcast::compareVersions(lower, higher), 0) << lower << " < " << higher;
+        EXPECT_GT(appcast::compareVersions(higher, lower), 0) << higher << " > " << lower;
+    }
+    for (const auto& [a, b] : {std::pair{"1.5", "1.5.0"}, std::pair{"1.05", "1.5"}, std::pair{"1.0B1", "1.0b1"}})
+        EXPECT_EQ(appcast::compareVersions(a, b), 0) << a << " == " << b;
+}
+
+TEST(Appcast, OffersOnlyNewerReleasesThatSuitTheHostsSystem) {
+    const auto items = appcast::parse(
+        "<rss xmlns:sparkle=\"http://www.andymatuschak.org/xml-namespaces/sparkle\"><channel>"
+        "<item><sparkle:version>1.0rc1</sparkle:version><enclosure url=\"https://x/rc\"/></item>"
+        "<item><sparkle:version>3.0</sparkle:version><sparkle:minimumSystemVersion>27.0</sparkle:minimumSystemVersion>"
+        "<enclosure url=\"https://x/3\"/></item>"
+        "<item><sparkle:version>2.5</sparkle:version><sparkle:maximumSystemVersion>25.9</sparkle:maximumSystemVersion>"
+        "<enclosure url=\"https://x/25\"/></item>"
+        "<item><sparkle:version>2.0</sparkle:version><sparkle:minimumSystemVersion>26.0</sparkle:minimumSystemVersion>"
+        "<sparkle:maximumSystemVersion>26.9</sparkle:maximumSystemVersion><enclosure url=\"https://x/2\"/></item>"
+        "</channel></rss>");
+    ASSERT_EQ(items.size(), 4u);
+    EXPECT_EQ(items[1].minimumSystemVersion, "27.0");
+    EXPECT_EQ(items[2].maximumSystemVersion, "25.9");
+
+    EXPECT_FALSE(appcast::newest({items[0]}, "1.0", "26.1")) << "a pre-release is older than its release";
+    auto best = appcast::newest(items, "1.0", "26.1");
+    ASSERT_TRUE(best);
+    EXPECT_EQ(best->version, "2.0");
+    best = appcast::newest(items, "1.0", "27.2");
+    ASSERT_TRUE(best);
+    EXPECT_EQ(best->version, "3.0");
+    EXPECT_EQ(appcast::newest(items, "1.0", "25.0")->version, "2.5");
+}
+
+TEST(Appcast, AFeedThatCannotBeReadSaysWhyInOneSentence) {
+    try {
+        appcast::parse("<rss><channel><item>");
+        FAIL() << "a cut-off feed was read";
+    } catch (const UpdateError& error) {
+        EXPECT_TRUE(std::string(error.description).starts_with("The update feed could not be read: "));
+        EXPECT_TRUE(error.description.ends_with(".")) << error.description;
+        EXPECT_FALSE(error.description.ends_with("..")) << error.description;
+    }
 }
 
 }  // namespace

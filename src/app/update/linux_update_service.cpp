@@ -9,7 +9,13 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include <system_error>
 
@@ -112,10 +118,13 @@ LinuxUpdateService::LinuxUpdateService(UpdateServiceDelegate& delegate, Options 
     connect(&schedule_, &QTimer::timeout, this, [this] {
         if (stage_ == Stage::idle) beginCheck(false);
     });
-    // Quitting while a ready update waits installs it, without a relaunch.
+    sweepInterruptedUpdates();
+    // Quitting while a ready update waits installs it, without a relaunch,
+    // but only once the gate has let it go: any other way out keeps it
+    // staged, and the next check offers it again.
     if (auto* app = QCoreApplication::instance())
         connect(app, &QCoreApplication::aboutToQuit, this, [this] {
-            if (stage_ != Stage::ready) return;
+            if (stage_ != Stage::ready || !delegate_.mayInstallOnQuit()) return;
             try {
                 installStaged(false);
             } catch (const UpdateError&) {
@@ -131,6 +140,7 @@ LinuxUpdateService::~LinuxUpdateService() {
         tool_->waitForFinished(2000);
         delete tool_;
     }
+    if (stagingLock_ >= 0) ::close(stagingLock_);
 }
 
 void LinuxUpdateService::startUpdater() {
@@ -194,7 +204,7 @@ void LinuxUpdateService::feedArrived(int status, const QByteArray& output, const
                                                          lastLine(problem))));
     std::optional<AppcastItem> found;
     try {
-        found = newest(parse(output.toStdString()), configuration_->bundleVersion);
+        found = newest(parse(output.toStdString()), configuration_->bundleVersion, platform::osVersion());
     } catch (const UpdateError& error) {
         return abort(error);
     }
@@ -247,20 +257,10 @@ void LinuxUpdateService::downloaded(int status, const QString& problem) {
                              "The update is not signed by Ludowell's developer, so it was not installed."));
 
     // Unpacked next to the bundle, so putting it in place is a rename.
-    // Folders an interrupted earlier update left there go first: this
-    // process runs from the bundle, so it is whole.
     setStage(Stage::unpacking);
-    const auto hidden = "." + options_.bundle.filename().string() + "-";
-    std::vector<fs::path> stale;
-    for (const auto& entry : fs::directory_iterator(options_.bundle.parent_path(), ec)) {
-        const auto name = entry.path().filename().string();
-        if (name.starts_with(hidden + "update-") || name.starts_with(hidden + "previous-")) stale.push_back(entry.path());
-    }
-    for (const auto& folder : stale) fs::remove_all(folder, ec);
-    staging_ = options_.bundle.parent_path() / (hidden + "update-" + platform::makeUUID());
-    fs::create_directories(staging_, ec);
-    if (ec)
-        return abort(failure(unpackFailed, withDetail("The update could not be unpacked", ec.message())));
+    sweepInterruptedUpdates();
+    if (!makeStaging())
+        return abort(failure(unpackFailed, withDetail("The update could not be unpacked", std::strerror(errno))));
     const bool zip = archive_.string().ends_with(".zip");
     const QStringList arguments = zip ? QStringList{"-q", qpath(archive_), "-d", qpath(staging_)}
                                       : QStringList{"-xf", qpath(archive_), "-C", qpath(staging_)};
@@ -303,26 +303,22 @@ void LinuxUpdateService::relaunchNow(bool relaunch) {
     if (relaunch && options_.terminate) options_.terminate();
 }
 
-// The old bundle is moved aside, never deleted, until the new one is in
-// place and started; any failure puts it back.
+// The new bundle and the old one trade places in one step, so the
+// bundle's path holds a whole app at every instant; the old one is
+// deleted only once the new one runs, and any failure swaps them back.
 void LinuxUpdateService::installStaged(bool relaunch) {
     setStage(Stage::installing);
     const auto app = stagedApp();
     const auto& bundle = options_.bundle;
-    const auto backup = bundle.parent_path() / ("." + bundle.filename().string() + "-previous-" + platform::makeUUID());
     const auto cantReplace = [](const std::string& reason) {
         return failure(installFailed, "Ludowell couldn't replace itself with the new version (" + reason +
                                           "). The current version was kept.");
     };
 
-    std::error_code ec;
-    fs::rename(bundle, backup, ec);
-    if (ec) throw cantReplace(ec.message());
-    fs::rename(app, bundle, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::rename(backup, bundle, ignored);
-        throw cantReplace(ec.message());
+    try {
+        platform::exchangePaths(app, bundle);
+    } catch (const std::system_error& error) {
+        throw cantReplace(error.code().message());
     }
     if (relaunch) {
         try {
@@ -332,22 +328,78 @@ void LinuxUpdateService::installStaged(bool relaunch) {
             request.newSession = true;
             platform::spawn(request);
         } catch (const std::exception& error) {
-            std::error_code ignored;
-            fs::rename(bundle, app, ignored);
-            fs::rename(backup, bundle, ignored);
+            try {
+                platform::exchangePaths(app, bundle);
+            } catch (const std::system_error&) {
+                // The new version stays in place; it is whole.
+            }
             throw cantReplace(error.what());
         }
     }
-    fs::remove_all(backup, ec);
-    fs::remove_all(staging_, ec);
+    dropStaging();
     clearDownloads();
+}
+
+namespace {
+
+// Folders beside the bundle that updates make: ".<bundle>-update-<UUID>"
+// now, ".<bundle>-previous-<UUID>" from before the swap was one step.
+bool isUpdateFolder(const fs::path& bundle, const fs::path& entry) {
+    const auto hidden = "." + bundle.filename().string() + "-";
+    const auto name = entry.filename().string();
+    return name.starts_with(hidden + "update-") || name.starts_with(hidden + "previous-");
+}
+
+constexpr auto kInUse = ".in-use";
+
+}  // namespace
+
+void LinuxUpdateService::sweepInterruptedUpdates() {
+    const auto& bundle = options_.bundle;
+    std::error_code ec;
+    std::vector<fs::path> leftovers;
+    for (const auto& entry : fs::directory_iterator(bundle.parent_path(), ec))
+        if (entry.path() != staging_ && isUpdateFolder(bundle, entry.path())) leftovers.push_back(entry.path());
+    // An install from before the swap was one step could stop with the
+    // bundle moved aside: put it back rather than lose the only copy.
+    if (!fs::exists(bundle, ec)) {
+        for (const auto& folder : leftovers) {
+            if (folder.filename().string().find("-previous-") == std::string::npos) continue;
+            fs::rename(folder, bundle, ec);
+            if (!ec) break;
+        }
+    }
+    if (!fs::exists(bundle, ec)) return;  // nothing is removed while the app itself is missing
+    for (const auto& folder : leftovers) {
+        if (!fs::exists(folder, ec)) continue;
+        // A running copy holds its staging folder's lock until it is done.
+        const int fd = ::open((folder / kInUse).c_str(), O_RDONLY | O_CLOEXEC);
+        const bool busy = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+        if (fd >= 0) ::close(fd);
+        if (!busy) fs::remove_all(folder, ec);
+    }
+}
+
+bool LinuxUpdateService::makeStaging() {
+    dropStaging();
+    const auto& bundle = options_.bundle;
+    staging_ = bundle.parent_path() / ("." + bundle.filename().string() + "-update-" + platform::makeUUID());
+    if (::mkdir(staging_.c_str(), 0700) != 0) return false;
+    stagingLock_ = ::open((staging_ / kInUse).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    return stagingLock_ >= 0 && ::flock(stagingLock_, LOCK_EX | LOCK_NB) == 0;
+}
+
+void LinuxUpdateService::dropStaging() {
+    std::error_code ec;
+    if (!staging_.empty()) fs::remove_all(staging_, ec);
+    staging_.clear();
+    if (stagingLock_ >= 0) ::close(stagingLock_);
+    stagingLock_ = -1;
 }
 
 void LinuxUpdateService::abort(const UpdateError& error) {
     const bool tell = (userInitiated_ || accepted_) && options_.userDriver;
-    std::error_code ec;
-    if (!staging_.empty()) fs::remove_all(staging_, ec);
-    staging_.clear();
+    dropStaging();
     clearDownloads();
     ++cycle_;
     setStage(Stage::idle);

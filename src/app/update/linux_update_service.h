@@ -77,6 +77,12 @@ private:
     void relaunchNow(bool relaunch);
     void installStaged(bool relaunch);
 
+    // Removes what an interrupted update left beside the bundle, unless
+    // another running copy still works in it.
+    void sweepInterruptedUpdates();
+    bool makeStaging();
+    void dropStaging();
+
     void abort(const UpdateError& error);
     void finish();
     void setStage(Stage stage);
@@ -97,6 +103,7 @@ private:
     std::optional<AppcastItem> item_;
     std::filesystem::path archive_;
     std::filesystem::path staging_;
+    int stagingLock_ = -1;  // held while `staging_` is ours
     QTimer schedule_;
     QPointer<QProcess> tool_;
 };

@@ -33,6 +33,8 @@ struct AppcastItem {
     std::string url;                   // the enclosure's archive
     long long length = 0;              // the enclosure's declared size; 0 when not given
     std::string edSignature;           // base64 Ed25519 signature of the archive
+    std::string minimumSystemVersion;  // sparkle:minimumSystemVersion; empty: any
+    std::string maximumSystemVersion;  // sparkle:maximumSystemVersion; empty: any
 };
 
 // Called by the service on the main thread.
@@ -50,6 +52,9 @@ public:
     // relaunches at once; true makes the service wait until `install` is
     // called.
     virtual bool shouldPostponeRelaunch(const AppcastItem& item, std::function<void()> install) = 0;
+    // Whether a ready update may be installed as the application quits:
+    // only once nothing of the user's runs and nothing new can start.
+    virtual bool mayInstallOnQuit() const = 0;
 };
 
 // A registration that lasts as long as the returned token is kept.

@@ -66,6 +66,7 @@ public:
     void didAbortWithError(const UpdateError& error) override;
     void didFinishUpdateCycle(const std::optional<UpdateError>& error) override;
     bool shouldPostponeRelaunch(const AppcastItem& item, std::function<void()> install) override;
+    bool mayInstallOnQuit() const override { return lease_ != nullptr; }
 
 public slots:
     // A user-initiated check; also the "Check for Updates…" menu item.

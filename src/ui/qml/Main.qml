@@ -108,7 +108,9 @@ ApplicationWindow {
         }
     }
 
-    onClosing: (close) => { close.accepted = shell.windowShouldClose() }
+    // The title bar's close button, Alt+F4 and the system's own quit all
+    // arrive here: closing the window quits, so it asks what quitting asks.
+    onClosing: (close) => { close.accepted = shell.closeRequested() }
 
     RootView {
         objectName: "root-view"

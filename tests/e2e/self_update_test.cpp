@@ -1,0 +1,194 @@
+// The built app in a real window, with an accepted update waiting and a
+// game running: no way of leaving the app installs the update under the
+// game. Once the game ends, the update installs and relaunches, once.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "e2e/virtual_screen.h"
+#include "platform/platform.h"
+#include "runtime/runtime.h"
+#include "support/eventually.h"
+#include "support/scoped_env.h"
+#include "support/temp_dir.h"
+#include "testbed_world.h"
+
+namespace fs = std::filesystem;
+using namespace ludowell;
+using namespace std::chrono_literals;
+
+namespace {
+
+std::string read(const fs::path& file) {
+    std::stringstream text;
+    text << std::ifstream(file).rdbuf();
+    return text.str();
+}
+
+std::string shell(const std::string& command) {
+    std::string output;
+    if (FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[512];
+        while (size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
+        ::pclose(pipe);
+    }
+    while (!output.empty() && output.back() == '\n') output.pop_back();
+    return output;
+}
+
+// An appcast offering `version`: a copy of the world's bundle that says so
+// in its update settings, signed with a key the world's bundle trusts.
+class PublishedUpdate {
+public:
+    PublishedUpdate(const testbed::World& world, const std::string& version) {
+        // The world's certificate, so the app already trusts this server.
+        const auto https = fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "testbed/bin/testbed-https";
+        const auto portFile = source_ / "port";
+        server_ = ::fork();
+        if (server_ == 0) {
+            ::execl(https.c_str(), https.c_str(), "--root", www_.path().c_str(), "--port", "0", "--port-file",
+                    portFile.c_str(), "--cert-dir", (world.dir / "certs").c_str(), static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        if (!eventually([&] { return !read(portFile).empty(); }, 10s)) throw std::runtime_error("no update server");
+        port_ = std::stoi(read(portFile));
+
+        const auto key = source_ / "key.pem";
+        shell("openssl genpkey -algorithm ed25519 -out '" + key.string() + "' 2>/dev/null");
+        publicKey_ = shell("openssl pkey -in '" + key.string() + "' -pubout -outform DER | tail -c 32 | base64");
+        const auto copy = source_ / "Ludowell.app";
+        fs::copy(world.bundle, copy, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
+        settle(world.bundle, "1.0.0");
+        settle(copy, version);
+        const auto archive = www_ / ("Ludowell-" + version + ".tar");
+        shell("tar -cf '" + archive.string() + "' -C '" + source_.path().string() + "' Ludowell.app");
+        const auto signature = shell("openssl pkeyutl -sign -rawin -inkey '" + key.string() + "' -in '" +
+                                     archive.string() + "' | base64 -w0");
+        std::ofstream(www_ / "appcast.xml")
+            << "<rss xmlns:sparkle=\"http://www.andymatuschak.org/xml-namespaces/sparkle\"><channel><item>"
+            << "<sparkle:version>" << version << "</sparkle:version><enclosure url=\"https://localhost:" << port_
+            << "/" << archive.filename().string() << "\" length=\"" << fs::file_size(archive)
+            << "\" sparkle:edSignature=\"" << signature << "\"/></item></channel></rss>";
+    }
+    ~PublishedUpdate() {
+        ::kill(server_, SIGTERM);
+        ::waitpid(server_, nullptr, 0);
+    }
+
+private:
+    // The settings file of a bundle, its own (not shared with the build).
+    void settle(const fs::path& bundle, const std::string& version) {
+        const auto file = bundle / "Contents/Resources/update-feed.json";
+        fs::remove(file);
+        std::ofstream(file) << "{\"feedURL\": \"https://localhost:" << port_ << "/appcast.xml\", \"publicEDKey\": \""
+                            << publicKey_ << "\", \"bundleVersion\": \"" << version << "\"}";
+    }
+    TempDir www_, source_;
+    std::string publicKey_;
+    pid_t server_ = -1;
+    int port_ = 0;
+};
+
+std::string installedVersion(const testbed::World& world) {
+    const auto text = read(world.bundle / "Contents/Resources/update-feed.json");
+    const auto at = text.find("\"bundleVersion\": \"");
+    return at == std::string::npos ? "" : text.substr(at + 18, text.find('"', at + 18) - at - 18);
+}
+
+bool stagedUpdateReady(const testbed::World& world) {
+    for (const auto& entry : fs::directory_iterator(world.dir))
+        if (entry.path().filename().string().starts_with(".Ludowell.app-update-") &&
+            fs::exists(entry.path() / "Ludowell.app/Contents/MacOS/ludowell"))
+            return true;
+    return false;
+}
+
+std::vector<pid_t> runningFrom(const fs::path& executable) {
+    std::vector<pid_t> pids;
+    for (const auto& entry : fs::directory_iterator("/proc")) {
+        std::error_code ec;
+        const auto exe = fs::read_symlink(entry.path() / "exe", ec);
+        if (!ec && exe == executable) pids.push_back(std::stoi(entry.path().filename().string()));
+    }
+    return pids;
+}
+
+bool alive(pid_t pid) { return ::waitpid(pid, nullptr, WNOHANG) == 0; }
+
+TEST(SelfUpdate, NoWayOutInstallsUnderARunningGameAndTheGamesEndDoesOnce) {
+    if (std::system("command -v xdotool >/dev/null && command -v Xvfb >/dev/null") != 0)
+        GTEST_SKIP() << "needs Xvfb and xdotool";
+    testbed::World world;
+    world.exportToThisProcess();
+    PublishedUpdate update(world, "1.0.1");
+    e2e::VirtualScreen screen;
+    ScopedEnv display("DISPLAY", screen.name());
+    ScopedEnv platform("QT_QPA_PLATFORM", "xcb");
+    ScopedEnv quick("QT_QUICK_BACKEND", "software");
+
+    const Runtime game(world.dataRoot());
+    fs::create_directories(game.root());
+    fs::copy(fs::canonical(world.bundle / "Contents/Resources/Engine"), game.root() / "engine",
+             fs::copy_options::recursive | fs::copy_options::copy_symlinks);
+    const pid_t app = world.startLudowell({"--data-root", game.root().string()}, world.dir / "app.log");
+    const auto windows = [&] { return screen.windowsOf(app).size(); };
+
+    // The automatic check offers the update; the game starts before the
+    // user accepts it, so it is kept waiting.
+    ASSERT_TRUE(eventually([&] { return windows() == 2; }, 60s)) << read(world.dir / "app.log");
+    std::ofstream(game.root() / "game.exe") << "TESTBED-PE waiter\n";
+    const auto env = game.environment();
+    platform::SpawnRequest start{game.wine(), {(game.root() / "game.exe").string()}};
+    start.environment = &env;
+    start.newSession = true;
+    platform::spawn(start);
+    ASSERT_TRUE(eventually([&] { return game.running(); }, 10s));
+    screen.type(screen.windowsOf(app).back(), "Return");
+    ASSERT_TRUE(eventually([&] { return stagedUpdateReady(world); }, 60s)) << read(world.dir / "app.log");
+    std::this_thread::sleep_for(2s);
+
+    // The title bar's close button, Ctrl+Q and SIGTERM: each is refused
+    // with an alert, and the app and its bundle stay as they are.
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"close button", [&] { screen.requestClose(screen.windowsOf(app).front()); }},
+        {"Ctrl+Q", [&] { screen.type(screen.windowsOf(app).front(), "ctrl+q"); }},
+        {"SIGTERM", [&] { ::kill(app, SIGTERM); }},
+    };
+    for (const auto& [way, leave] : ways) {
+        SCOPED_TRACE(way);
+        ASSERT_EQ(windows(), 1u);
+        leave();
+        ASSERT_TRUE(eventually([&] { return windows() == 2; }, 10s)) << "no alert";
+        EXPECT_TRUE(alive(app));
+        EXPECT_EQ(installedVersion(world), "1.0.0");
+        screen.type(screen.windowsOf(app).back(), "Return");
+        ASSERT_TRUE(eventually([&] { return windows() == 1; }, 10s));
+    }
+    EXPECT_TRUE(alive(app));
+    EXPECT_EQ(installedVersion(world), "1.0.0");
+
+    // The game ends: the update installs, and the new version starts once.
+    game.stop();
+    int status = -1;
+    ASSERT_TRUE(eventually([&] { return ::waitpid(app, &status, WNOHANG) == app; }, 30s));
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(installedVersion(world), "1.0.1");
+    ASSERT_TRUE(eventually([&] { return runningFrom(world.executable).size() == 1; }, 10s));
+    std::this_thread::sleep_for(1s);
+    const auto relaunched = runningFrom(world.executable);
+    ASSERT_EQ(relaunched.size(), 1u) << "relaunched once";
+    ASSERT_TRUE(eventually([&] { return screen.windowsOf(relaunched[0]).size() == 1; }, 30s));
+    // Nothing runs now: SIGTERM simply quits.
+    ::kill(relaunched[0], SIGTERM);
+    const bool ended = eventually([&] { return ::kill(relaunched[0], 0) != 0; }, 10s);
+    if (!ended) ::kill(relaunched[0], SIGKILL);
+    EXPECT_TRUE(ended);
+}
+
+}  // namespace

@@ -1,0 +1,90 @@
+#include "e2e/virtual_screen.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <stdexcept>
+
+namespace e2e {
+namespace {
+Display* asDisplay(void* display) { return static_cast<Display*>(display); }
+}  // namespace
+
+VirtualScreen::VirtualScreen() {
+    int fds[2];
+    if (::pipe(fds) != 0) throw std::runtime_error("no pipe for Xvfb");
+    server_ = ::fork();
+    if (server_ == 0) {
+        ::close(fds[0]);
+        const std::string fd = std::to_string(fds[1]);
+        ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                 static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(fds[1]);
+    std::string number;
+    char c;
+    while (::read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+    ::close(fds[0]);
+    if (number.empty()) throw std::runtime_error("Xvfb did not start");
+    name_ = ":" + number;
+    display_ = XOpenDisplay(name_.c_str());
+    if (!display_) throw std::runtime_error("cannot open " + name_);
+}
+
+VirtualScreen::~VirtualScreen() {
+    if (display_) XCloseDisplay(asDisplay(display_));
+    ::kill(server_, SIGTERM);
+    ::waitpid(server_, nullptr, 0);
+}
+
+std::vector<unsigned long> VirtualScreen::windowsOf(pid_t pid) {
+    Display* display = asDisplay(display_);
+    const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", False);
+    Window root, parent, *children = nullptr;
+    unsigned count = 0;
+    std::vector<unsigned long> found;
+    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) return found;
+    for (unsigned i = 0; i < count; ++i) {
+        XWindowAttributes attributes;
+        if (!XGetWindowAttributes(display, children[i], &attributes) || attributes.map_state != IsViewable) continue;
+        Atom type;
+        int format;
+        unsigned long items, after;
+        unsigned char* value = nullptr;
+        if (XGetWindowProperty(display, children[i], pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &items, &after,
+                               &value) == Success &&
+            value && items == 1 && *reinterpret_cast<unsigned long*>(value) == static_cast<unsigned long>(pid))
+            found.push_back(children[i]);
+        if (value) XFree(value);
+    }
+    if (children) XFree(children);
+    return found;
+}
+
+void VirtualScreen::requestClose(unsigned long window) {
+    Display* display = asDisplay(display_);
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+    XSync(display, False);
+}
+
+void VirtualScreen::type(unsigned long window, const std::string& keys) {
+    Display* display = asDisplay(display_);
+    XSetInputFocus(display, window, RevertToParent, CurrentTime);
+    XSync(display, False);
+    const std::string command = "DISPLAY=" + name_ + " xdotool key --clearmodifiers " + keys;
+    if (std::system(command.c_str()) != 0) throw std::runtime_error("xdotool failed: " + command);
+}
+
+}  // namespace e2e

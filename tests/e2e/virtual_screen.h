@@ -1,0 +1,33 @@
+#pragma once
+// A private X server for driving the built app's real window: the
+// requests a window manager sends, and keys typed as a user would.
+#include <sys/types.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+class VirtualScreen {
+public:
+    // Starts Xvfb on a free display; throws std::runtime_error.
+    VirtualScreen();
+    ~VirtualScreen();
+    VirtualScreen(const VirtualScreen&) = delete;
+    VirtualScreen& operator=(const VirtualScreen&) = delete;
+
+    const std::string& name() const { return name_; }  // for DISPLAY
+    // The visible top-level windows of a process, bottom to top.
+    std::vector<unsigned long> windowsOf(pid_t pid);
+    // What a window manager sends for the title bar's close button.
+    void requestClose(unsigned long window);
+    // Gives a window the keyboard and types a key combination ("ctrl+q").
+    void type(unsigned long window, const std::string& keys);
+
+private:
+    pid_t server_ = -1;
+    std::string name_;
+    void* display_ = nullptr;
+};
+
+}  // namespace e2e
