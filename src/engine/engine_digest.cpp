@@ -12,20 +12,6 @@
 #include "runtime/runtime.h"
 
 namespace ludowell {
-namespace {
-
-bool isMachO(const unsigned char* bytes, ssize_t count) {
-    static const unsigned char kMagics[][4] = {
-        {0xCF, 0xFA, 0xED, 0xFE}, {0xCE, 0xFA, 0xED, 0xFE}, {0xCA, 0xFE, 0xBA, 0xBE},
-        {0xBE, 0xBA, 0xFE, 0xCA}, {0xCA, 0xFE, 0xBA, 0xBF}};
-    if (count < 4) return false;
-    for (const auto& magic : kMagics)
-        if (std::memcmp(bytes, magic, 4) == 0) return true;
-    return false;
-}
-
-}  // namespace
-
 std::string Runtime::engineDigest(const fs::path& file, const EngineManifest& manifest) const {
     if (manifest.hashFormat != std::optional<std::string>(kUnsignedMachOFormat)) return digest(file);
 
@@ -43,7 +29,7 @@ std::string Runtime::engineDigest(const fs::path& file, const EngineManifest& ma
             throw fs::filesystem_error("Could not read the file", file,
                                        std::error_code(error, std::generic_category()));
     }
-    if (!isMachO(head, count)) return digest(file);
+    if (!isMachOHeader(head, size_t(count))) return digest(file);
 
     // Signatures change with every signing; the code under them does not.
     auto verify = platform::signatureVerify(file);

@@ -1,5 +1,7 @@
 #include "engine/engine_manifest.h"
 
+#include <cstring>
+
 #include <nlohmann/json.hpp>
 
 #include "core/failure.h"
@@ -7,6 +9,16 @@
 #include "runtime/runtime.h"
 
 namespace ludowell {
+
+bool isMachOHeader(const unsigned char* bytes, size_t count) {
+    static const unsigned char kMagics[][4] = {
+        {0xCF, 0xFA, 0xED, 0xFE}, {0xCE, 0xFA, 0xED, 0xFE}, {0xCA, 0xFE, 0xBA, 0xBE},
+        {0xBE, 0xBA, 0xFE, 0xCA}, {0xCA, 0xFE, 0xBA, 0xBF}};
+    if (count < 4) return false;
+    for (const auto& magic : kMagics)
+        if (std::memcmp(bytes, magic, 4) == 0) return true;
+    return false;
+}
 
 bool EngineManifest::safeComponent(const std::string& text) {
     // ASCII only, so bytes and characters agree.

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <map>
 #include <optional>
 #include <string>
@@ -8,6 +9,9 @@
 namespace ludowell {
 
 inline constexpr const char* kUnsignedMachOFormat = "unsigned-macho-sha256-v1";
+
+// Whether a file's first bytes are a Mach-O (or universal) image's magic.
+bool isMachOHeader(const unsigned char* bytes, size_t count);
 
 struct EngineManifest {
     std::string version;

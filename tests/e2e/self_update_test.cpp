@@ -15,6 +15,7 @@
 #include "platform/platform.h"
 #include "runtime/runtime.h"
 #include "support/eventually.h"
+#include "support/info_plist.h"
 #include "support/scoped_env.h"
 #include "support/temp_dir.h"
 #include "testbed_world.h"
@@ -82,13 +83,14 @@ public:
     }
 
 private:
-    // The settings file of a bundle, its own (not shared with the build).
+    // A bundle's own Info.plist (not the build's, which it links to).
     void settle(const fs::path& bundle, const std::string& version) {
-        const auto file = bundle / "Contents/Resources/update-feed.json";
+        const auto file = bundle / "Contents/Info.plist";
         fs::remove(file);
-        std::ofstream(file) << "{\"feedURL\": \"https://localhost:" << port_ << "/appcast.xml\", \"publicEDKey\": \""
-                            << publicKey_ << "\", \"bundleVersion\": \"" << version << "\"}";
+        std::ofstream(file) << infoPlist("https://localhost:" + std::to_string(port_) + "/appcast.xml", publicKey_,
+                                         version);
     }
+
     TempDir www_, source_;
     std::string publicKey_;
     pid_t server_ = -1;
@@ -96,9 +98,10 @@ private:
 };
 
 std::string installedVersion(const testbed::World& world) {
-    const auto text = read(world.bundle / "Contents/Resources/update-feed.json");
-    const auto at = text.find("\"bundleVersion\": \"");
-    return at == std::string::npos ? "" : text.substr(at + 18, text.find('"', at + 18) - at - 18);
+    const auto text = read(world.bundle / "Contents/Info.plist");
+    const std::string key = "<key>CFBundleVersion</key>\n\t<string>";
+    const auto at = text.find(key);
+    return at == std::string::npos ? "" : text.substr(at + key.size(), text.find('<', at + key.size()) - at - key.size());
 }
 
 bool stagedUpdateReady(const testbed::World& world) {

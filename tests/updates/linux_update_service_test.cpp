@@ -12,6 +12,7 @@
 
 #include "app/update/appcast.h"
 #include "app/update/linux_update_service.h"
+#include "support/info_plist.h"
 #include "update_support.h"
 
 using namespace ludowell;
@@ -61,9 +62,8 @@ protected:
     }
 
     void configure(bool automatic) {
-        writeFile(bundle_ / "Contents/Resources/update-feed.json",
-                  "{\"feedURL\": \"" + server_.url("appcast.xml") + "\", \"publicEDKey\": \"" + key_.publicKey() +
-                      "\", \"bundleVersion\": \"1.0\", \"automaticChecks\": " + (automatic ? "true}" : "false}"));
+        writeFile(bundle_ / "Contents/Info.plist",
+                  infoPlist(server_.url("appcast.xml"), key_.publicKey(), "1.0", automatic));
     }
 
     // Its executable records how it was started.
@@ -297,7 +297,7 @@ TEST_F(LinuxService, AsksTheDelegateFirstAndShowsItsRefusal) {
     EXPECT_FALSE(script_.found);
     EXPECT_EQ(script_.finished, 0) << "a refusal opens no cycle";
 
-    fs::remove(bundle_ / "Contents/Resources/update-feed.json");
+    fs::remove(bundle_ / "Contents/Info.plist");
     auto unconfigured = service();
     EXPECT_FALSE(unconfigured->canCheckForUpdates());
     unconfigured->checkForUpdates();

@@ -3,8 +3,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
@@ -20,6 +18,7 @@
 #include <system_error>
 
 #include "app/update/appcast.h"
+#include "app/update/info_plist.h"
 #include "platform/platform.h"
 
 namespace ludowell {
@@ -67,24 +66,20 @@ std::string archiveSuffix(const std::string& url) {
 }  // namespace
 
 LinuxUpdateService::Configuration LinuxUpdateService::readConfiguration(const fs::path& bundle) {
-    const auto file = bundle / "Contents" / "Resources" / "update-feed.json";
-    QFile in(qpath(file));
-    if (!in.open(QIODevice::ReadOnly))
-        throw failure(notConfigured, "Updates are not set up for this copy of Ludowell.");
-    QJsonParseError error{};
-    const auto document = QJsonDocument::fromJson(in.readAll(), &error);
-    const auto object = document.object();
+    const auto plist = readInfoPlist(bundle / "Contents" / "Info.plist");
+    if (!plist) throw failure(notConfigured, "Updates are not set up for this copy of Ludowell.");
     Configuration configuration;
-    configuration.feedURL = object.value("feedURL").toString().toStdString();
-    configuration.publicEDKey = object.value("publicEDKey").toString().toStdString();
+    configuration.feedURL = plist->value("SUFeedURL").toString().toStdString();
+    configuration.publicEDKey = plist->value("SUPublicEDKey").toString().toStdString();
     // The running program's own version when the file does not say.
     configuration.bundleVersion =
-        object.value("bundleVersion").toString(QCoreApplication::applicationVersion()).toStdString();
-    configuration.automaticChecks = object.value("automaticChecks").toBool(true);
-    configuration.checkInterval = std::max(kMinimumInterval, object.value("checkInterval").toInt(86400));
-    if (error.error != QJsonParseError::NoError || !document.isObject() ||
-        !configuration.feedURL.starts_with("https://") || configuration.publicEDKey.empty() ||
-        configuration.bundleVersion.empty())
+        plist->value("CFBundleVersion", QCoreApplication::applicationVersion()).toString().toStdString();
+    configuration.automaticChecks = plist->value("SUEnableAutomaticChecks", true).toBool();
+    configuration.checkInterval =
+        std::max(kMinimumInterval, plist->value("SUScheduledCheckInterval", 86400).toInt());
+    if (configuration.publicEDKey.empty())
+        throw failure(notConfigured, "Updates are not set up for this copy of Ludowell.");
+    if (!configuration.feedURL.starts_with("https://") || configuration.bundleVersion.empty())
         throw failure(notConfigured, "The update settings of this copy of Ludowell are damaged.");
     return configuration;
 }

@@ -3,15 +3,13 @@
 // appcast, checks the same Ed25519 signatures, asks the same delegate and
 // replaces the bundle folder the way Sparkle's installer does.
 //
-// Configuration: "Contents/Resources/update-feed.json" in the bundle:
-//   {"feedURL": "https://…/appcast.xml",   HTTPS only
-//    "publicEDKey": "<base64 32-byte key>",
-//    "bundleVersion": "1.0.0",             compared with sparkle:version;
-//                                          default: the application's version
-//    "automaticChecks": true,              before the user chooses; default true
-//    "checkInterval": 86400}               seconds, at least an hour
-// Without a valid file the service cannot check. The user's choice and the
-// time of the last check are kept in QSettings under Sparkle's key names.
+// Configuration: the bundle's "Contents/Info.plist", under Sparkle's keys:
+// SUFeedURL (HTTPS only), SUPublicEDKey (base64 of the 32-byte Ed25519
+// key; without one updates are off), CFBundleVersion (compared with
+// sparkle:version), SUEnableAutomaticChecks (before the user chooses) and
+// SUScheduledCheckInterval (seconds, at least an hour). The user's choice
+// and the time of the last check are kept in QSettings under Sparkle's
+// key names.
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
