@@ -7,7 +7,6 @@
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QQmlContext>
 #include <QQuickStyle>
 #include <QQuickWindow>
@@ -191,34 +190,6 @@ int AppDelegate::alert(const QString& message, const QString& informative, const
     return alerts_->ask(message, informative, buttons.isEmpty() ? QStringList{QStringLiteral("OK")} : buttons);
 }
 
-namespace {
-
-// The gold controller on a dark rounded square, drawn from the icon theme.
-QIcon applicationIcon() {
-    QIcon icon;
-    for (int size : {32, 64, 128, 256}) {
-        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor::fromRgbF(0.085f, 0.092f, 0.105f));
-        painter.drawRoundedRect(QRectF(0, 0, size, size), size * 0.22, size * 0.22);
-        SymbolProvider provider;
-        const int glyph = size * 5 / 8;
-        QSize drawn;
-        const QImage symbol = provider.requestImage(
-            QStringLiteral("gamecontroller.fill?color=") + Palette::gold().name(QColor::HexArgb).replace('#', "%23"),
-            &drawn, QSize(glyph, glyph));
-        painter.drawImage(QPoint((size - glyph) / 2, (size - glyph) / 2), symbol);
-        painter.end();
-        icon.addPixmap(QPixmap::fromImage(image));
-    }
-    return icon;
-}
-
-}  // namespace
-
 void prepareApplication() {
     QCoreApplication::setOrganizationName(QStringLiteral("Hollowmere"));
     QCoreApplication::setApplicationName(QStringLiteral("Ludowell"));
@@ -226,7 +197,6 @@ void prepareApplication() {
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Ludowell"));
     // The views draw their own look; the plain style only supplies behaviour.
     QQuickStyle::setStyle(QStringLiteral("Basic"));
-    installIconTheme();
     QGuiApplication::setWindowIcon(applicationIcon());
 }
 

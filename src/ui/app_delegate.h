@@ -103,7 +103,7 @@ private:
 };
 
 // Process-wide set-up before any window: names (for the user defaults),
-// the control style, the icon theme and the application icon.
+// the control style and the application icon.
 void prepareApplication();
 
 }  // namespace ludowell::ui

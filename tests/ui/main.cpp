@@ -8,6 +8,8 @@
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND")) qputenv("QT_QUICK_BACKEND", "software");
+    // No icon theme to fall back on: every symbol must come with the app.
+    qputenv("XDG_DATA_DIRS", "/nonexistent");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     ludowell::ui::prepareApplication();

@@ -1,6 +1,6 @@
 import QtQuick
 
-// One of the Mac's symbol images by name, drawn from the icon theme and
+// One of the Mac's symbol images by name, from the drawings the app ships,
 // filled with one colour. `size` is the symbol's point size.
 Image {
     id: symbol
