@@ -8,6 +8,8 @@
 # from named inputs: on a Mac the ones the builder supplies, on Linux the
 # testbed's stand-ins.
 
+set(_ludowell_root "${CMAKE_CURRENT_LIST_DIR}/..")
+
 set(LUDOWELL_BUNDLE_IDENTIFIER "app.ludowell.Ludowell" CACHE STRING "The bundle's reverse-DNS identifier")
 set(LUDOWELL_FEED_URL "https://updates.ludowell.app/appcast.xml" CACHE STRING "The update feed (HTTPS)")
 set(LUDOWELL_UPDATE_PUBLIC_KEY "" CACHE STRING "Base64 Ed25519 key that signs updates; empty turns updates off")
@@ -20,16 +22,28 @@ function(ludowell_info_plist contents)
   endif()
   set(LUDOWELL_SHORT_VERSION "${PROJECT_VERSION}")
   set(LUDOWELL_BUNDLE_VERSION "${PROJECT_VERSION}")
-  configure_file("${PROJECT_SOURCE_DIR}/resources/Info.plist.in" "${contents}/Info.plist" @ONLY)
+  configure_file("${_ludowell_root}/resources/Info.plist.in" "${contents}/Info.plist" @ONLY)
 endfunction()
 
 # ludowell_assemble_bundle(CONTENTS dir ENGINE dir ENGINE_VERSION v CODESIGN tool
-#                          ENGINE_FILES files... HELPERS files... FRAMEWORKS dirs...)
+#                          ENGINE_FILES files... HELPERS files... FRAMEWORKS dirs...
+#                          RESOURCES files under resources/...)
+# Needs the targets ludowell_engine_tool and ludowell_icon_tool.
 function(ludowell_assemble_bundle)
-  cmake_parse_arguments(ARG "" "CONTENTS;ENGINE;ENGINE_VERSION;CODESIGN" "ENGINE_FILES;HELPERS;FRAMEWORKS" ${ARGN})
+  cmake_parse_arguments(ARG "" "CONTENTS;ENGINE;ENGINE_VERSION;CODESIGN"
+                        "ENGINE_FILES;HELPERS;FRAMEWORKS;RESOURCES" ${ARGN})
   set(_resources "${ARG_CONTENTS}/Resources")
   file(MAKE_DIRECTORY "${ARG_CONTENTS}/MacOS" "${_resources}" "${ARG_CONTENTS}/Helpers" "${ARG_CONTENTS}/Frameworks")
   ludowell_info_plist("${ARG_CONTENTS}")
+  foreach(_file IN LISTS ARG_RESOURCES)
+    configure_file("${_ludowell_root}/resources/${_file}" "${_resources}/${_file}" COPYONLY)
+  endforeach()
+
+  add_custom_command(
+    OUTPUT "${_resources}/Ludowell.icns"
+    COMMAND ludowell_icon_tool "${_ludowell_root}/resources/icon/Ludowell.svg" "${_resources}/Ludowell.icns"
+    DEPENDS ludowell_icon_tool "${_ludowell_root}/resources/icon/Ludowell.svg"
+    VERBATIM)
 
   add_custom_command(
     OUTPUT "${_resources}/engine-manifest.json" "${_resources}/dependency-links.json"
@@ -37,7 +51,7 @@ function(ludowell_assemble_bundle)
     DEPENDS ludowell_engine_tool ${ARG_ENGINE_FILES}
     COMMENT "Assembling the engine, its manifest and its dependency links"
     VERBATIM)
-  set(_outputs "${_resources}/engine-manifest.json")
+  set(_outputs "${_resources}/engine-manifest.json" "${_resources}/Ludowell.icns")
 
   foreach(_helper IN LISTS ARG_HELPERS)
     # The names the app looks for, whatever the input file is called.
@@ -68,3 +82,7 @@ function(ludowell_assemble_bundle)
 
   add_custom_target(ludowell_bundle ALL DEPENDS ${_outputs})
 endfunction()
+
+# Resources every bundle carries from resources/; a Mac build also ships
+# the catalog, which on Linux the testbed writes.
+set(LUDOWELL_SHIPPED_RESOURCES "Licenses/Apple-GPTK-License.rtf" "aoe4-hero.jpg")

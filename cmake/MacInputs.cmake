@@ -93,3 +93,22 @@ function(ludowell_mac_inputs work)
   endif()
   set(LUDOWELL_ENGINE_DIR "${_engine}" PARENT_SCOPE)
 endfunction()
+
+# The Mac branch's bundle: the checked inputs, laid out by the shared
+# assembly and signed with `codesign` (the Mac's, or a stand-in).
+function(ludowell_mac_bundle contents codesign)
+  # Dependency links are dangling until installed: not build inputs.
+  file(GLOB_RECURSE _found LIST_DIRECTORIES false "${LUDOWELL_ENGINE_DIR}/*")
+  set(_engine_files)
+  foreach(_file IN LISTS _found)
+    if(NOT IS_SYMLINK "${_file}")
+      list(APPEND _engine_files "${_file}")
+    endif()
+  endforeach()
+  ludowell_assemble_bundle(CONTENTS "${contents}"
+    ENGINE "${LUDOWELL_ENGINE_DIR}" ENGINE_VERSION "${LUDOWELL_ENGINE_VERSION}" CODESIGN "${codesign}"
+    ENGINE_FILES ${_engine_files}
+    HELPERS "${LUDOWELL_TESSALINE}" "${LUDOWELL_CORVANTLE}"
+    FRAMEWORKS "${LUDOWELL_SPARKLE_FRAMEWORK}"
+    RESOURCES ${LUDOWELL_SHIPPED_RESOURCES} games.json)
+endfunction()
