@@ -193,7 +193,7 @@ World::World(Options options) {
     caBundle = dir / "certs/ca.pem";
     try {
         fs::create_directories(home / ".local/share");
-        startServer(options.throttleBytesPerSecond);
+        startServer(options);
         buildBundle();
     } catch (...) {
         stopServer();
@@ -220,13 +220,14 @@ World::~World() {
     if (lockFd_ >= 0) ::close(lockFd_);
 }
 
-void World::startServer(long long throttle) {
+void World::startServer(const Options& options) {
     if (!fs::exists(kHttps)) throw std::runtime_error("The testbed server is not built: " + kHttps.string());
     const fs::path portFile = dir / "https.port";
     const fs::path log = dir / "testbed-https.log";
     std::vector<std::string> args = {kHttps.string(), "--root", kWww.string(), "--port", "0",
                                      "--port-file", portFile.string(), "--cert-dir", (dir / "certs").string(),
-                                     "--throttle-bytes-per-sec", std::to_string(throttle)};
+                                     "--throttle-bytes-per-sec", std::to_string(options.throttleBytesPerSecond)};
+    if (options.stall) args.push_back("--stall");
     std::vector<char*> argv;
     for (auto& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);

@@ -13,7 +13,7 @@ set(_frameworks "${_package}.app/Contents/Frameworks")
 set(_stage "${WORK}/package")
 
 file(REMOVE_RECURSE "${_stage}")
-file(MAKE_DIRECTORY "${_stage}" "${WWW}" "${RESOURCES}")
+file(MAKE_DIRECTORY "${_stage}" "${_stage}/${_package}.app/Contents/Resources" "${WWW}" "${RESOURCES}")
 
 # Windows DLLs start with the marker line the testbed engine recognises.
 set(_dlls dxgi d3d11 d3d12 atidxx64)
@@ -30,6 +30,18 @@ foreach(_library IN LISTS _libraries)
   get_filename_component(_name "${_library}" NAME)
   file(WRITE "${_stage}/${_frameworks}/${_library}" "testbed library ${_name}\n")
 endforeach()
+
+# Incompressible filler outside the frameworks, so a throttled server takes
+# long enough for a window to show the transfer's progress. An AES keystream
+# with a fixed key: the same bytes on every machine.
+execute_process(
+  COMMAND dd if=/dev/zero bs=1024 count=384 status=none
+  COMMAND openssl enc -aes-128-ctr -nosalt -K 00112233445566778899aabbccddeeff -iv 00000000000000000000000000000000
+  OUTPUT_FILE "${_stage}/${_package}.app/Contents/Resources/filler.bin"
+  RESULT_VARIABLE _filler)
+if(NOT _filler EQUAL 0)
+  message(FATAL_ERROR "Could not make the package's filler (${_filler})")
+endif()
 
 # Fixed names, owners, times and modes: the archive's bytes must not depend
 # on who builds it, when, or with which umask.
@@ -56,6 +68,8 @@ file(WRITE "${WWW}/SteamSetup.exe" "TESTBED-PE steam-setup\n")
 
 file(SHA256 "${WWW}/${_package}.tar.xz" _package_sha)
 file(SHA256 "${WWW}/SteamSetup.exe" _steam_sha)
+file(SIZE "${WWW}/${_package}.tar.xz" _package_size)
+file(SIZE "${WWW}/SteamSetup.exe" _steam_size)
 # The testbed Steam client installs "TESTBED-PE game <appid>\n" as the game;
 # the first game is pinned to exactly that build.
 string(SHA256 _game_sha "TESTBED-PE game 1466860\n")
@@ -63,7 +77,9 @@ string(SHA256 _game_sha "TESTBED-PE game 1466860\n")
 # 47443 is the demo server's port; tests rewrite it for their own server.
 file(WRITE "${RESOURCES}/testbed.json"
   "{\"packageURL\":\"https://localhost:47443/${_package}.tar.xz\",\"packageSHA\":\"${_package_sha}\","
-  "\"steamURL\":\"https://localhost:47443/SteamSetup.exe\",\"steamSHA\":\"${_steam_sha}\"}\n")
+  "\"packageSize\":${_package_size},"
+  "\"steamURL\":\"https://localhost:47443/SteamSetup.exe\",\"steamSHA\":\"${_steam_sha}\","
+  "\"steamSize\":${_steam_size}}\n")
 
 file(WRITE "${RESOURCES}/games.json" "[
   {
