@@ -194,7 +194,7 @@ World::World(Options options) {
     try {
         fs::create_directories(home / ".local/share");
         startServer(options);
-        buildBundle();
+        buildBundle(options.largePackage);
     } catch (...) {
         stopServer();
         if (lockFd_ >= 0) ::close(lockFd_);
@@ -269,7 +269,7 @@ void World::startServer(const Options& options) {
     }
 }
 
-void World::buildBundle() {
+void World::buildBundle(bool largePackage) {
     const fs::path builtContents = kBuiltBundle / "Contents";
     const fs::path contents = bundle / "Contents";
     const fs::path builtExecutable = builtContents / "MacOS/ludowell";
@@ -299,6 +299,8 @@ void World::buildBundle() {
     auto pins = nlohmann::json::parse(readAll(builtPins), nullptr, false);
     if (pins.is_discarded() || !pins.is_object())
         throw std::runtime_error("The built testbed.json is missing or unreadable: " + builtPins.string());
+    if (largePackage)
+        for (const char* key : {"URL", "SHA", "Size"}) pins[std::string("package") + key] = pins.at(std::string("largePackage") + key);
     for (const char* key : {"packageURL", "steamURL"})
         pins[key] = onPort(pins.at(key).get<std::string>(), port);
     std::ofstream(contents / "Resources/testbed.json") << pins.dump() << "\n";

@@ -20,6 +20,9 @@ public:
         long long throttleBytesPerSecond = 0;
         // The server takes every request and never answers it.
         bool stall = false;
+        // The bundle pins the package with 384 KiB of filler, whose
+        // transfer shows progress on its way.
+        bool largePackage = false;
     };
 
     // Makes a fresh folder, starts the download server on a free port and
@@ -66,7 +69,7 @@ public:
 
 private:
     void startServer(const Options& options);
-    void buildBundle();
+    void buildBundle(bool largePackage);
     void stopServer();
     pid_t spawnWithOutput(const std::vector<std::string>& args, int fd) const;
 

@@ -48,7 +48,8 @@ QString DownloadWatch::bytes(double count) {
     // Decimal units, as the Mac's Finder counts.
     if (count >= 1e9) return QString::number(count / 1e9, 'f', 2) + QStringLiteral(" GB");
     if (count >= 1e6) return QString::number(count / 1e6, 'f', count >= 1e8 ? 0 : 1) + QStringLiteral(" MB");
-    return QString::number(count / 1e3, 'f', 0) + QStringLiteral(" KB");
+    if (count >= 1e3) return QString::number(count / 1e3, 'f', 0) + QStringLiteral(" KB");
+    return QString::number(count, 'f', 0) + QLatin1String(count == 1 ? " byte" : " bytes");
 }
 
 QString DownloadWatch::describe(const Reading& reading) {
