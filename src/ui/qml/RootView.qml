@@ -30,10 +30,15 @@ Item {
         return null
     }
 
-    // Keyboard focus never moves out of sight.
+    // Keyboard focus never moves out of sight. Only controls count: focus
+    // that falls back to the page itself (its button was disabled) must not
+    // scroll it.
     Connections {
         target: root.Window.window
-        function onActiveFocusItemChanged() { root.reveal(root.Window.window.activeFocusItem) }
+        function onActiveFocusItemChanged() {
+            const item = root.Window.window.activeFocusItem
+            if (item && item.activeFocusOnTab) root.reveal(item)
+        }
     }
     // A step's activity, and then its result, are scrolled into view where
     // the step started; while it runs the page keeps its height, so clearing
@@ -43,10 +48,21 @@ Item {
         target: model
         function onBusyChanged() {
             root.heldHeight = model.busy ? scroller.contentHeight : 0
-            if (model.busy) Qt.callLater(() => root.reveal(root.shownOnPage("activity-panel")))
+            if (model.busy) root.revealSoon("activity-panel")
         }
-        function onNoticeChanged() { if (model.notice) Qt.callLater(() => root.reveal(root.shownOnPage("notice-card"))) }
-        function onErrorChanged() { if (model.error) Qt.callLater(() => root.reveal(root.shownOnPage("error-card"))) }
+        function onNoticeChanged() { if (model.notice) root.revealSoon("notice-card") }
+        function onErrorChanged() { if (model.error) root.revealSoon("error-card") }
+    }
+    // Once the page has been laid out with the new part in it.
+    function revealSoon(name) {
+        revealTimer.target = name
+        revealTimer.restart()
+    }
+    Timer {
+        id: revealTimer
+        property string target
+        interval: 30
+        onTriggered: root.reveal(root.shownOnPage(target))
     }
 
     RowLayout {
