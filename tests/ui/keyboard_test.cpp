@@ -165,6 +165,12 @@ TEST(Keyboard, SheetsHoldTheFocusAndCloseWithEscape) {
     for (QQuickItem* item : inLicence) EXPECT_TRUE(within(item, sheet));
     w.press(Qt::Key_Tab);
     w.screenshot("keyboard-licence");
+    // Shift-Tab goes back, and wraps round as well.
+    ASSERT_EQ(accessibleName(w.focused()), "Not now");
+    w.press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(accessibleName(w.focused()), "License");
+    w.press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(accessibleName(w.focused()), "Agree & set up Steam");
     w.press(Qt::Key_Escape);
     EXPECT_FALSE(w.model().showLicense());
     }
