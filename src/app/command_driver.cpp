@@ -12,6 +12,7 @@
 #include "platform/platform.h"
 #include "runtime/runtime.h"
 #include "runtime/say.h"
+#include "runtime/stop_request.h"
 
 namespace ludowell {
 
@@ -20,6 +21,7 @@ int runCommandMode(const StartupState& state, const std::string& action) {
     if (state.overrideRoot) root = *state.overrideRoot;
     const Runtime runtime(root, std::nullopt, state.selectedProfile);
     const bool hud = hasFlag(state.arguments, "--hud");
+    watchForStopRequests();
 
     std::unique_ptr<UpdateLease> lease;
     std::unique_ptr<OperationLock> lock;

@@ -3,6 +3,7 @@
 // program asks these functions and never tests the platform itself.
 #include <sys/types.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -48,6 +49,7 @@ void overrideRosettaTest(std::optional<Command> command);         // tests
 struct PinnedSource {
     std::string url;
     std::string sha;
+    std::uint64_t size = 0;  // expected bytes, for progress only; 0: unknown
 };
 struct DownloadSources {
     PinnedSource package;

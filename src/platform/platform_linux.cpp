@@ -75,8 +75,10 @@ std::optional<DownloadSources> downloadOverrides(const fs::path& resourcesFolder
     if (!in) return std::nullopt;
     auto document = nlohmann::json::parse(in);
     return DownloadSources{
-        {document.at("packageURL").get<std::string>(), document.at("packageSHA").get<std::string>()},
-        {document.at("steamURL").get<std::string>(), document.at("steamSHA").get<std::string>()},
+        {document.at("packageURL").get<std::string>(), document.at("packageSHA").get<std::string>(),
+         document.value("packageSize", std::uint64_t{0})},
+        {document.at("steamURL").get<std::string>(), document.at("steamSHA").get<std::string>(),
+         document.value("steamSize", std::uint64_t{0})},
     };
 }
 

@@ -12,6 +12,7 @@
 #include "platform/platform.h"
 #include "runtime/files.h"
 #include "runtime/runtime.h"
+#include "runtime/stop_request.h"
 
 namespace ludowell {
 namespace {
@@ -45,6 +46,7 @@ int terminationStatus(int status) {
 std::string Runtime::run(const fs::path& executable, const std::vector<std::string>& arguments,
                          const std::optional<Environment>& env, double timeout,
                          const std::set<int>& allow) const {
+    throwIfStopRequested();
     make(logs());
     const fs::path logFile = logs() / ("command-" + platform::makeUUID() + ".log");
     int logFd = ::open(logFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
@@ -62,7 +64,7 @@ std::string Runtime::run(const fs::path& executable, const std::vector<std::stri
                                              std::chrono::duration<double>(timeout));
     int status = 0;
     bool exited = reaped(pid, status);
-    while (!exited && Clock::now() < deadline) {
+    while (!exited && Clock::now() < deadline && !stopRequested()) {
         sleepFor(0.05);
         exited = reaped(pid, status);
     }
@@ -73,6 +75,7 @@ std::string Runtime::run(const fs::path& executable, const std::vector<std::stri
             ::kill(pid, SIGKILL);
             while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
         }
+        throwIfStopRequested();
         throw TimedOut();
     }
 

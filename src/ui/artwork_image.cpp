@@ -1,6 +1,8 @@
 #include "ui/artwork_image.h"
 
+#include <QImageReader>
 #include <QPainter>
+#include <QQuickWindow>
 #include <QPainterPath>
 
 namespace ludowell::ui {
@@ -13,7 +15,12 @@ void ArtworkImage::setSource(const QUrl& source) {
     if (source == source_) return;
     source_ = source;
     // Read on every change: the file may have appeared or gone meanwhile.
-    image_ = source.isLocalFile() ? QImage(source.toLocalFile()) : QImage();
+    fullSize_ = QSize();
+    shown_ = QImage();
+    if (source.isLocalFile()) {
+        QImageReader reader(source.toLocalFile());
+        if (reader.canRead()) fullSize_ = reader.size();
+    }
     emit sourceChanged();
     update();
 }
@@ -26,9 +33,17 @@ void ArtworkImage::setRadius(qreal radius) {
 }
 
 void ArtworkImage::paint(QPainter* painter) {
-    if (image_.isNull() || width() <= 0 || height() <= 0) return;
+    if (!fullSize_.isValid() || width() <= 0 || height() <= 0) return;
     const QRectF bounds(0, 0, width(), height());
-    const QSizeF filled = QSizeF(image_.size()).scaled(bounds.size(), Qt::KeepAspectRatioByExpanding);
+    const QSizeF filled = QSizeF(fullSize_).scaled(bounds.size(), Qt::KeepAspectRatioByExpanding);
+    const qreal ratio = window() ? window()->effectiveDevicePixelRatio() : 1.0;
+    const QSize pixels = (filled * ratio).toSize().boundedTo(fullSize_);
+    if (shown_.size() != pixels) {
+        QImageReader reader(source_.toLocalFile());
+        reader.setScaledSize(pixels);
+        shown_ = reader.read();
+        if (shown_.isNull()) return;
+    }
     const QRectF target(bounds.center() - QPointF(filled.width() / 2, filled.height() / 2), filled);
 
     painter->setRenderHint(QPainter::Antialiasing);
@@ -36,7 +51,7 @@ void ArtworkImage::paint(QPainter* painter) {
     QPainterPath clip;
     clip.addRoundedRect(bounds, radius_, radius_);
     painter->setClipPath(clip);
-    painter->drawImage(target, image_);
+    painter->drawImage(target, shown_);
 }
 
 }  // namespace ludowell::ui

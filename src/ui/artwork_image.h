@@ -23,7 +23,7 @@ public:
     void setSource(const QUrl& source);
     qreal radius() const { return radius_; }
     void setRadius(qreal radius);
-    bool loaded() const { return !image_.isNull(); }
+    bool loaded() const { return fullSize_.isValid(); }
 
     void paint(QPainter* painter) override;
 
@@ -33,7 +33,10 @@ signals:
 
 private:
     QUrl source_;
-    QImage image_;
+    // Only the file's header is read up front; the picture is decoded at
+    // the size it is shown, again only when that size changes.
+    QSize fullSize_;
+    QImage shown_;
     qreal radius_ = 0;
 };
 

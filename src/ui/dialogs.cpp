@@ -1,6 +1,7 @@
 #include "ui/dialogs.h"
 
 #include <QApplication>
+#include <QColor>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
@@ -8,7 +9,34 @@
 
 #include <vector>
 
+#include "ui/palette.h"
+
 namespace ludowell::ui {
+namespace {
+
+// The window's own look: its surface, type and accent, with the default
+// button in gold as the primary action of a page is.
+QString alertStyle() {
+    auto rgb = [](const QColor& c) { return c.name(QColor::HexRgb); };
+    const QString gold = rgb(Palette::gold());
+    return QStringLiteral(
+               "QMessageBox { background-color: %1; }"
+               "QMessageBox QLabel { color: rgba(255, 255, 255, 224); font-size: 13px; }"
+               "QMessageBox QLabel#qt_msgbox_label { font-size: 15px; font-weight: 600; }"
+               "QMessageBox QLabel#qt_msgbox_informativelabel { color: %2; font-size: 12px; min-width: 320px; }"
+               "QPushButton { color: rgba(255, 255, 255, 224); background-color: rgba(255, 255, 255, 17);"
+               "  border: 1px solid rgba(255, 255, 255, 26); border-radius: 8px; padding: 7px 16px;"
+               "  min-width: 72px; font-size: 13px; font-weight: 600; }"
+               "QPushButton:hover { background-color: rgba(255, 255, 255, 31); }"
+               "QPushButton:pressed { background-color: rgba(255, 255, 255, 40); }"
+               "QPushButton:default { color: #1f1a12; background-color: %3; border: 1px solid %3; }"
+               "QPushButton:default:pressed { background-color: %4; }"
+               "QPushButton:focus { outline: none; border: 2px solid %3; }"
+               "QPushButton:default:focus { border: 2px solid #f6e3bf; }")
+        .arg(rgb(Palette::surface()), rgb(Palette::muted()), gold, QColor(Palette::gold()).darker(115).name());
+}
+
+}  // namespace
 
 int MessageBoxAlerts::ask(const QString& message, const QString& informative, const QStringList& buttons) {
     QMessageBox box(QApplication::activeWindow());
@@ -16,6 +44,7 @@ int MessageBoxAlerts::ask(const QString& message, const QString& informative, co
     box.setText(message);
     box.setInformativeText(informative);
     box.setWindowModality(Qt::ApplicationModal);
+    box.setStyleSheet(alertStyle());
     const QIcon icon = QApplication::windowIcon();
     if (!icon.isNull()) box.setIconPixmap(icon.pixmap(64, 64));
 

@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <map>
 #include <vector>
+
+#include "ui/code_pages.h"
 
 namespace ludowell {
 namespace {
@@ -66,6 +69,8 @@ struct GroupState {
     ParaFormat para;
     long skipAfterUnicode = 1;
     bool hidden = false;
+    bool fontTable = false;  // inside \fonttbl: \f defines a font instead of choosing one
+    long font = -1;          // -1: the document's default font
 };
 
 // Deeper groups share the state of this level, so hostile nesting costs
@@ -263,6 +268,16 @@ private:
         else if (w == "mac") codepage_ = 10000;
         else if (w == "pc" || w == "pca") codepage_ = 437;
         else if (w == "ansicpg") codepage_ = clampLong(param, 0, 1 << 20);
+        else if (w == "deff" && hasParam) defaultFont_ = clampLong(param, 0, 1 << 20);
+        else if (w == "f" && hasParam && cur_.fontTable) definingFont_ = clampLong(param, 0, 1 << 20);
+        else if (w == "f" && hasParam) cur_.font = clampLong(param, 0, 1 << 20);
+        else if (w == "fcharset" && cur_.fontTable && definingFont_ >= 0) {
+            if (auto page = codePageOfCharset(param)) fontCodePages_[definingFont_] = *page;
+            else fontCodePages_.erase(definingFont_);
+        } else if (w == "fonttbl") {
+            cur_.hidden = true;
+            cur_.fontTable = true;
+        }
         else if (w == "plain") f = CharFormat{};
         else if (w == "pard") p = ParaFormat{};
         else if (w == "b") f.bold = on;
@@ -321,8 +336,20 @@ private:
         character(kReplacement);
     }
 
+    // A byte above 0x7F is in the current font's charset, or else in the
+    // document's code page.
     char32_t decode(unsigned char b) const {
-        if (codepage_ == 10000) return kMacRoman[b - 0x80];
+        long page = codepage_;
+        const long font = cur_.font >= 0 ? cur_.font : defaultFont_;
+        if (auto found = fontCodePages_.find(font); found != fontCodePages_.end()) page = found->second;
+        if (auto c = decodeCodePageByte(page, b)) return *c;
+        if (page != 1252 && page != 10000 && decodeCodePageByte(page, 0x41)) return kReplacement;  // a hole
+        return fallbackDecode(page, b);
+    }
+
+    // When iconv lacks the code page: the two tables every Mac has.
+    static char32_t fallbackDecode(long page, unsigned char b) {
+        if (page == 10000) return kMacRoman[b - 0x80];
         if (b < 0xA0) return kCp1252[b - 0x80];
         return b;  // 1252 and Latin-1 agree from 0xA0 on
     }
@@ -390,6 +417,9 @@ private:
     std::size_t overflow_ = 0;
     GroupState cur_;
     long codepage_ = 1252;
+    long defaultFont_ = 0;
+    long definingFont_ = -1;
+    std::map<long, long> fontCodePages_;
     long skipChars_ = 0;
     char16_t high_ = 0;
     std::string para_;

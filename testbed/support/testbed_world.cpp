@@ -193,8 +193,8 @@ World::World(Options options) {
     caBundle = dir / "certs/ca.pem";
     try {
         fs::create_directories(home / ".local/share");
-        startServer(options.throttleBytesPerSecond);
-        buildBundle();
+        startServer(options);
+        buildBundle(options.largePackage);
     } catch (...) {
         stopServer();
         if (lockFd_ >= 0) ::close(lockFd_);
@@ -220,13 +220,14 @@ World::~World() {
     if (lockFd_ >= 0) ::close(lockFd_);
 }
 
-void World::startServer(long long throttle) {
+void World::startServer(const Options& options) {
     if (!fs::exists(kHttps)) throw std::runtime_error("The testbed server is not built: " + kHttps.string());
     const fs::path portFile = dir / "https.port";
     const fs::path log = dir / "testbed-https.log";
     std::vector<std::string> args = {kHttps.string(), "--root", kWww.string(), "--port", "0",
                                      "--port-file", portFile.string(), "--cert-dir", (dir / "certs").string(),
-                                     "--throttle-bytes-per-sec", std::to_string(throttle)};
+                                     "--throttle-bytes-per-sec", std::to_string(options.throttleBytesPerSecond)};
+    if (options.stall) args.push_back("--stall");
     std::vector<char*> argv;
     for (auto& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
@@ -268,7 +269,7 @@ void World::startServer(long long throttle) {
     }
 }
 
-void World::buildBundle() {
+void World::buildBundle(bool largePackage) {
     const fs::path builtContents = kBuiltBundle / "Contents";
     const fs::path contents = bundle / "Contents";
     const fs::path builtExecutable = builtContents / "MacOS/ludowell";
@@ -298,6 +299,8 @@ void World::buildBundle() {
     auto pins = nlohmann::json::parse(readAll(builtPins), nullptr, false);
     if (pins.is_discarded() || !pins.is_object())
         throw std::runtime_error("The built testbed.json is missing or unreadable: " + builtPins.string());
+    if (largePackage)
+        for (const char* key : {"URL", "SHA", "Size"}) pins[std::string("package") + key] = pins.at(std::string("largePackage") + key);
     for (const char* key : {"packageURL", "steamURL"})
         pins[key] = onPort(pins.at(key).get<std::string>(), port);
     std::ofstream(contents / "Resources/testbed.json") << pins.dump() << "\n";

@@ -18,6 +18,11 @@ public:
     struct Options {
         // Paces the server's transfers, so a test can stop a download half-way.
         long long throttleBytesPerSecond = 0;
+        // The server takes every request and never answers it.
+        bool stall = false;
+        // The bundle pins the package with 384 KiB of filler, whose
+        // transfer shows progress on its way.
+        bool largePackage = false;
     };
 
     // Makes a fresh folder, starts the download server on a free port and
@@ -63,8 +68,8 @@ public:
     static std::vector<nlohmann::json> journal(const std::filesystem::path& dataRoot);
 
 private:
-    void startServer(long long throttle);
-    void buildBundle();
+    void startServer(const Options& options);
+    void buildBundle(bool largePackage);
     void stopServer();
     pid_t spawnWithOutput(const std::vector<std::string>& args, int fd) const;
 

@@ -54,8 +54,44 @@ file(REMOVE_RECURSE "${_stage}")
 
 file(WRITE "${WWW}/SteamSetup.exe" "TESTBED-PE steam-setup\n")
 
+# The same package with 384 KiB of incompressible filler beside the app, for
+# tests that watch a transfer's progress: curl writes its file in 4 KiB
+# blocks, so the small package arrives in one step. An AES keystream with a
+# fixed key gives the same bytes on every machine.
+file(MAKE_DIRECTORY "${_stage}/${_package}.app/Contents/Resources" "${WWW}/large")
+execute_process(
+  COMMAND /usr/bin/tar -xJf "${WWW}/${_package}.tar.xz"
+  WORKING_DIRECTORY "${_stage}"
+  RESULT_VARIABLE _unpack)
+execute_process(
+  COMMAND dd if=/dev/zero bs=1024 count=384 status=none
+  COMMAND openssl enc -aes-128-ctr -nosalt -K 00112233445566778899aabbccddeeff -iv 00000000000000000000000000000000
+  OUTPUT_FILE "${_stage}/${_package}.app/Contents/Resources/filler.bin"
+  RESULT_VARIABLE _filler)
+execute_process(
+  COMMAND /usr/bin/tar --format=gnu --sort=name --mtime=@0 --owner=0 --group=0 --numeric-owner
+          --mode=u=rwX,go=rX -cf "${WORK}/${_package}-large.tar" "${_package}.app"
+  WORKING_DIRECTORY "${_stage}"
+  RESULT_VARIABLE _large)
+if(NOT _unpack EQUAL 0 OR NOT _filler EQUAL 0 OR NOT _large EQUAL 0)
+  message(FATAL_ERROR "Could not make the large package (${_unpack}, ${_filler}, ${_large})")
+endif()
+execute_process(
+  COMMAND xz --threads=1 -6 --check=crc64 --stdout "${WORK}/${_package}-large.tar"
+  OUTPUT_FILE "${WWW}/large/${_package}.tar.xz"
+  RESULT_VARIABLE _xz)
+if(NOT _xz EQUAL 0)
+  message(FATAL_ERROR "xz failed (${_xz}) while compressing the large package")
+endif()
+file(REMOVE "${WORK}/${_package}-large.tar")
+file(REMOVE_RECURSE "${_stage}")
+file(SHA256 "${WWW}/large/${_package}.tar.xz" _large_sha)
+file(SIZE "${WWW}/large/${_package}.tar.xz" _large_size)
+
 file(SHA256 "${WWW}/${_package}.tar.xz" _package_sha)
 file(SHA256 "${WWW}/SteamSetup.exe" _steam_sha)
+file(SIZE "${WWW}/${_package}.tar.xz" _package_size)
+file(SIZE "${WWW}/SteamSetup.exe" _steam_size)
 # The testbed Steam client installs "TESTBED-PE game <appid>\n" as the game;
 # the first game is pinned to exactly that build.
 string(SHA256 _game_sha "TESTBED-PE game 1466860\n")
@@ -63,7 +99,11 @@ string(SHA256 _game_sha "TESTBED-PE game 1466860\n")
 # 47443 is the demo server's port; tests rewrite it for their own server.
 file(WRITE "${RESOURCES}/testbed.json"
   "{\"packageURL\":\"https://localhost:47443/${_package}.tar.xz\",\"packageSHA\":\"${_package_sha}\","
-  "\"steamURL\":\"https://localhost:47443/SteamSetup.exe\",\"steamSHA\":\"${_steam_sha}\"}\n")
+  "\"packageSize\":${_package_size},"
+  "\"steamURL\":\"https://localhost:47443/SteamSetup.exe\",\"steamSHA\":\"${_steam_sha}\","
+  "\"steamSize\":${_steam_size},"
+  "\"largePackageURL\":\"https://localhost:47443/large/${_package}.tar.xz\",\"largePackageSHA\":\"${_large_sha}\","
+  "\"largePackageSize\":${_large_size}}\n")
 
 file(WRITE "${RESOURCES}/games.json" "[
   {

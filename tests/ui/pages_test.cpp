@@ -115,6 +115,7 @@ TEST(Pages, SteamControlsBusyStepAndItsDiagnostics) {
     // While a step runs only the sheets stay usable.
     w.click(w.item("open-steam"));
     ASSERT_TRUE(w.waitFor([&] { return w.model().busy(); }, 5000));
+    showWholePage(w);  // the step's activity now shows under the Steam buttons
     w.click(w.item("disclosure-header"));
     showWholePage(w);
     w.screenshot("settings-busy");
@@ -217,9 +218,13 @@ TEST(LicenseSheet, ShowsWordProcessorRtfOrTheFailureText) {
     TempDir bundle;
     const fs::path licence = bundle / "Contents/Resources/Licenses/Apple-GPTK-License.rtf";
     fs::create_directories(licence.parent_path());
-    for (const std::string variant : {"textedit", "missing", "unreadable", "folder"}) {
+    for (const std::string variant : {"textedit", "cyrillic", "missing", "unreadable", "folder"}) {
         fs::remove_all(licence);
         if (variant == "textedit") fs::copy_file(samples / "textedit.rtf", licence);
+        // Windows-1251 bytes, named both by the code page and the font's charset.
+        if (variant == "cyrillic")
+            uitest::touch(licence, "{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\fnil\\fcharset204 Arial;}}"
+                                   "\\f0\\fs28 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2, \\'ec\\'e8\\'f0\\par}");
         if (variant == "unreadable") uitest::touch(licence, std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
         if (variant == "folder") fs::create_directories(licence);
         Window::Setup setup = preview("setup");
@@ -230,6 +235,7 @@ TEST(LicenseSheet, ShowsWordProcessorRtfOrTheFailureText) {
         w.screenshot(QString::fromStdString("licence-" + variant));
         const QString shown = plainText(w.item("licence-text"));
         if (variant == "textedit") EXPECT_TRUE(shown.startsWith("SAMPLE SOFTWARE LICENSE\n")) << shown.toStdString();
+        else if (variant == "cyrillic") EXPECT_EQ(shown.trimmed(), QStringLiteral("Привет, мир"));
         else EXPECT_EQ(shown, "The license could not be opened. Please reinstall Ludowell.") << variant;
         // Agreeing needs the file to exist, not to be readable.
         EXPECT_EQ(w.enabled("agree"), variant != "missing") << variant;

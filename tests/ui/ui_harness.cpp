@@ -4,8 +4,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QThread>
+#include <QTest>
 
 #include <sys/stat.h>
 
@@ -42,6 +44,9 @@ Window::Window(Setup setup) {
     shell_ = std::make_unique<ludowell::ui::AppDelegate>(options);
     if (!shell_->applicationDidFinishLaunching()) throw std::runtime_error("the window did not load");
     waitFor([this] { return window()->isExposed(); }, 2000);
+    // Keyboard focus goes only to the active window.
+    window()->requestActivate();
+    waitFor([this] { return window()->isActive(); }, 2000);
     settle();
 }
 
@@ -95,6 +100,20 @@ void Window::click(QQuickItem* item) {
     QMouseEvent release(QEvent::MouseButtonRelease, point, point, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QGuiApplication::sendEvent(window(), &release);
     settle();
+}
+
+void Window::press(int key, Qt::KeyboardModifiers modifiers) {
+    // Through the window system's entry, as a keyboard's keys arrive:
+    // shortcuts first, then the focused item.
+    QTest::keyClick(window(), Qt::Key(key), modifiers);
+    settle();
+}
+
+std::vector<QQuickItem*> Window::itemsWithText(const QString& text) const {
+    std::vector<QQuickItem*> found;
+    for (QQuickItem* item : allItems(window()->contentItem()))
+        if (shown(item) && item->property("text").toString() == text) found.push_back(item);
+    return found;
 }
 
 void Window::settle(int milliseconds) {

@@ -29,14 +29,16 @@ struct Alert {
     QStringList buttons;
 };
 
-// Remembers every alert and answers with its first button.
+// Remembers every alert and answers with `answer` (the first button unless
+// a test says otherwise).
 class RecordingAlerts : public ludowell::Alerts {
 public:
     int ask(const QString& message, const QString& informative, const QStringList& buttons) override {
         seen.push_back({message, informative, buttons});
-        return 0;
+        return answer;
     }
     std::vector<Alert> seen;
+    int answer = 0;
 };
 
 class RecordingBrowser : public ludowell::FileBrowser {
@@ -79,6 +81,11 @@ public:
 
     // A left click in the middle of the item, as the mouse would.
     void click(QQuickItem* item);
+    // A key pressed and released, delivered to the window.
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    QQuickItem* focused() const { return window()->activeFocusItem(); }
+    // Every shown item (overlay included) whose "text" is `text`.
+    std::vector<QQuickItem*> itemsWithText(const QString& text) const;
     // Lets bindings, layouts and animations settle.
     void settle(int milliseconds = 60);
     bool waitFor(const std::function<bool()>& condition, int milliseconds);

@@ -1,5 +1,6 @@
 // The reader lives in the window library, which unit tests do not link; it
 // needs no Qt, so it is compiled straight into this test.
+#include "ui/code_pages.cpp"
 #include "ui/rtf_reader.cpp"
 
 #include <gtest/gtest.h>
@@ -68,6 +69,24 @@ TEST(RtfReader, DecodesCodePagesAndSymbolsAndSkipsDestinations) {
                             "{\\pict\\bin5 {}}\\par} shown}")
                   .text,
               " shown");
+}
+
+TEST(RtfReader, DecodesBytesInTheFontsCharsetOrTheDocumentsCodePage) {
+    // "Привет, мир" as a Cyrillic word processor writes it.
+    EXPECT_EQ(rtfToRichText("{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\fnil\\fcharset204 Arial;}}"
+                            "\\f0 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2, \\'ec\\'e8\\'f0}")
+                  .text,
+              "Привет, мир");
+    // The font's charset wins over the document's code page, per font.
+    EXPECT_EQ(rtfToRichText("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fcharset0 Times;}{\\f1\\fcharset161 Arial;}"
+                            "{\\f2\\fcharset238 Arial;}}\\f0\\'e9 {\\f1\\'e1\\'e2} \\f2\\'b9\\f0\\'e9}")
+                  .text,
+              "é αβ ąé");
+    // \uN stays as it is, whatever the font.
+    EXPECT_EQ(rtfToRichText("{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset204 A;}}\\f0\\u1046?\\'c6}").text,
+              "ЖЖ");
+    // Code pages iconv does not have fall back to Windows-1252.
+    EXPECT_EQ(rtfToRichText("{\\rtf1\\ansi\\ansicpg437 \\'e9}").text, "é");
 }
 
 TEST(RtfReader, SurvivesMalformedInput) {

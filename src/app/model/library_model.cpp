@@ -82,6 +82,7 @@ LibraryModel::LibraryModel(Options options, QObject* parent)
 
 LibraryModel::~LibraryModel() {
     timer_.stop();
+    transferTimer_.stop();
     workers_.waitForDone();
 }
 
@@ -224,6 +225,7 @@ void LibraryModel::setActivity(const QString& activity) {
     if (!assignChanged(activity_, activity)) return;
     emit activityChanged();
     emit presentationChanged();
+    watchTransfer();
 }
 
 void LibraryModel::setDetails(const QString& details) {

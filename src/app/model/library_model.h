@@ -18,6 +18,7 @@
 #include <string>
 
 #include "app/command_driver.h"
+#include "app/model/download_watch.h"
 #include "app/model/window_services.h"
 #include "core/game_profile.h"
 #include "core/library_snapshot.h"
@@ -54,6 +55,13 @@ class LibraryModel : public QObject {
     Q_PROPERTY(QString primaryIcon READ primaryIcon NOTIFY presentationChanged)
     Q_PROPERTY(int step READ step NOTIFY presentationChanged)
     Q_PROPERTY(bool playable READ playable NOTIFY presentationChanged)
+    // A pinned download of the running step, read from its working file.
+    Q_PROPERTY(bool transferShown READ transferShown NOTIFY transferChanged)
+    Q_PROPERTY(QString transferText READ transferText NOTIFY transferChanged)
+    Q_PROPERTY(double transferFraction READ transferFraction NOTIFY transferChanged)  // -1: unknown
+    Q_PROPERTY(QString transferProblem READ transferProblem NOTIFY transferChanged)
+    // The user asked the running step to stop; it is winding down.
+    Q_PROPERTY(bool stopping READ stopping NOTIFY stoppingChanged)
 
 public:
     struct Options {
@@ -85,6 +93,7 @@ public:
     struct Timing {
         int refreshMilliseconds = 5000;
         int launchingMilliseconds = 25000;
+        int transferMilliseconds = 500;
     };
     static Timing& timing();
 
@@ -113,6 +122,11 @@ public:
     std::optional<pid_t> child() const { return child_; }
     bool refreshInFlight() const { return refreshInFlight_; }
     bool serverPresent() const { return serverPresent_; }
+    bool transferShown() const { return transfer_.shown; }
+    QString transferText() const;
+    double transferFraction() const;
+    QString transferProblem() const;
+    bool stopping() const { return stopping_; }
 
     void setPage(const QString& page);
     void setError(const QString& error);
@@ -149,6 +163,9 @@ public:
     Q_INVOKABLE void logs();
     Q_INVOKABLE void showDataFolder();
     Q_INVOKABLE void stop();
+    // Asks, then stops the running step: its child ends the tool it runs
+    // and fails, leaving the data root as a crash at that point would.
+    Q_INVOKABLE void cancel();
     Q_INVOKABLE void dismissError() { setError({}); }
     Q_INVOKABLE void dismissNotice() { setNotice({}); }
     static QString friendlyError(const QString& output);
@@ -175,6 +192,8 @@ signals:
     void serverPresentChanged();
     // status, primaryTitle, primaryIcon, step and playable.
     void presentationChanged();
+    void transferChanged();
+    void stoppingChanged();
 
 private:
     struct Inspection {
@@ -192,6 +211,8 @@ private:
     void setLaunching(bool launching);
     void setLegacyAvailable(bool available);
     void setServerPresent(bool present);
+    void watchTransfer();
+    void sampleTransfer();
 
     void received(const QString& chunk);
     void completed(const QString& command, int status, const QString& output);
@@ -225,6 +246,10 @@ private:
     FileBrowser* fileBrowser_ = nullptr;
     SystemFileBrowser systemFileBrowser_;
     QTimer timer_;
+    std::optional<DownloadWatch> watch_;
+    DownloadWatch::Reading transfer_;
+    QTimer transferTimer_;
+    bool stopping_ = false;
     // Inspections and children; the destructor waits for them, since their
     // hand-backs post to this object.
     QThreadPool workers_;

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include <fstream>
+#include <utility>
 
 #include "app/model/command_session.h"
 #include "app/model/library_model.h"
@@ -48,6 +49,8 @@ const QString kFailureFallback = QStringLiteral(
 
 const QString kPreviewNotice = QStringLiteral("This is a design preview. No game or Steam process was started.");
 const QString kAgreeFailed = QStringLiteral("Your setup preference couldn't be saved. Please try again.");
+const QString kStoppedNotice = QStringLiteral(
+    "The step was stopped. Everything it finished is kept, so the next attempt picks up from there.");
 const QString kSignInFailed = QStringLiteral("We couldn't save your progress. Please try again.");
 
 QString text(const char16_t* literal) { return QString::fromUtf16(literal); }
@@ -148,7 +151,12 @@ void LibraryModel::completed(const QString& command, int status, const QString& 
     child_.reset();
     setBusy(false);
     setActivity({});
-    if (status == 0) {
+    const bool stopped = std::exchange(stopping_, false);
+    if (stopped) emit stoppingChanged();
+    if (status != 0 && stopped) {
+        setNotice(kStoppedNotice);
+        setDetails(output);
+    } else if (status == 0) {
         if (auto notice = successNotice(command)) setNotice(*notice);
         if (command == QLatin1String("play")) {
             setLaunching(true);

@@ -20,6 +20,11 @@ Item {
 
     signal primary()
 
+    // Read as one: the game, then its stage.
+    Accessible.role: Accessible.Grouping
+    Accessible.name: title + ", " + status
+    Accessible.description: edition + ". " + subtitle
+
     implicitHeight: stage === "setup" || playable ? 372 : 285
 
     ArtworkImage {
@@ -66,6 +71,8 @@ Item {
             Item { Layout.fillWidth: true }
             Rectangle {
                 objectName: "status-pill"
+                Accessible.role: Accessible.StatusBar
+                Accessible.name: "Status: " + card.status
                 implicitWidth: pill.implicitWidth + 24
                 implicitHeight: pill.implicitHeight + 16
                 radius: height / 2

@@ -5,8 +5,16 @@ import QtQuick.Layouts
 // The raw output of the last step, to read or copy for support.
 Item {
     id: sheet
+    readonly property string title: "Details for troubleshooting"
     implicitWidth: 640
     implicitHeight: column.implicitHeight + 56
+
+    // Around the scroller, not inside its content.
+    FocusRing {
+        parent: scroll
+        shown: details.visualFocus
+        cornerRadius: 4
+    }
 
     ColumnLayout {
         id: column
@@ -49,7 +57,16 @@ Item {
                 selectionColor: Qt.rgba(gold.r, gold.g, gold.b, 0.35)
                 selectedTextColor: "white"
                 background: null
+                // The text view would keep Escape; the sheet closes on it.
+                Keys.onEscapePressed: model.showDiagnostics = false
+                KeyNavigation.backtab: doneButton
+                Accessible.role: Accessible.EditableText
                 Accessible.name: "Details for troubleshooting"
+                Accessible.description: "Read-only output of the last step"
+                // Keyboard focus shows on the box around the text.
+                property bool visualFocus: activeFocus && (focusReason === Qt.TabFocusReason || focusReason === Qt.BacktabFocusReason)
+                activeFocusOnTab: true
+
             }
         }
 
@@ -62,6 +79,7 @@ Item {
             }
             Item { Layout.fillWidth: true }
             GoldButton {
+                id: doneButton
                 objectName: "done"
                 text: "Done"
                 onClicked: model.showDiagnostics = false

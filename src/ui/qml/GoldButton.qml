@@ -13,13 +13,20 @@ T.Button {
     font.pixelSize: 14
     font.weight: Font.DemiBold
     scale: down ? 0.985 : 1.0
+    // Disabled as a whole: fill, symbol and title dim together.
+    opacity: enabled ? 1.0 : 0.5
     focusPolicy: Qt.TabFocus
+    Accessible.role: Accessible.Button
     Accessible.name: text
+    // Return and Enter press a focused button, as Space does.
+    Keys.onReturnPressed: (event) => { event.accepted = true; if (enabled) clicked() }
+    Keys.onEnterPressed: (event) => { event.accepted = true; if (enabled) clicked() }
+
+    FocusRing {
+        cornerRadius: 10
+    }
 
     contentItem: Item {
-        // Only the label dims: while a step runs the button still carries
-        // its spinner and title on full gold.
-        opacity: control.enabled ? 1.0 : 0.7
         Row {
             id: row
             anchors.centerIn: parent

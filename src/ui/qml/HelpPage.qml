@@ -76,6 +76,12 @@ ColumnLayout {
             focusPolicy: Qt.TabFocus
             Accessible.role: Accessible.Button
             Accessible.name: section.title
+            Accessible.description: section.expanded ? "Expanded" : "Collapsed"
+            Keys.onReturnPressed: (event) => { event.accepted = true; clicked() }
+            Keys.onEnterPressed: (event) => { event.accepted = true; clicked() }
+            FocusRing {
+                cornerRadius: 6
+            }
             onClicked: section.expanded = !section.expanded
             contentItem: RowLayout {
                 id: headerRow
@@ -191,6 +197,10 @@ ColumnLayout {
             onClicked: model.logs()
         }
         Item { Layout.fillWidth: true }
+    }
+
+    ActivityPanel {
+        Layout.fillWidth: true
     }
 
     MessageCard {

@@ -56,6 +56,10 @@ ColumnLayout {
         onPrimary: model.primary()
     }
 
+    ActivityPanel {
+        Layout.fillWidth: true
+    }
+
     MessageCard {
         objectName: "error-card"
         visible: !!model.error

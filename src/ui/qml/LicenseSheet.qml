@@ -7,6 +7,7 @@ import Ludowell
 // and agrees, or leaves it for now.
 Item {
     id: sheet
+    readonly property string title: "Let's prepare your Mac."
     implicitWidth: 650
     implicitHeight: column.implicitHeight + 60
 
@@ -70,6 +71,10 @@ Item {
             color: Qt.rgba(0, 0, 0, 0.22)
             border.width: 1
             border.color: Qt.rgba(1, 1, 1, 0.06)
+            FocusRing {
+                shown: licenceText.visualFocus
+                cornerRadius: 10
+            }
 
             // The text keeps 12 points clear of the edges, more than the
             // corner radius, so a square clip never shows past the corners.
@@ -98,7 +103,17 @@ Item {
                     selectionColor: Qt.rgba(gold.r, gold.g, gold.b, 0.35)
                     selectedTextColor: "white"
                     background: null
+                    // The text view would keep Escape; the sheet closes on it.
+                    Keys.onEscapePressed: model.showLicense = false
+                    // Shift-Tab wraps round to the sheet's last button.
+                    KeyNavigation.backtab: agreeButton.enabled ? agreeButton : notNowButton
+                    Accessible.role: Accessible.EditableText
                     Accessible.name: "License"
+                    Accessible.description: "Apple's graphics component license, read-only"
+                    // Keyboard focus shows on the box around the text.
+                    property bool visualFocus: activeFocus && (focusReason === Qt.TabFocusReason || focusReason === Qt.BacktabFocusReason)
+                    activeFocusOnTab: true
+
                 }
             }
         }
@@ -133,11 +148,13 @@ Item {
             }
             Item { Layout.fillWidth: true }
             QuietButton {
+                id: notNowButton
                 objectName: "not-now"
                 text: "Not now"
                 onClicked: model.showLicense = false
             }
             GoldButton {
+                id: agreeButton
                 objectName: "agree"
                 text: "Agree & set up Steam"
                 // The sheet stays open when the acceptance could not be saved;

@@ -33,17 +33,84 @@ ApplicationWindow {
     palette.toolTipText: Qt.rgba(1, 1, 1, 0.85)
     palette.link: gold
 
-    // Copy and Select All go to whatever holds the keyboard focus.
-    function copy() {
+    // Copy and Select All act on the text that had the keyboard focus
+    // before a menu took it: once the Edit menu is open, the focus is the
+    // menu's, so the text is remembered as focus moves.
+    property Item textTarget: null
+    function isText(item) {
+        return !!item && typeof item.copy === "function" && typeof item.selectAll === "function"
+               && item.selectedText !== undefined
+    }
+    function inMenus(item) {
+        for (let at = item; at; at = at.parent)
+            if (at === menuBar || at === applicationMenu.contentItem.parent || at === editMenu.contentItem.parent)
+                return true
+        return false
+    }
+    onActiveFocusItemChanged: {
         const item = activeFocusItem
-        if (item && typeof item.copy === "function") item.copy()
+        if (!item || inMenus(item)) return
+        textTarget = isText(item) ? item : null
+    }
+    function copy() {
+        if (textTarget) textTarget.copy()
     }
     function selectAll() {
-        const item = activeFocusItem
-        if (item && typeof item.selectAll === "function") item.selectAll()
+        if (!textTarget) return
+        textTarget.forceActiveFocus()
+        textTarget.selectAll()
+    }
+
+    component DarkMenu: Menu {
+        id: menu
+        font.pixelSize: 13
+        background: Rectangle {
+            implicitWidth: 220
+            color: surface
+            radius: 8
+            border.width: 1
+            border.color: Qt.rgba(1, 1, 1, 0.1)
+        }
+        delegate: Component { MenuItem {
+            id: entry
+            // The key shown at the right: the action's `keys`, when it has one.
+            // Written as the platform does: Cmd on the Mac, Ctrl elsewhere.
+            readonly property string keys: entry.action && entry.action.keys
+                                           ? (Qt.platform.os === "osx" ? "\u2318" : "Ctrl+") + entry.action.keys : ""
+            implicitHeight: 28
+            leftPadding: 12
+            rightPadding: 12
+            Accessible.name: text
+            Accessible.description: keys
+            contentItem: Item {
+                implicitWidth: label.implicitWidth + shortcut.implicitWidth + 40
+                Text {
+                    id: label
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: entry.text
+                    font: entry.font
+                    color: entry.enabled ? (entry.highlighted ? Qt.rgba(0.12, 0.10, 0.07, 1) : Qt.rgba(1, 1, 1, 0.88))
+                                         : Qt.rgba(1, 1, 1, 0.35)
+                }
+                Text {
+                    id: shortcut
+                    objectName: "menu-shortcut"
+                    anchors.right: parent.right
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: entry.keys
+                    font: entry.font
+                    color: entry.highlighted ? Qt.rgba(0.12, 0.10, 0.07, 0.75) : muted
+                }
+            }
+            background: Rectangle {
+                radius: 5
+                color: entry.highlighted ? gold : "transparent"
+            }
+        } }
     }
 
     menuBar: MenuBar {
+        id: menuBar
         objectName: "menu-bar"
         visible: !shell.nativeMenus
         font.pixelSize: 13
@@ -72,7 +139,8 @@ ApplicationWindow {
                 color: entry.highlighted ? Qt.rgba(1, 1, 1, 0.06) : "transparent"
             }
         }
-        Menu {
+        DarkMenu {
+            id: applicationMenu
             title: "Ludowell"
             Action {
                 objectName: "menu-about"
@@ -89,19 +157,25 @@ ApplicationWindow {
             Action {
                 objectName: "menu-quit"
                 text: "Quit Ludowell"
+                property string keys: "Q"
                 shortcut: StandardKey.Quit
                 onTriggered: shell.quit()
             }
         }
-        Menu {
+        DarkMenu {
+            id: editMenu
             title: "Edit"
             Action {
+                objectName: "menu-copy"
                 text: "Copy"
+                property string keys: "C"
                 shortcut: StandardKey.Copy
                 onTriggered: window.copy()
             }
             Action {
+                objectName: "menu-select-all"
                 text: "Select All"
+                property string keys: "A"
                 shortcut: StandardKey.SelectAll
                 onTriggered: window.selectAll()
             }

@@ -18,6 +18,15 @@ T.Button {
     focusPolicy: Qt.TabFocus
     Accessible.role: Accessible.Button
     Accessible.name: title
+    Accessible.description: selected ? "Current page" : ""
+    // Return and Enter press a focused button, as Space does.
+    Keys.onReturnPressed: (event) => { event.accepted = true; if (enabled) clicked() }
+    Keys.onEnterPressed: (event) => { event.accepted = true; if (enabled) clicked() }
+
+    FocusRing {
+        cornerRadius: 9
+        anchors.margins: -2
+    }
 
     onClicked: model.page = title
 

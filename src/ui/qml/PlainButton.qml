@@ -14,7 +14,16 @@ T.Button {
     font.pixelSize: 11
     opacity: enabled ? (down ? 0.6 : 1.0) : 0.4
     focusPolicy: Qt.TabFocus
+    Accessible.role: Accessible.Button
     Accessible.name: text
+    // Return and Enter press a focused button, as Space does.
+    Keys.onReturnPressed: (event) => { event.accepted = true; if (enabled) clicked() }
+    Keys.onEnterPressed: (event) => { event.accepted = true; if (enabled) clicked() }
+
+    FocusRing {
+        cornerRadius: 3
+        anchors.margins: -5
+    }
 
     contentItem: Row {
         id: content

@@ -11,7 +11,15 @@ T.Button {
     font.weight: Font.Medium
     opacity: enabled ? 1.0 : 0.45
     focusPolicy: Qt.TabFocus
+    Accessible.role: Accessible.Button
     Accessible.name: text
+    // Return and Enter press a focused button, as Space does.
+    Keys.onReturnPressed: (event) => { event.accepted = true; if (enabled) clicked() }
+    Keys.onEnterPressed: (event) => { event.accepted = true; if (enabled) clicked() }
+
+    FocusRing {
+        cornerRadius: 9
+    }
 
     contentItem: Item {
         Text {

@@ -6,6 +6,64 @@ import QtQuick.Layouts
 // the page the model names; the licence and diagnostics sheets on top.
 Item {
     id: root
+    readonly property bool sheetShown: model.showLicense || model.showDiagnostics
+
+    // Scrolls the page so that `item`, if it is on the page, is in view.
+    function reveal(item) {
+        let at = item
+        while (at && at !== pageStack) at = at.parent
+        if (!at || !item.visible) return
+        const top = item.mapToItem(pageStack, 0, 0).y + pageStack.y - 16
+        const bottom = top + item.height + 32
+        const limit = Math.max(0, scroller.contentHeight - scroller.height)
+        if (top < scroller.contentY) scroller.contentY = Math.max(0, top)
+        else if (bottom > scroller.contentY + scroller.height) scroller.contentY = Math.min(limit, bottom - scroller.height)
+    }
+    // The first shown item of that name on the current page.
+    function shownOnPage(name) {
+        const queue = page.item ? [page.item] : []
+        while (queue.length > 0) {
+            const item = queue.shift()
+            if (item.objectName === name && item.visible && item.height > 0) return item
+            for (let i = 0; i < item.children.length; ++i) queue.push(item.children[i])
+        }
+        return null
+    }
+
+    // Keyboard focus never moves out of sight. Only controls count: focus
+    // that falls back to the page itself (its button was disabled) must not
+    // scroll it.
+    Connections {
+        target: root.Window.window
+        function onActiveFocusItemChanged() {
+            const item = root.Window.window.activeFocusItem
+            if (item && item.activeFocusOnTab) root.reveal(item)
+        }
+    }
+    // A step's activity, and then its result, are scrolled into view where
+    // the step started; while it runs the page keeps its height, so clearing
+    // the last message does not make it jump.
+    property real heldHeight: 0
+    Connections {
+        target: model
+        function onBusyChanged() {
+            root.heldHeight = model.busy ? scroller.contentHeight : 0
+            if (model.busy) root.revealSoon("activity-panel")
+        }
+        function onNoticeChanged() { if (model.notice) root.revealSoon("notice-card") }
+        function onErrorChanged() { if (model.error) root.revealSoon("error-card") }
+    }
+    // Once the page has been laid out with the new part in it.
+    function revealSoon(name) {
+        revealTimer.target = name
+        revealTimer.restart()
+    }
+    Timer {
+        id: revealTimer
+        property string target
+        interval: 30
+        onTriggered: root.reveal(root.shownOnPage(target))
+    }
 
     RowLayout {
         anchors.fill: parent
@@ -33,7 +91,7 @@ Item {
                 objectName: "page-scroll"
                 anchors.fill: parent
                 contentWidth: width
-                contentHeight: pageStack.y + pageStack.implicitHeight + 32
+                contentHeight: Math.max(pageStack.y + pageStack.implicitHeight + 32, root.heldHeight)
                 boundsBehavior: Flickable.StopAtBounds
                 clip: true
                 ScrollBar.vertical: ScrollBar { }
@@ -68,6 +126,21 @@ Item {
                     }
                 }
             }
+        }
+    }
+
+    // While a sheet is up the window behind it is dimmed and takes no
+    // clicks; the menu bar above stays usable.
+    Rectangle {
+        objectName: "sheet-backdrop"
+        anchors.fill: parent
+        visible: root.sheetShown
+        color: Qt.rgba(0, 0, 0, 0.45)
+        MouseArea {
+            anchors.fill: parent
+            hoverEnabled: true
+            acceptedButtons: Qt.AllButtons
+            onWheel: (wheel) => { wheel.accepted = true }
         }
     }
 

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls
 import QtQuick.Layouts
 import QtQuick.Templates as T
 
@@ -6,6 +7,9 @@ import QtQuick.Templates as T
 ColumnLayout {
     id: page
     spacing: 24
+    // Which card started the running step, so its activity shows there;
+    // a step started on another page shows with the Steam controls.
+    property string origin: "steam"
 
     component Card: Rectangle {
         default property alias content: inner.data
@@ -37,6 +41,12 @@ ColumnLayout {
             focusPolicy: Qt.TabFocus
             Accessible.role: Accessible.Button
             Accessible.name: section.title
+            Accessible.description: section.expanded ? "Expanded" : "Collapsed"
+            Keys.onReturnPressed: (event) => { event.accepted = true; clicked() }
+            Keys.onEnterPressed: (event) => { event.accepted = true; clicked() }
+            FocusRing {
+                cornerRadius: 6
+            }
             onClicked: section.expanded = !section.expanded
             contentItem: RowLayout {
                 id: headerRow
@@ -90,7 +100,14 @@ ColumnLayout {
                 checked: model.hud
                 enabled: !model.busy
                 focusPolicy: Qt.TabFocus
+                Accessible.role: Accessible.CheckBox
                 Accessible.name: "Show performance overlay"
+                Accessible.description: "Displays the frame rate in your game. Applies the next time you start a fresh Steam session."
+                Keys.onReturnPressed: (event) => { event.accepted = true; if (enabled) { toggle(); toggled() } }
+                Keys.onEnterPressed: (event) => { event.accepted = true; if (enabled) { toggle(); toggled() } }
+                FocusRing {
+                    cornerRadius: 8
+                }
                 implicitHeight: Math.max(indicator.implicitHeight, contentItem.implicitHeight)
                 // The model stores the choice; the switch then shows the stored value.
                 onToggled: {
@@ -167,15 +184,25 @@ ColumnLayout {
                     objectName: "open-steam"
                     text: "Open Steam"
                     enabled: model.stage !== "setup" && !model.busy
-                    onClicked: model.launch("steam")
+                    onClicked: {
+                        page.origin = "steam"
+                        model.launch("steam")
+                    }
                 }
                 QuietButton {
                     objectName: "close-steam-session"
                     text: "Close Steam session…"
                     // Without the engine's server nothing of this game can be running.
                     enabled: !model.busy && model.serverPresent
-                    onClicked: model.stop()
+                    onClicked: {
+                        page.origin = "steam"
+                        model.stop()
+                    }
                 }
+            }
+            ActivityPanel {
+                Layout.fillWidth: true
+                visible: model.busy && page.origin === "steam"
             }
         }
     }
@@ -210,20 +237,31 @@ ColumnLayout {
                     font.pixelSize: 12
                     font.weight: Font.Medium
                 }
-                TextEdit {
+                TextArea {
                     objectName: "data-root"
                     Layout.fillWidth: true
                     text: model.dataRoot
                     readOnly: true
                     selectByMouse: true
                     selectByKeyboard: true
+                    // Kept while the Edit menu has the focus, so Copy finds it.
+                    persistentSelection: true
+                    activeFocusOnTab: true
+                    property bool visualFocus: activeFocus && (focusReason === Qt.TabFocusReason || focusReason === Qt.BacktabFocusReason)
+                    padding: 0
+                    background: null
                     wrapMode: TextEdit.WrapAnywhere
+                    textFormat: TextEdit.PlainText
                     font.pixelSize: 10
                     color: muted
                     selectionColor: Qt.rgba(gold.r, gold.g, gold.b, 0.35)
                     selectedTextColor: "white"
                     Accessible.role: Accessible.StaticText
-                    Accessible.name: text
+                    Accessible.name: "Data folder: " + text
+                    FocusRing {
+                        shown: parent.visualFocus
+                        cornerRadius: 3
+                    }
                 }
                 RowLayout {
                     spacing: 8
@@ -241,8 +279,15 @@ ColumnLayout {
                     QuietButton {
                         objectName: "check-compatibility"
                         text: "Check compatibility"
-                        onClicked: model.launch("check")
+                        onClicked: {
+                            page.origin = "advanced"
+                            model.launch("check")
+                        }
                     }
+                }
+                ActivityPanel {
+                    Layout.fillWidth: true
+                    visible: model.busy && page.origin === "advanced"
                 }
                 TextBlock {
                     Layout.fillWidth: true

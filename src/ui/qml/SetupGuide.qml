@@ -165,6 +165,9 @@ Rectangle {
                     from: 0
                     to: 1
                     value: Math.max(0, guide.progress)
+                    Accessible.role: Accessible.ProgressBar
+                    Accessible.name: "Game download progress"
+                    Accessible.description: Math.floor(guide.progress * 100) + "% downloaded"
                     background: Rectangle {
                         implicitHeight: 6
                         radius: 3

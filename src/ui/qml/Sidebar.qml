@@ -67,7 +67,15 @@ Rectangle {
                 implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding
                 Layout.fillWidth: true
                 opacity: enabled ? 1.0 : 0.45
+                focusPolicy: Qt.TabFocus
+                Accessible.role: Accessible.Button
                 Accessible.name: text
+                Keys.onReturnPressed: (event) => { event.accepted = true; if (enabled) clicked() }
+                Keys.onEnterPressed: (event) => { event.accepted = true; if (enabled) clicked() }
+                FocusRing {
+                    cornerRadius: 9
+                    anchors.margins: -2
+                }
                 onClicked: {
                     shell.selectGame(index)
                     sidebar.showLibrary()

@@ -40,7 +40,13 @@ Rectangle {
             font.pixelSize: 13
             checked: panel.automatic
             focusPolicy: Qt.TabFocus
+            Accessible.role: Accessible.CheckBox
             Accessible.name: text
+            Keys.onReturnPressed: (event) => { event.accepted = true; if (enabled) { toggle(); toggled() } }
+            Keys.onEnterPressed: (event) => { event.accepted = true; if (enabled) { toggle(); toggled() } }
+            FocusRing {
+                cornerRadius: 8
+            }
             implicitHeight: Math.max(indicator.implicitHeight, contentItem.implicitHeight)
 
             // The framework stores the choice; the switch shows it once it

@@ -41,13 +41,14 @@ struct Options {
     fs::path portFile;
     fs::path certDir;
     long long throttle = 0;  // bytes per second; 0 means as fast as possible
+    bool stall = false;      // read requests but never answer them
 };
 
 constexpr size_t kMaxHead = 16 * 1024;
 
 const char kUsage[] =
     "usage: testbed-https --root DIR --cert-dir DIR [--port N] [--port-file FILE]\n"
-    "                     [--throttle-bytes-per-sec N]\n";
+    "                     [--throttle-bytes-per-sec N] [--stall]\n";
 
 [[noreturn]] void usage(const std::string& problem) {
     std::fprintf(stderr, "testbed-https: %s\n%s", problem.c_str(), kUsage);
@@ -70,6 +71,10 @@ Options parse(int argc, char** argv) {
         if (option == "--help") {
             std::fputs(kUsage, stdout);
             std::exit(0);
+        }
+        if (option == "--stall") {
+            options.stall = true;
+            continue;
         }
         if (i + 1 >= argc) usage(option + " needs a value");
         const char* value = argv[++i];
@@ -112,6 +117,10 @@ struct Connections {
         std::lock_guard lock(mutex);
         open.erase(fd);
         if (open.empty()) drained.notify_all();
+    }
+    bool isStopping() {
+        std::lock_guard lock(mutex);
+        return stopping;
     }
     bool stopAll(std::chrono::seconds grace) {
         std::unique_lock lock(mutex);
@@ -169,6 +178,13 @@ void serve(SSL* ssl, const Options& options) {
         int n = SSL_read(ssl, buffer, sizeof buffer);
         if (n <= 0) return;
         head.append(buffer, size_t(n));
+    }
+
+    if (options.stall) {
+        // A server that took the request and went silent; only a stop ends it.
+        while (!connections.isStopping()) std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        note("(stalled request) dropped");
+        return;
     }
 
     auto request = parseRequestLine(head);

@@ -1,0 +1,196 @@
+// The window's start-up and idle cost beside a minimal Qt Quick window built
+// here, both measured in the same run under Xvfb: exec to first presented
+// frame (median of several starts), resident memory once settled, and CPU
+// while idle for 30 s. Targets: at most 1.15x the minimal window's start,
+// at most 20 MiB more memory, idle at most 0.1 %.
+//   build/bench/window_start_bench [starts]   (re-runs itself under xvfb-run)
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+long long monotonicNs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
+
+struct Program {
+    std::string name;
+    std::vector<std::string> argv;
+};
+
+struct Started {
+    pid_t pid = -1;
+    double seconds = -1;  // exec to first frame; negative: none within the limit
+};
+
+std::vector<std::string> environmentFor(const fs::path& home, const fs::path& frameFile) {
+    std::vector<std::string> env;
+    for (char** entry = environ; *entry; ++entry) {
+        const std::string item = *entry;
+        if (item.rfind("HOME=", 0) == 0 || item.rfind("XDG_", 0) == 0 || item.rfind("QT_", 0) == 0 ||
+            item.rfind("LD_PRELOAD=", 0) == 0)
+            continue;
+        env.push_back(item);
+    }
+    env.push_back("HOME=" + home.string());
+    env.push_back("XDG_CONFIG_HOME=" + (home / "config").string());
+    env.push_back("XDG_DATA_HOME=" + (home / "data").string());
+    env.push_back("XDG_RUNTIME_DIR=" + (home / "runtime").string());
+    env.push_back("QT_QPA_PLATFORM=xcb");
+    env.push_back("QT_QUICK_BACKEND=software");
+    env.push_back("LD_PRELOAD=" LUDOWELL_FRAME_PROBE);
+    env.push_back("LUDOWELL_BENCH_FRAME_FILE=" + frameFile.string());
+    return env;
+}
+
+Started start(const Program& program, const fs::path& scratch) {
+    const fs::path home = scratch / "home";
+    fs::create_directories(home / "runtime");
+    fs::permissions(home / "runtime", fs::perms::owner_all);
+    const fs::path frameFile = scratch / "frame";
+    fs::remove(frameFile);
+    std::vector<std::string> env = environmentFor(home, frameFile);
+    std::vector<char*> argv, envp;
+    for (auto& a : const_cast<std::vector<std::string>&>(program.argv)) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    for (auto& e : env) envp.push_back(e.data());
+    envp.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    Started started;
+    const long long t0 = monotonicNs();
+    if (posix_spawn(&started.pid, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) {
+        std::fprintf(stderr, "could not start %s\n", argv[0]);
+        std::exit(1);
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    for (int i = 0; i < 20000; ++i) {
+        std::ifstream in(frameFile);
+        long long frame = 0;
+        if (in >> frame) {
+            started.seconds = double(frame - t0) / 1e9;
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return started;
+}
+
+void end(pid_t pid) {
+    ::kill(pid, SIGTERM);
+    int status = 0;
+    for (int i = 0; i < 300 && ::waitpid(pid, &status, WNOHANG) == 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, &status, 0);
+}
+
+double residentMiB(pid_t pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(in, line))
+        if (line.rfind("VmRSS:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
+    return -1;
+}
+
+double cpuSeconds(pid_t pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(in)), {});
+    std::istringstream fields(text.substr(text.rfind(')') + 2));
+    std::string field;
+    long utime = 0, stime = 0;
+    for (int i = 3; i <= 15 && fields >> field; ++i) {
+        if (i == 14) utime = std::stol(field);
+        if (i == 15) stime = std::stol(field);
+    }
+    return double(utime + stime) / double(sysconf(_SC_CLK_TCK));
+}
+
+struct Figures {
+    double startSeconds = 0;
+    double memoryMiB = 0;
+    double idlePercent = 0;
+};
+
+Figures measure(const Program& program, int starts, const fs::path& scratch) {
+    std::vector<double> times;
+    Figures figures;
+    for (int i = 0; i < starts; ++i) {
+        const Started s = start(program, scratch / (program.name + std::to_string(i)));
+        if (s.seconds < 0) {
+            std::fprintf(stderr, "%s showed no frame\n", program.name.c_str());
+            std::exit(1);
+        }
+        times.push_back(s.seconds);
+        if (i + 1 == starts) {
+            std::this_thread::sleep_for(std::chrono::seconds(3));  // settled: first inspection done
+            figures.memoryMiB = residentMiB(s.pid);
+            const double before = cpuSeconds(s.pid);
+            std::this_thread::sleep_for(std::chrono::seconds(30));
+            figures.idlePercent = (cpuSeconds(s.pid) - before) / 30.0 * 100.0;
+        }
+        end(s.pid);
+    }
+    std::sort(times.begin(), times.end());
+    figures.startSeconds = times[times.size() / 2];
+    return figures;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!std::getenv("DISPLAY")) {
+        // A private X server for the run.
+        std::vector<const char*> again = {"xvfb-run", "-a", "-s", "-screen 0 1280x1024x24", argv[0]};
+        for (int i = 1; i < argc; ++i) again.push_back(argv[i]);
+        again.push_back(nullptr);
+        execvp("xvfb-run", const_cast<char* const*>(again.data()));
+        std::perror("xvfb-run");
+        return 1;
+    }
+    const int starts = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    const fs::path scratch = fs::temp_directory_path() / ("window-start-bench-" + std::to_string(::getpid()));
+    fs::create_directories(scratch);
+
+    const Program minimal{"minimal", {LUDOWELL_MINIMAL_WINDOW}};
+    const Program window{"ludowell",
+                         {LUDOWELL_BUNDLE_DIR "/Contents/MacOS/ludowell", "--data-root", (scratch / "data").string()}};
+    const Figures a = measure(minimal, starts, scratch);
+    const Figures b = measure(window, starts, scratch);
+    fs::remove_all(scratch);
+
+    std::printf("%-22s %14s %12s %10s\n", "", "start (median)", "memory", "idle CPU");
+    std::printf("%-22s %12.3f s %8.1f MiB %9.3f %%\n", "minimal Qt Quick window", a.startSeconds, a.memoryMiB,
+                a.idlePercent);
+    std::printf("%-22s %12.3f s %8.1f MiB %9.3f %%\n", "Ludowell window", b.startSeconds, b.memoryMiB, b.idlePercent);
+    const double ratio = b.startSeconds / a.startSeconds;
+    const double extra = b.memoryMiB - a.memoryMiB;
+    std::printf("start %.2fx (target <= 1.15x) %s; memory +%.1f MiB (target <= 20) %s; idle %.3f %% (target <= 0.1) %s\n",
+                ratio, ratio <= 1.15 ? "met" : "NOT met", extra, extra <= 20 ? "met" : "NOT met", b.idlePercent,
+                b.idlePercent <= 0.1 ? "met" : "NOT met");
+    return 0;
+}

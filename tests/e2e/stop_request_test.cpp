@@ -1,0 +1,58 @@
+// Stopping a command-mode run as the window does, with SIGTERM: the running
+// tool ends, the run prints its usual lines and then one ERROR line, and
+// the next run finishes the setup.
+#include <signal.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "runtime/files.h"
+#include "runtime/stop_request.h"
+#include "testbed_world.h"
+
+namespace fs = std::filesystem;
+
+TEST(StopRequest, EndsTheRunningToolAndFailsWithOneErrorLine) {
+    testbed::World world({.throttleBytesPerSecond = 64 * 1024, .largePackage = true});
+    const fs::path root = world.dataRoot();
+    fs::create_directories(root);
+    ludowell::atomicWrite(root / "license-accepted", "Accepted locally: now\n");
+    const std::vector<std::string> args{"--command", "setup", "--data-root", root.string()};
+    const fs::path output = world.dir / "stopped.out";
+
+    const pid_t pid = world.startLudowell(args, output);
+    const fs::path partial = root / "downloads/Template-1.0.15.tar.xz.partial";
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    std::error_code ec;
+    while (fs::file_size(partial, ec) == 0 || ec) {
+        ASSERT_LT(std::chrono::steady_clock::now(), deadline) << "the download never started";
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    const auto stoppedAt = std::chrono::steady_clock::now();
+    ::kill(pid, SIGTERM);
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    EXPECT_LT(std::chrono::steady_clock::now() - stoppedAt, std::chrono::seconds(3)) << "curl was not ended";
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+
+    std::ifstream in(output);
+    std::stringstream text;
+    text << in.rdbuf();
+    EXPECT_EQ(text.str(),
+              "Apple Silicon, macOS and Rosetta compatibility checks passed.\n"
+              "Downloading the validated graphics and dependency package (about 87 MB)\u2026\n"
+              "ERROR: " + std::string(ludowell::kStoppedText) + "\n");
+    EXPECT_FALSE(fs::exists(root / "downloads/Template-1.0.15.tar.xz"));
+    EXPECT_FALSE(fs::exists(root / "runtime-ready"));
+
+    const auto again = world.ludowell(args, 240);
+    EXPECT_EQ(again.status, 0) << again.output;
+    EXPECT_TRUE(fs::exists(root / "runtime-ready"));
+}

@@ -1,0 +1,89 @@
+// A step started from Settings or Help shows its activity where it started,
+// the page keeps its place while the old message goes, and the result is
+// brought into view.
+#include <gtest/gtest.h>
+
+#include "ui_harness.h"
+
+namespace {
+
+using uitest::Session;
+using uitest::Window;
+
+// True when the item lies wholly inside the visible part of the page.
+bool inView(Window& w, QQuickItem* item) {
+    QQuickItem* scroller = w.item("page-scroll");
+    const QPointF top = item->mapToItem(scroller, QPointF(0, 0));
+    return Window::shown(item) && top.y() >= 0 && top.y() + item->height() <= scroller->height();
+}
+
+// Reached from the keyboard, as a page longer than the window needs.
+void focusOn(Window& w, const QString& objectName) {
+    for (int i = 0; i < 40 && (!w.focused() || w.focused()->objectName() != objectName); ++i) w.press(Qt::Key_Tab);
+    ASSERT_TRUE(w.focused() && w.focused()->objectName() == objectName) << objectName.toStdString();
+}
+
+void pressByKeyboard(Window& w, const QString& objectName) {
+    focusOn(w, objectName);
+    w.press(Qt::Key_Space);
+}
+
+}  // namespace
+
+TEST(StepFeedback, SettingsAndHelpShowTheRunningStepAndBringItsResultIntoView) {
+    Session s({.stage = "ready", .script = "echo 'Checking this Mac'\n" + uitest::kHold});
+    Window& w = *s.w;
+    QQuickItem* scroller = w.item("page-scroll");
+    uitest::giveUpdates(w, false);  // a page longer than the window
+    w.click(w.item("nav-Settings"));
+    w.click(w.item("disclosure-header"));
+
+    // The first check: its activity shows in the card it started from.
+    pressByKeyboard(w, "check-compatibility");
+    ASSERT_TRUE(w.waitFor([&] { return w.model().busy(); }, 5000));
+    w.settle(200);
+    QQuickItem* panel = nullptr;
+    for (QQuickItem* item : w.itemsWithText("Opening Steam…"))
+        if (item->objectName() == "activity-text") panel = item;
+    ASSERT_TRUE(panel) << "no activity on the page";
+    EXPECT_TRUE(inView(w, panel));
+    EXPECT_GT(panel->mapToItem(w.item("page"), QPointF(0, 0)).y(),
+              w.item("check-compatibility")->mapToItem(w.item("page"), QPointF(0, 0)).y());
+    w.screenshot("settings-step-running");
+    s.release();
+    ASSERT_TRUE(w.waitFor([&] { return !w.model().busy(); }, 10000));
+    w.settle(200);
+    EXPECT_EQ(w.model().notice(), "This Mac passed the compatibility checks.");
+    EXPECT_TRUE(inView(w, w.item("notice-card")));
+    w.screenshot("settings-step-result");
+
+    // Run again from the bottom of the page: clearing the old notice does
+    // not pull the page from under the user.
+    std::filesystem::remove(s.bin / "go");
+    focusOn(w, "check-compatibility");
+    const double before = scroller->property("contentY").toDouble();
+    EXPECT_GT(before, 0);
+    w.press(Qt::Key_Space);
+    ASSERT_TRUE(w.waitFor([&] { return w.model().busy(); }, 5000));
+    w.settle(200);
+    EXPECT_EQ(scroller->property("contentY").toDouble(), before);
+    s.release();
+    ASSERT_TRUE(w.waitFor([&] { return !w.model().busy(); }, 10000));
+
+    // Help: the activity under its buttons, the result in view.
+    std::filesystem::remove(s.bin / "go");
+    w.click(w.item("nav-Help"));
+    pressByKeyboard(w, "check-this-mac");
+    ASSERT_TRUE(w.waitFor([&] { return w.model().busy(); }, 5000));
+    w.settle(200);
+    QQuickItem* help = nullptr;
+    for (QQuickItem* item : w.itemsWithText("Opening Steam…"))
+        if (item->objectName() == "activity-text") help = item;
+    ASSERT_TRUE(help);
+    EXPECT_TRUE(inView(w, help));
+    w.screenshot("help-step-running");
+    s.release();
+    ASSERT_TRUE(w.waitFor([&] { return !w.model().busy(); }, 10000));
+    w.settle(200);
+    EXPECT_TRUE(inView(w, w.item("notice-card")));
+}
