@@ -54,6 +54,7 @@ int writeManifest(const fs::path& engine, const std::string& version, const fs::
     std::map<std::string, std::string> digests;
     for (const auto& entry : fs::recursive_directory_iterator(engine)) {
         if (!entry.is_symlink() && !entry.is_regular_file()) continue;
+        if (entry.is_directory()) continue;  // a linked folder lies outside the engine's files
         const std::string bytes = readAll(entry.path());
         const auto state = signatureState(bytes);
         if (state == SignatureState::unsignedImage || state == SignatureState::invalid)
