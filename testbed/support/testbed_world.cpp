@@ -194,7 +194,7 @@ World::World(Options options) {
     try {
         fs::create_directories(home / ".local/share");
         startServer(options.throttleBytesPerSecond);
-        buildBundle();
+        buildBundle(options.resources);
     } catch (...) {
         stopServer();
         if (lockFd_ >= 0) ::close(lockFd_);
@@ -268,7 +268,7 @@ void World::startServer(long long throttle) {
     }
 }
 
-void World::buildBundle() {
+void World::buildBundle(const fs::path& overrides) {
     const fs::path builtContents = kBuiltBundle / "Contents";
     const fs::path contents = bundle / "Contents";
     const fs::path builtExecutable = builtContents / "MacOS/ludowell";
@@ -290,11 +290,15 @@ void World::buildBundle() {
     // the build.
     for (auto& entry : fs::directory_iterator(builtContents / "Resources")) {
         const auto name = entry.path().filename();
-        if (name != "testbed.json") fs::create_symlink(entry.path(), contents / "Resources" / name);
+        const bool replaced = !overrides.empty() && fs::exists(overrides / name);
+        if (name != "testbed.json")
+            fs::create_symlink(replaced ? overrides / name : entry.path(), contents / "Resources" / name);
     }
     if (!fs::exists(contents / "Helpers")) fs::create_directories(contents / "Helpers");
 
-    const fs::path builtPins = builtContents / "Resources/testbed.json";
+    const fs::path builtPins = !overrides.empty() && fs::exists(overrides / "testbed.json")
+                                   ? overrides / "testbed.json"
+                                   : builtContents / "Resources/testbed.json";
     auto pins = nlohmann::json::parse(readAll(builtPins), nullptr, false);
     if (pins.is_discarded() || !pins.is_object())
         throw std::runtime_error("The built testbed.json is missing or unreadable: " + builtPins.string());

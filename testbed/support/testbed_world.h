@@ -18,6 +18,9 @@ public:
     struct Options {
         // Paces the server's transfers, so a test can stop a download half-way.
         long long throttleBytesPerSecond = 0;
+        // A folder whose entries replace the built bundle's resources of the
+        // same name (the real-engine tier's engine, pins and catalog).
+        std::filesystem::path resources;
     };
 
     // Makes a fresh folder, starts the download server on a free port and
@@ -64,7 +67,7 @@ public:
 
 private:
     void startServer(long long throttle);
-    void buildBundle();
+    void buildBundle(const std::filesystem::path& overrides);
     void stopServer();
     pid_t spawnWithOutput(const std::vector<std::string>& args, int fd) const;
 
