@@ -85,12 +85,13 @@ void saveQuietly(const Prefix& prefix) {
 
 int serve(const Prefix& prefix) {
     fs::create_directories(prefix.programRecords());
+    // What a killed server held in memory is lost, as with Wine. Forgotten
+    // before the lock is claimed: programs wait for it before they write.
+    if (!serverRunning(prefix)) forgetUnsavedRegistry(prefix);
     int serverFd = openLock(prefix.serverLock());
     if (!claimServerLock(serverFd)) return 0;  // another server has the prefix
     int programsFd = openLock(prefix.programsLock());
     writeProcessRecord(prefix.serverRecord(), ::getpid());
-    // What a killed server held in memory is lost, as with Wine.
-    forgetUnsavedRegistry(prefix);
 
     std::error_code ignored;
     std::optional<Clock::time_point> idleSince;
