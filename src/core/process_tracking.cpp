@@ -62,12 +62,17 @@ std::string lowered(std::string text) {
 // named in front of it is skipped.
 bool isWineOwn(int pid, std::string_view executable) {
     if (std::filesystem::path(executable).filename().string().starts_with("wineserver")) return true;
-    for (const auto& argument : platform::processArguments(pid)) {
+    const auto arguments = platform::processArguments(pid);
+    for (const auto& argument : arguments) {
         const bool windowsPath = argument.find('\\') != std::string::npos;
         if (!windowsPath && std::filesystem::path(argument).filename().string().starts_with("wine")) continue;
         return lowered(argument).starts_with("c:\\windows\\");
     }
-    return false;  // unreadable: count it as the user's
+    // No command line: a process that ended meanwhile (Wine's own come and
+    // go around wineboot) counts for nobody; one that still runs but cannot
+    // be read counts as the user's.
+    char path[kPathBytes];
+    return arguments.empty() && platform::pidPath(pid, path, kPathBytes) <= 0;
 }
 
 }  // namespace
