@@ -94,8 +94,10 @@ void assemble(const fs::path& engine, const fs::path& resources, const std::stri
                 links[name] = inside;
                 continue;
             }
-            // Links stay links, and only ever point inside the engine.
-            if (escapes((relative.parent_path() / target).lexically_normal().generic_string()))
+            // Links stay links. Every file the manifest lists lies inside the
+            // engine; only a whole folder may be shared from outside it.
+            const bool inside = !escapes((relative.parent_path() / target).lexically_normal().generic_string());
+            if (!inside && !(fs::path(target).is_absolute() && fs::is_directory(it->path())))
                 throw std::runtime_error(name + " links outside the engine: " + target);
             fs::create_directories((partial / relative).parent_path());
             fs::copy_symlink(it->path(), partial / relative);

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <optional>
 #include <vector>
 
@@ -23,9 +24,10 @@ std::string resolved(const std::filesystem::path& path) {
     return ec ? path.string() : result.string();
 }
 
-}  // namespace
-
-bool hasLiveEngine(const std::filesystem::path& folder) {
+// Calls `found` with each process whose executable lies below `folder`
+// until it returns true.
+template <typename Found>
+bool anyProcessIn(const std::filesystem::path& folder, Found found) {
     std::vector<int> pids(kMaxPids, 0);
     int count = platform::listAllPids(pids.data(), kMaxPids * int(sizeof(int)));
     std::string prefix = resolved(folder);
@@ -38,10 +40,49 @@ bool hasLiveEngine(const std::filesystem::path& folder) {
         if (pids[i] < 1) continue;
         path[0] = '\0';
         if (platform::pidPath(pids[i], path, kPathBytes) <= 0) continue;
-        if (alreadyResolved ? std::string_view(path).starts_with(prefix) : resolved(path).starts_with(prefix))
-            return true;
+        std::string resolvedPath;
+        if (!alreadyResolved) resolvedPath = resolved(path);
+        const std::string_view executable = alreadyResolved ? std::string_view(path) : resolvedPath;
+        if (executable.starts_with(prefix) && found(pids[i], executable)) return true;
     }
     return false;
+}
+
+std::string lowered(std::string text) {
+    for (char& c : text) {
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+        if (c == '/') c = '\\';
+    }
+    return text;
+}
+
+// Wine's server, or a program Wine starts from the Windows folder
+// (services, explorer, winedevice, plugplay, svchost...). Wine shows such a
+// process with the Windows program's path as its command line; a loader
+// named in front of it is skipped.
+bool isWineOwn(int pid, std::string_view executable) {
+    if (std::filesystem::path(executable).filename().string().starts_with("wineserver")) return true;
+    const auto arguments = platform::processArguments(pid);
+    for (const auto& argument : arguments) {
+        const bool windowsPath = argument.find('\\') != std::string::npos;
+        if (!windowsPath && std::filesystem::path(argument).filename().string().starts_with("wine")) continue;
+        return lowered(argument).starts_with("c:\\windows\\");
+    }
+    // No command line: a process that ended meanwhile (Wine's own come and
+    // go around wineboot) counts for nobody; one that still runs but cannot
+    // be read counts as the user's.
+    char path[kPathBytes];
+    return arguments.empty() && platform::pidPath(pid, path, kPathBytes) <= 0;
+}
+
+}  // namespace
+
+bool hasLiveEngine(const std::filesystem::path& folder) {
+    return anyProcessIn(folder, [](int, std::string_view) { return true; });
+}
+
+bool hasUserProgram(const std::filesystem::path& engine) {
+    return anyProcessIn(engine, [](int pid, std::string_view executable) { return !isWineOwn(pid, executable); });
 }
 
 bool hasTrackedGame(const std::string& log, const GameProfile& profile) {
@@ -75,7 +116,8 @@ bool hasTrackedGame(const std::string& log, const GameProfile& profile) {
 }
 
 bool isGameRunning(const Runtime& runtime) {
-    if (!hasLiveEngine(runtime.engine())) return false;
+    // Wine's server and its own programs linger after the game has ended.
+    if (!hasUserProgram(runtime.engine())) return false;
     const auto logPath = runtime.steamFolder() / "logs/gameprocess_log.txt";
     int fd = ::open(logPath.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return false;

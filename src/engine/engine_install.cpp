@@ -150,6 +150,15 @@ void Runtime::ensureCurrentEngine() const {
         throw Failure("The new engine didn't pass its startup check. Your previous engine is unchanged.");
     run(target / "bin/wineserver", {"--version"}, env, 15);
 
+    // Wine updates a prefix on its first command after an engine change,
+    // which may take longer than that command's own limit allows: update it
+    // now, with time to spare, and switch only once it is done, so a cut-off
+    // update is tried again by the next run.
+    if (exists(prefix() / "system.reg")) {
+        env["WINEDLLPATH"] = (renderer() / "wine").string() + ":" + (target / "lib/wine").string();
+        run(target / "bin/wine", {"wineboot", "--update"}, env, timing().prefixUpdateLimit);
+    }
+
     // The one switch between engines: a single atomic replacement.
     EngineSelection selection{manifest.version, engine().filename().string()};
     atomicWrite(engineSelectionFile(), selection.encode());

@@ -75,6 +75,9 @@ int listAllPids(int* buffer, int bufferBytes);
 int pidPath(int pid, char* buffer, unsigned size);
 // True where pidPath already yields paths with every link resolved.
 bool pidPathsAreResolved();
+// The command line a process shows (Wine rewrites it to the Windows
+// program's path); empty when it cannot be read.
+std::vector<std::string> processArguments(int pid);
 
 // A pipe whose two ends are closed on exec. Returns 0, or -1 with errno.
 int openPipe(int fds[2]);

@@ -129,6 +129,13 @@ int pidPath(int pid, char* buffer, unsigned size) {
 // The kernel reports an executable's path with every link resolved.
 bool pidPathsAreResolved() { return true; }
 
+std::vector<std::string> processArguments(int pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/cmdline", std::ios::binary);
+    std::vector<std::string> arguments;
+    for (std::string argument; std::getline(in, argument, '\0');) arguments.push_back(argument);
+    return arguments;
+}
+
 int openPipe(int fds[2]) { return ::pipe2(fds, O_CLOEXEC); }
 
 bool displayAvailable() {

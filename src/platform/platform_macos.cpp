@@ -11,6 +11,7 @@
 #include <stdio.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <system_error>
 
@@ -83,6 +84,28 @@ int listAllPids(int* buffer, int bufferBytes) { return proc_listallpids(buffer, 
 int pidPath(int pid, char* buffer, unsigned size) { return proc_pidpath(pid, buffer, size); }
 
 bool pidPathsAreResolved() { return false; }
+
+std::vector<std::string> processArguments(int pid) {
+    // KERN_PROCARGS2: argc, the executable path, padding, then argv.
+    int mib[3] = {CTL_KERN, KERN_PROCARGS2, pid};
+    size_t size = 0;
+    if (sysctl(mib, 3, nullptr, &size, nullptr, 0) != 0 || size < sizeof(int)) return {};
+    std::vector<char> buffer(size);
+    if (sysctl(mib, 3, buffer.data(), &size, nullptr, 0) != 0 || size < sizeof(int)) return {};
+    int argc = 0;
+    std::memcpy(&argc, buffer.data(), sizeof argc);
+    size_t at = sizeof argc;
+    while (at < size && buffer[at] != '\0') ++at;  // the executable path
+    while (at < size && buffer[at] == '\0') ++at;
+    std::vector<std::string> arguments;
+    while (at < size && int(arguments.size()) < argc) {
+        const char* start = buffer.data() + at;
+        size_t length = strnlen(start, size - at);
+        arguments.emplace_back(start, length);
+        at += length + 1;
+    }
+    return arguments;
+}
 
 int openPipe(int fds[2]) {
     // No pipe2 here: set close-on-exec at once, before anything can spawn.

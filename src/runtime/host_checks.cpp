@@ -1,4 +1,5 @@
 #include "core/failure.h"
+#include "core/process_tracking.h"
 #include "platform/platform.h"
 #include "runtime/digest.h"
 #include "runtime/runtime.h"
@@ -6,6 +7,10 @@
 
 namespace ludowell {
 namespace {
+
+// How long a server may stay after the user's last program: Wine's
+// persistence plus its own background programs, with room for a slow Mac.
+constexpr double kLingerLimit = 30;
 
 std::string trimmed(const std::string& text) {
     const char* space = " \t\r\n\v\f";
@@ -47,11 +52,20 @@ void Runtime::hostCheck() const {
 
 bool Runtime::running() const {
     if (!exists(server())) return false;
+    const auto env = environment(false, true);
     try {
-        run(server(), {"-w"}, environment(false, true), 1.5);
+        run(server(), {"-w"}, env, 1.5);
         return false;
     } catch (const TimedOut&) {
         // "-w" only returns once the prefix's server is gone.
+    }
+    if (hasUserProgram(root_)) return true;
+    // Only Wine's server and its own background programs remain: they end
+    // by themselves seconds after the user's last program.
+    try {
+        run(server(), {"-w"}, env, kLingerLimit);
+        return false;
+    } catch (const TimedOut&) {
         return true;
     }
 }

@@ -74,6 +74,7 @@ public:
     // Waits that tests shorten; the defaults are the product's.
     struct Timing {
         double registryWait = 90;
+        double prefixUpdateLimit = 180;
     };
     static Timing& timing();
 

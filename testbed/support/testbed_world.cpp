@@ -194,7 +194,7 @@ World::World(Options options) {
     try {
         fs::create_directories(home / ".local/share");
         startServer(options);
-        buildBundle(options.largePackage);
+        buildBundle(options);
     } catch (...) {
         stopServer();
         if (lockFd_ >= 0) ::close(lockFd_);
@@ -269,7 +269,8 @@ void World::startServer(const Options& options) {
     }
 }
 
-void World::buildBundle(bool largePackage) {
+void World::buildBundle(const Options& options) {
+    const fs::path& overrides = options.resources;
     const fs::path builtContents = kBuiltBundle / "Contents";
     const fs::path contents = bundle / "Contents";
     const fs::path builtExecutable = builtContents / "MacOS/ludowell";
@@ -291,15 +292,19 @@ void World::buildBundle(bool largePackage) {
     // the build.
     for (auto& entry : fs::directory_iterator(builtContents / "Resources")) {
         const auto name = entry.path().filename();
-        if (name != "testbed.json") fs::create_symlink(entry.path(), contents / "Resources" / name);
+        const bool replaced = !overrides.empty() && fs::exists(overrides / name);
+        if (name != "testbed.json")
+            fs::create_symlink(replaced ? overrides / name : entry.path(), contents / "Resources" / name);
     }
     if (!fs::exists(contents / "Helpers")) fs::create_directories(contents / "Helpers");
 
-    const fs::path builtPins = builtContents / "Resources/testbed.json";
+    const fs::path builtPins = !overrides.empty() && fs::exists(overrides / "testbed.json")
+                                   ? overrides / "testbed.json"
+                                   : builtContents / "Resources/testbed.json";
     auto pins = nlohmann::json::parse(readAll(builtPins), nullptr, false);
     if (pins.is_discarded() || !pins.is_object())
         throw std::runtime_error("The built testbed.json is missing or unreadable: " + builtPins.string());
-    if (largePackage)
+    if (options.largePackage)
         for (const char* key : {"URL", "SHA", "Size"}) pins[std::string("package") + key] = pins.at(std::string("largePackage") + key);
     for (const char* key : {"packageURL", "steamURL"})
         pins[key] = onPort(pins.at(key).get<std::string>(), port);

@@ -23,6 +23,9 @@ public:
         // The bundle pins the package with 384 KiB of filler, whose
         // transfer shows progress on its way.
         bool largePackage = false;
+        // A folder whose entries replace the built bundle's resources of the
+        // same name (the real-engine tier's engine, pins and catalog).
+        std::filesystem::path resources;
     };
 
     // Makes a fresh folder, starts the download server on a free port and
@@ -69,7 +72,7 @@ public:
 
 private:
     void startServer(const Options& options);
-    void buildBundle(bool largePackage);
+    void buildBundle(const Options& options);
     void stopServer();
     pid_t spawnWithOutput(const std::vector<std::string>& args, int fd) const;
 

@@ -248,14 +248,41 @@ TEST_F(EngineInstall, ARuntimeInUseIsNotTouched) {
     EXPECT_EQ(live.printed, "");
     EXPECT_EQ(ludowell::readFile(root / "engine-selection.json"), kOldSelection);
 
-    // The selected engine's Wine server still answering "-w" means Steam or the game is up.
+    // A server that lingers after the last program is waited out...
+    const fs::path lingering = temp / "lingering";
+    oldEngine(lingering);
+    write(lingering / "engine-1-0/bin/wineserver", script("exec sleep 2"), true);
+    EXPECT_EQ(install(lingering).error, kOK);
+
+    // ...but a server still answering "-w" while a program of the data root
+    // runs means Steam or the game is up.
     const fs::path busy = temp / "busy";
     oldEngine(busy);
     write(busy / "engine-1-0/bin/wineserver", script("exec sleep 5"), true);
+    fs::copy_file("/bin/sleep", busy / "engine-1-0/bin/steam");
+    const pid_t steam = ludowell::platform::spawn({busy / "engine-1-0/bin/steam", {"30"}});
     auto serving = install(busy);
+    ::kill(steam, SIGKILL);
+    ::waitpid(steam, nullptr, 0);
     EXPECT_EQ(serving.error,
               "Save and close AoE IV and this app's Steam client before setting up or repairing the environment.");
     EXPECT_EQ(serving.printed, "");
+}
+
+TEST_F(EngineInstall, AnEngineChangeUpdatesAnExistingPrefixUnhurried) {
+    oldEngine(root);
+    write(root / "prefix/system.reg", "WINE REGISTRY Version 2\n");
+    ludowell::Runtime::timing().prefixUpdateLimit = 0.2;
+    write(shipped / "bin/wine",
+          script("[ \"$1\" = wineboot ] && { echo \"$@\" >> \"$WINEPREFIX.calls\"; sleep 1; }\necho wine-11.0"), true);
+    writeManifest();
+    EXPECT_NE(install().error, kOK) << "the update must be given its own limit";
+    EXPECT_EQ(ludowell::readFile(root / "engine-selection.json"), kOldSelection) << "switched before the update";
+    ludowell::Runtime::timing() = {};
+    auto outcome = install();
+    EXPECT_EQ(outcome.error, kOK);
+    EXPECT_EQ(outcome.printed, kUpdating + kUpdated);
+    EXPECT_EQ(ludowell::readFile(root / "prefix.calls"), "wineboot --update\nwineboot --update\n");
 }
 
 // Mach-O files are compared without their signatures. This signer marks a

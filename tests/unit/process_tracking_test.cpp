@@ -3,6 +3,8 @@
 #include <signal.h>
 #include <sys/wait.h>
 
+#include <unistd.h>
+
 #include <fstream>
 
 #include "core/process_tracking.h"
@@ -42,6 +44,18 @@ public:
         fs::copy_file("/bin/sleep", executable);
         fs::permissions(executable, fs::perms::owner_all);
         pid_ = ludowell::platform::spawn({executable, {"30"}});
+    }
+    // Shown in the process table under another name, as Wine shows its programs.
+    LiveProcess(const fs::path& executable, const std::string& shownAs) {
+        fs::create_directories(executable.parent_path());
+        fs::copy_file("/bin/sleep", executable);
+        fs::permissions(executable, fs::perms::owner_all);
+        pid_ = ludowell::platform::spawn({"/bin/bash", {"-c", "exec -a \"$0\" \"$1\" 30", shownAs, executable.string()}});
+        auto shown = [&] {
+            auto arguments = ludowell::platform::processArguments(pid_);
+            return !arguments.empty() && arguments.front() == shownAs;
+        };
+        for (int i = 0; i < 500 && !shown(); ++i) ::usleep(2000);
     }
     ~LiveProcess() {
         ::kill(pid_, SIGKILL);
@@ -105,6 +119,18 @@ TEST(LiveEngine, ProcessesBelowTheFolderCount) {
         EXPECT_FALSE(hasLiveEngine(dir / folder)) << folder;
 }
 
+TEST(LiveEngine, WinesServerAndItsOwnProgramsAreNotTheUsers) {
+    TempDir dir;
+    LiveProcess server(dir / "engine/bin/wineserver");
+    LiveProcess services(dir / "engine/bin/wine", "C:\\windows\\system32\\services.exe");
+    LiveProcess explorer(dir / "engine/lib/wine64", "c:/Windows/System32/explorer.exe");
+    EXPECT_TRUE(hasLiveEngine(dir / "engine"));
+    EXPECT_FALSE(ludowell::hasUserProgram(dir / "engine"));
+    // A loader named in front of the program is skipped; anything else is the user's.
+    LiveProcess steam(dir / "engine/lib/wine-preloader", "C:\\Program Files (x86)\\Steam\\steam.exe");
+    EXPECT_TRUE(ludowell::hasUserProgram(dir / "engine"));
+}
+
 TEST(GameRunning, NeedsALiveSelectedEngineAndATrackedGameInTheLogsTail) {
     TempDir dir;
     Runtime runtime(dir / "root", dir / "res");
@@ -112,6 +138,8 @@ TEST(GameRunning, NeedsALiveSelectedEngineAndATrackedGameInTheLogsTail) {
     fs::create_directories(log.parent_path());
     std::ofstream(log) << adding("4242");
     EXPECT_FALSE(isGameRunning(runtime));  // the log alone is not enough
+    LiveProcess server(dir / "root/engine/bin/wineserver");
+    EXPECT_FALSE(isGameRunning(runtime)) << "a lingering server is no game";
 
     LiveProcess wine(dir / "root/engine/bin/wine");
     EXPECT_TRUE(isGameRunning(runtime));

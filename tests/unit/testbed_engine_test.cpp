@@ -1,6 +1,7 @@
 // The testbed engine as the app relies on it: the server's life, "-w" and
-// "-k", wineboot, the Steam client, and signatures that the manifest
-// generator and the app's digest agree on.
+// "-k", the Steam client, and signatures that the manifest generator and the
+// app's digest agree on. What it shares with a real Wine is shown on both in
+// engine_behaviour_test.
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -113,22 +114,9 @@ TEST(TestbedEnginePrograms, TheServerLivesAsLongAsTheProgramsAndKillEndsThem) {
     EXPECT_TRUE(prefix.run("wineserver", {"-w"}, 1s).exited);
     EXPECT_EQ(prefix.run("wineserver", {"-k"}).status, 1);
 
-    // A program that ends by itself takes the server with it shortly after.
+    // A program that ends by itself takes the server with it a while after.
     EXPECT_EQ(prefix.run("wine", {"winecfg", "-v", "win10"}).status, 0);
-    EXPECT_EQ(ludowell::readFile(prefix.root / "prefix/testbed-windows-version"), "win10\n");
-    EXPECT_TRUE(prefix.run("wineserver", {"-w"}, 3s).exited);
-
-    // Like Wine's, wineboot returns before the registry is saved.
-    const fs::path root = prefix.root / "prefix";
-    ASSERT_EQ(prefix.run("wine", {"wineboot", "--init"}).status, 0);
-    EXPECT_TRUE(fs::is_directory(root / "drive_c/windows/system32"));
-    EXPECT_FALSE(fs::exists(root / "system.reg")) << "callers must be made to wait for the registry";
-    // Linked like Wine's user folders, but never into the real home.
-    const fs::path documents = root / "drive_c/users/steamuser/Documents";
-    EXPECT_EQ(fs::read_symlink(documents), prefix.root / "testbed-host-home/Documents");
-    EXPECT_TRUE(fs::is_directory(documents));
-    EXPECT_TRUE(eventually([&] { return fs::exists(root / "system.reg"); }));
-    EXPECT_TRUE(prefix.run("wineserver", {"-w"}, 3s).exited);
+    EXPECT_TRUE(prefix.run("wineserver", {"-w"}, 10s).exited);
 
     // A stopped program exits cleanly and unregisters.
     const pid_t stopped = prefix.startWaiter();

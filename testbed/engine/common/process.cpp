@@ -96,15 +96,15 @@ std::optional<fs::path> executableOf(pid_t pid) {
     return path;
 }
 
-void execProgram(const fs::path& program, const std::vector<std::string>& arguments) {
-    std::vector<std::string> store{program.string()};
+void execProgram(const fs::path& program, const std::vector<std::string>& arguments, const std::string& shownAs) {
+    std::vector<std::string> store{shownAs.empty() ? program.string() : shownAs};
     store.insert(store.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (auto& item : store) argv.push_back(item.data());
     argv.push_back(nullptr);
     restoreSignals();
-    ::execve(store[0].c_str(), argv.data(), environ);
-    std::fprintf(stderr, "%s: %s\n", store[0].c_str(), std::strerror(errno));
+    ::execve(program.c_str(), argv.data(), environ);
+    std::fprintf(stderr, "%s: %s\n", program.c_str(), std::strerror(errno));
     ::_exit(127);
 }
 
@@ -124,11 +124,23 @@ bool runDetached(const std::function<void()>& work, bool keepOutput) {
     return true;
 }
 
-bool startDetached(const fs::path& program, const std::vector<std::string>& arguments) {
-    return runDetached([&] {
-        closeInheritedDescriptors();
-        execProgram(program, arguments);
+bool startDetached(const fs::path& program, const std::vector<std::string>& arguments, const std::string& shownAs) {
+    // Returns only once the program runs as itself: until its exec, the
+    // child would look like a copy of this process to the process table.
+    int started[2];
+    if (::pipe2(started, O_CLOEXEC) != 0) return false;
+    const bool forked = runDetached([&] {
+        ::close(started[0]);
+        ::close_range(3, unsigned(started[1]) - 1, 0);
+        ::close_range(unsigned(started[1]) + 1, UINT_MAX, 0);
+        execProgram(program, arguments, shownAs);
     });
+    ::close(started[1]);
+    char byte;
+    if (forked)
+        while (::read(started[0], &byte, 1) < 0 && errno == EINTR) {}
+    ::close(started[0]);
+    return forked;
 }
 
 }  // namespace testbed_engine

@@ -36,13 +36,17 @@ std::optional<fs::path> executableOf(pid_t pid);
 
 // Starts `program` fully detached: its own session, reparented away from
 // the caller, standard streams on /dev/null. Returns false when fork fails.
-bool startDetached(const fs::path& program, const std::vector<std::string>& arguments);
+// `shownAs` replaces the program's name in its command line, as Wine shows
+// a Windows program's path there.
+bool startDetached(const fs::path& program, const std::vector<std::string>& arguments,
+                   const std::string& shownAs = "");
 
 // Runs `work` in a detached grandchild that keeps this process's standard
 // streams only when `keepOutput` is true; returns in the caller at once.
 bool runDetached(const std::function<void()>& work, bool keepOutput = false);
 
 // Replaces the process image after restoring default signal handling.
-[[noreturn]] void execProgram(const fs::path& program, const std::vector<std::string>& arguments);
+[[noreturn]] void execProgram(const fs::path& program, const std::vector<std::string>& arguments,
+                              const std::string& shownAs = "");
 
 }  // namespace testbed_engine

@@ -1,5 +1,6 @@
 // The testbed Wine loader: "wine --version", built-in commands (wineboot,
 // winecfg) and testbed Windows programs, each run under its prefix's server.
+#include <cctype>
 #include <cstdio>
 #include <exception>
 
@@ -19,11 +20,27 @@ void usage(std::FILE* out) {
                out);
 }
 
+// Wine's own programs are started with their Windows path in place of the
+// loader's name, which is also how the process table shows them.
+bool startedByTheEngine(const char* name) {
+    return std::isalpha(static_cast<unsigned char>(name[0])) && name[1] == ':' && name[2] == '\\';
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     closeInheritedDescriptors();
     installStopHandlers();
+    if (argc > 0 && startedByTheEngine(argv[0])) {
+        auto prefix = Prefix::fromEnvironment();
+        if (!prefix) return 1;
+        try {
+            return runWindowsProgram(*prefix, argv[0], Arguments(argv + 1, argv + argc));
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "wine: %s\n", error.what());
+            return 1;
+        }
+    }
     journal("wine", argc, argv);
 
     const Arguments args(argv + 1, argv + argc);

@@ -21,6 +21,12 @@ int runSteamSetup(const Prefix& prefix, const Arguments& args);
 int runSteamClient(const Prefix& prefix, const fs::path& steamExe, const Arguments& args);
 int runGame(const Prefix& prefix, const fs::path& exe, const std::string& appid);
 int runWaiter(const Prefix& prefix);
+// One of Wine's own programs (services, explorer...): it lives a little
+// while after the wineboot that started it.
+int runBackgroundProgram(const Prefix& prefix);
+// Wine's check before any program: a prefix last updated by another engine
+// is updated first, which takes seconds.
+void updateIfEngineChanged(const Prefix& prefix);
 
 // Registers the process as a program of the prefix and makes sure the
 // prefix's server runs. Throws when the server cannot be started.

@@ -60,6 +60,7 @@ void ProgramSession::waitUntilStopped(const Prefix& prefix) const {
 int runWindowsProgram(const Prefix& prefix, const std::string& program, const Arguments& args) {
     const std::string builtin = builtinName(program);
     if (builtin == "wineboot") return runWineboot(prefix, args);
+    updateIfEngineChanged(prefix);
     if (builtin == "winecfg") return runWinecfg(prefix, args);
 
     const fs::path file = prefix.unixPath(program);
@@ -73,6 +74,7 @@ int runWindowsProgram(const Prefix& prefix, const std::string& program, const Ar
     if (kind == "steam-setup") return runSteamSetup(prefix, args);
     if (kind == "steam-client") return runSteamClient(prefix, file.lexically_normal(), args);
     if (kind == "waiter") return runWaiter(prefix);
+    if (kind == "background") return runBackgroundProgram(prefix);
     if (kind == "game" && header->size() >= 3) return runGame(prefix, file.lexically_normal(), (*header)[2]);
     std::fprintf(stderr, "wine: Bad EXE format for %s\n", quoted(prefix.windowsPath(file)).c_str());
     return kNotFound;

@@ -1,5 +1,7 @@
-// wineboot: lays out a prefix as Wine does. As with Wine, the registry
-// files reach the disk a moment after wineboot itself has returned.
+// wineboot: lays out a prefix as Wine does. As with Wine, its background
+// programs outlive it by seconds, the registry files reach the disk only
+// when the server saves as it exits, and updating an existing prefix (on
+// request, or on the first command after an engine change) takes seconds.
 #include <unistd.h>
 
 #include <cstdio>
@@ -8,14 +10,19 @@
 
 #include "common/files.h"
 #include "common/process.h"
+#include "common/registry.h"
 #include "wine/programs.h"
 
 namespace testbed_engine {
 namespace {
 
-constexpr auto kRegistryDelay = std::chrono::milliseconds(1000);
+constexpr auto kUpdateTime = std::chrono::milliseconds(2500);
+constexpr auto kBackgroundLife = std::chrono::milliseconds(1500);
 const char* const kUser = "steamuser";  // fixed, so every host gets the same prefix
 const char* const kShellFolders[] = {"Desktop", "Documents", "Downloads", "Music", "Pictures", "Videos"};
+// Wine's own programs, each with the command line Wine shows for it.
+const std::vector<std::vector<std::string>> kBackgroundPrograms = {
+    {"services.exe"}, {"explorer.exe", "/desktop"}, {"winedevice.exe"}, {"plugplay.exe"}};
 
 void writeIfMissing(const fs::path& file, const std::string& bytes) {
     std::error_code ec;
@@ -35,6 +42,8 @@ void layOutPrefix(const Prefix& prefix) {
         fs::create_directories(c / folder);
     for (const char* dll : {"kernel32", "ntdll", "user32", "advapi32"})
         writeIfMissing(c / "windows/system32" / (std::string(dll) + ".dll"), "TESTBED-PE dll " + std::string(dll) + "\n");
+    for (const auto& program : kBackgroundPrograms)
+        writeIfMissing(c / "windows/system32" / program[0], "TESTBED-PE background\n");
 
     const fs::path users = c / "users";
     for (const char* folder : kShellFolders) fs::create_directories(users / "Public" / folder);
@@ -56,23 +65,32 @@ void layOutPrefix(const Prefix& prefix) {
     linkIfMissing(prefix.root / "dosdevices/c:", "../drive_c");
 }
 
-std::string registryHeader(const char* root) {
-    return "WINE REGISTRY Version 2\n;; All keys relative to \\\\" + std::string(root) + "\n\n#arch=win64\n\n";
+// Wine's stamp: the engine's wine.inf time, which a prefix records once updated.
+std::string engineStamp() {
+    std::error_code ec;
+    const fs::path inf = selfExecutable().parent_path().parent_path() / "share/wine/wine.inf";
+    const auto time = fs::last_write_time(inf, ec);
+    if (ec) return "";
+    return std::to_string(std::chrono::duration_cast<std::chrono::seconds>(
+                              std::chrono::file_clock::to_sys(time).time_since_epoch())
+                              .count());
 }
 
-void writeRegistry(const Prefix& prefix) {
-    const std::string stamp = std::to_string(std::time(nullptr));
-    atomicWrite(prefix.root / "userdef.reg", registryHeader("User\\\\.Default"));
-    atomicWrite(prefix.root / "user.reg",
-                registryHeader("User\\\\S-1-5-21-0-0-0-1000") + "[Environment] " + stamp +
-                    "\n\"TEMP\"=str(2):\"%USERPROFILE%\\\\AppData\\\\Local\\\\Temp\"\n\n"
-                    "[Software\\\\Wine] " + stamp + "\n");
-    // Last: its appearance is what tells callers the prefix is complete.
-    atomicWrite(prefix.root / "system.reg",
-                registryHeader("Machine") + "[Software\\\\Microsoft\\\\Windows NT\\\\CurrentVersion] " + stamp +
-                    "\n\"CurrentBuild\"=\"19045\"\n\"CurrentBuildNumber\"=\"19045\"\n"
-                    "\"CurrentVersion\"=\"6.3\"\n\"ProductName\"=\"Windows 10 Pro\"\n"
-                    "\"RegisteredOwner\"=\"" + std::string(kUser) + "\"\n");
+fs::path stampFile(const Prefix& prefix) { return prefix.root / ".update-timestamp"; }
+
+void startBackgroundPrograms() {
+    for (const auto& program : kBackgroundPrograms)
+        startDetached(selfExecutable(), {program.begin() + 1, program.end()}, "C:\\windows\\system32\\" + program[0]);
+}
+
+// What an update does here: take its time, restart Wine's own programs and
+// record the engine it was made for.
+void update(const Prefix& prefix) {
+    pause(kUpdateTime);
+    if (stopRequested()) return;
+    const std::string stamp = engineStamp();
+    if (!stamp.empty()) atomicWrite(stampFile(prefix), stamp + "\n");
+    startBackgroundPrograms();
 }
 
 }  // namespace
@@ -91,49 +109,82 @@ int runWineboot(const Prefix& prefix, const Arguments& args) {
     }
     ProgramSession session(prefix);
     if (!layOut) return 0;
-    layOutPrefix(prefix);
-
     std::error_code ec;
-    if (!fs::exists(prefix.root / "system.reg", ec)) {
-        // The writer counts as a program of the prefix, so the server stays
-        // up until the registry is saved, and "-k" stops it like the rest.
-        auto& registration = session.registration();
-        runDetached([&] {
-            registration.adoptCurrentProcess();
-            pause(kRegistryDelay);
-            if (!stopRequested()) {
-                try {
-                    writeRegistry(prefix);
-                } catch (const std::exception&) {
-                }
-            }
-            registration.withdrawCurrentProcess();
-        });
+    const bool existing = fs::exists(stampFile(prefix), ec);
+    layOutPrefix(prefix);
+    createRegistry(prefix, kUser);
+    if (existing) {
+        update(prefix);
+        return 0;
     }
+    const std::string stamp = engineStamp();
+    if (!stamp.empty()) atomicWrite(stampFile(prefix), stamp + "\n");
+    startBackgroundPrograms();
     return 0;
 }
 
+void updateIfEngineChanged(const Prefix& prefix) {
+    auto recorded = readText(stampFile(prefix));
+    const std::string stamp = engineStamp();
+    if (!recorded || stamp.empty() || *recorded == stamp + "\n" || *recorded == "disable\n") return;
+    std::fprintf(stderr, "wine: configuration in %s is being updated\n", prefix.root.c_str());
+    ProgramSession session(prefix);
+    update(prefix);
+}
+
+int runBackgroundProgram(const Prefix& prefix) {
+    ProgramSession session(prefix);
+    pause(kBackgroundLife);
+    return 0;
+}
+
+namespace {
+
+struct WindowsVersion {
+    const char* name;
+    const char* version;
+    const char* build;
+    const char* product;
+};
+
+const WindowsVersion kVersions[] = {
+    {"win11", "10.0", "22000", "Microsoft Windows 11"}, {"win10", "10.0", "18362", "Microsoft Windows 10"},
+    {"win81", "6.3", "9600", "Microsoft Windows 8.1"},  {"win8", "6.2", "9200", "Microsoft Windows 8"},
+    {"win7", "6.1", "7601", "Microsoft Windows 7"},      {"vista", "6.0", "6002", "Microsoft Windows Vista"},
+    {"winxp", "5.1", "2600", "Microsoft Windows XP"},
+};
+const char* const kVersionKey = "Software\\Microsoft\\Windows NT\\CurrentVersion";
+
+}  // namespace
+
 int runWinecfg(const Prefix& prefix, const Arguments& args) {
-    static const std::set<std::string> versions = {"win11", "win10",  "win81", "win8",  "win2008r2", "win7",
-                                                   "win2008", "vista", "win2003", "winxp", "win2k",  "nt40",
-                                                   "winme", "win98", "win95"};
-    const fs::path record = prefix.root / "testbed-windows-version";
     if (args.empty()) {
         ProgramSession session(prefix);
-        auto current = readText(record).value_or("win10\n");
-        std::printf("Windows version: %s", current.c_str());
+        auto build = registryValue(prefix, "system.reg", kVersionKey, "CurrentBuild");
+        const char* name = "win7";
+        for (const auto& version : kVersions)
+            if (build == version.build) name = version.name;
+        std::printf("Windows version: %s\n", name);
         return 0;
     }
     if ((args[0] != "-v" && args[0] != "/v") || args.size() != 2) {
         std::fputs("Usage: winecfg [-v VERSION]\n", stderr);
         return 1;
     }
-    if (!versions.count(args[1])) {
+    const WindowsVersion* chosen = nullptr;
+    for (const auto& version : kVersions)
+        if (args[1] == version.name) chosen = &version;
+    if (!chosen) {
         std::fprintf(stderr, "winecfg: unknown Windows version \"%s\"\n", args[1].c_str());
         return 1;
     }
     ProgramSession session(prefix);
-    atomicWrite(record, args[1] + "\n");
+    // Into the server's memory: "system.reg" shows it once the server saves.
+    setRegistryValues(prefix, "system.reg", kVersionKey,
+                      {{"CurrentVersion", chosen->version},
+                       {"CurrentBuild", chosen->build},
+                       {"CurrentBuildNumber", chosen->build},
+                       {"ProductName", chosen->product}});
     return 0;
 }
 

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "common/process.h"
+#include "common/registry.h"
 
 namespace testbed_engine {
 namespace {
@@ -18,7 +19,7 @@ using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
 constexpr auto kPoll = milliseconds(50);
-constexpr auto kLinger = milliseconds(500);  // how long an idle server stays
+constexpr auto kLinger = milliseconds(3000);  // Wine's default persistence
 constexpr auto kClaimWindow = milliseconds(1000);
 constexpr auto kKillWait = milliseconds(2000);
 
@@ -73,10 +74,20 @@ bool waitUntil(Predicate done, milliseconds limit) {
     return true;
 }
 
+void saveQuietly(const Prefix& prefix) {
+    try {
+        saveRegistry(prefix);
+    } catch (const std::exception&) {
+    }
+}
+
 }  // namespace
 
 int serve(const Prefix& prefix) {
     fs::create_directories(prefix.programRecords());
+    // What a killed server held in memory is lost, as with Wine. Forgotten
+    // before the lock is claimed: programs wait for it before they write.
+    if (!serverRunning(prefix)) forgetUnsavedRegistry(prefix);
     int serverFd = openLock(prefix.serverLock());
     if (!claimServerLock(serverFd)) return 0;  // another server has the prefix
     int programsFd = openLock(prefix.programsLock());
@@ -90,8 +101,10 @@ int serve(const Prefix& prefix) {
         } else if (!idleSince) {
             idleSince = Clock::now();
         } else if (Clock::now() - *idleSince >= kLinger && tryLock(programsFd, LOCK_EX)) {
-            // While programs are locked out, give up the server lock: a
-            // program starting now waits, then finds no server and starts one.
+            // While programs are locked out, save and give up the server
+            // lock: a program starting now waits, then finds no server and
+            // starts one.
+            saveQuietly(prefix);
             fs::remove(prefix.serverRecord(), ignored);
             ::close(serverFd);
             ::close(programsFd);
@@ -99,6 +112,7 @@ int serve(const Prefix& prefix) {
         }
         pause(kPoll);
     }
+    saveQuietly(prefix);
     fs::remove(prefix.serverRecord(), ignored);
     return 0;
 }
@@ -120,7 +134,8 @@ bool killPrefix(const Prefix& prefix, int signal) {
             return true;
         }, kKillWait);
     }
-    if (auto server = liveRecordedProcess(prefix.serverRecord()); server && ::kill(*server, signal) == 0)
+    // The server itself is asked to stop, so it saves the registry first.
+    if (auto server = liveRecordedProcess(prefix.serverRecord()); server && ::kill(*server, SIGTERM) == 0)
         killed = true;
     waitUntil([&] { return !serverRunning(prefix); }, kKillWait);
     return killed;
