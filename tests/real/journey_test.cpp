@@ -43,7 +43,7 @@ protected:
         return world.ludowell(args, 300);
     }
 
-    testbed::World world{testbed::World::Options{0, LUDOWELL_REAL_RESOURCES}};
+    testbed::World world{testbed::World::Options{.resources = LUDOWELL_REAL_RESOURCES}};
 };
 
 TEST_F(RealEngine, FromSetupToPlayingAndBackWithASecondDataRootAlongside) {
