@@ -55,18 +55,6 @@ void forEachFileInParallel(const EngineManifest& manifest, Check check) {
     if (firstError) std::rethrow_exception(firstError);
 }
 
-bool escapes(const std::string& path) {
-    if (path.starts_with("/")) return true;
-    size_t start = 0;
-    while (start <= path.size()) {
-        size_t slash = path.find('/', start);
-        if (slash == std::string::npos) slash = path.size();
-        if (path.compare(start, slash - start, "..") == 0 && slash - start == 2) return true;
-        start = slash + 1;
-    }
-    return false;
-}
-
 }  // namespace
 
 void Runtime::ensureCurrentEngine() const {
@@ -110,9 +98,9 @@ void Runtime::ensureCurrentEngine() const {
             throw fs::filesystem_error("Could not read the dependency links",
                                        resources_ / "dependency-links.json",
                                        std::make_error_code(std::errc::no_such_file_or_directory));
-        const auto links = nlohmann::json::parse(*linksText).get<std::map<std::string, std::string>>();
+        const auto links = decodeDependencyLinks(*linksText);
         for (const auto& [name, value] : links) {
-            if (escapes(name) || escapes(value)) throw Failure("Invalid runtime dependency manifest.");
+            if (escapingLinkPath(name) || escapingLinkPath(value)) throw Failure("Invalid runtime dependency manifest.");
             const fs::path link = staging / name;
             const fs::path destination = frameworks() / value;
             // Unlisted links in the engine or the package must not carry a
