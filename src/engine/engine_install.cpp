@@ -4,8 +4,6 @@
 #include <mutex>
 #include <thread>
 
-#include <nlohmann/json.hpp>
-
 #include "core/failure.h"
 #include "core/process_tracking.h"
 #include "engine/engine_manifest.h"
