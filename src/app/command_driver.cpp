@@ -1,6 +1,7 @@
 #include "app/command_driver.h"
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -17,15 +18,19 @@
 namespace ludowell {
 
 int runCommandMode(const StartupState& state, const std::string& action) {
-    std::optional<std::filesystem::path> root;
-    if (state.overrideRoot) root = *state.overrideRoot;
-    const Runtime runtime(root, std::nullopt, state.selectedProfile);
     const bool hud = hasFlag(state.arguments, "--hud");
     watchForStopRequests();
 
     std::unique_ptr<UpdateLease> lease;
     std::unique_ptr<OperationLock> lock;
     try {
+        std::optional<std::filesystem::path> root;
+        if (auto given = argument(state.arguments, "--data-root")) {
+            if (given->empty()) throw Failure("The data folder given with --data-root is empty.");
+            root = state.overrideRoot ? std::filesystem::path(*state.overrideRoot)
+                                      : std::filesystem::absolute(*given);
+        }
+        const Runtime runtime(root, std::nullopt, state.selectedProfile);
         lease = std::make_unique<UpdateLease>(false);
         runtime.make(runtime.root());
         lock = std::make_unique<OperationLock>(runtime.root());
@@ -61,6 +66,11 @@ int runCommandMode(const StartupState& state, const std::string& action) {
         lease.reset();
         say(std::string("ERROR: ") + error.what());
         return 1;
+    } catch (...) {
+        lock.reset();
+        lease.reset();
+        say("ERROR: An unexpected error stopped this step.");
+        return 1;
     }
     lock.reset();
     lease.reset();
@@ -68,6 +78,9 @@ int runCommandMode(const StartupState& state, const std::string& action) {
 }
 
 int entry(int argc, char** argv, const EntryHooks& hooks) {
+    // An ignored SIGCHLD inherited from the parent would reap every tool
+    // before its status could be read.
+    std::signal(SIGCHLD, SIG_DFL);
     StartupState state;
     state.arguments.assign(argv, argv + argc);
     const std::string selectedID = argument(state.arguments, "--game").value_or("aoe4");
@@ -87,8 +100,13 @@ int entry(int argc, char** argv, const EntryHooks& hooks) {
         return 1;
     }
     state.selectedProfile = *found;
-    if (auto dataRoot = argument(state.arguments, "--data-root"))
-        state.overrideRoot = std::filesystem::absolute(*dataRoot).string();
+    // An empty or unresolvable folder is left for command mode to report;
+    // the window falls back to the default data root.
+    if (auto dataRoot = argument(state.arguments, "--data-root"); dataRoot && !dataRoot->empty()) {
+        std::error_code ec;
+        auto absolute = std::filesystem::absolute(*dataRoot, ec);
+        if (!ec) state.overrideRoot = absolute.string();
+    }
 
     auto action = argument(state.arguments, "--command");
     if (!action) return hooks.windowed ? hooks.windowed(state, argc, argv) : 0;

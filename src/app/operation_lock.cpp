@@ -4,7 +4,11 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <vector>
+
 #include "core/failure.h"
+#include "runtime/files.h"
+#include "runtime/runtime.h"
 
 namespace ludowell {
 
@@ -22,13 +26,37 @@ OperationLock::OperationLock(const std::filesystem::path& root) {
 OperationLock::~OperationLock() { ::close(fd_); }
 
 void removeLeftoverStaging(const std::filesystem::path& root) {
-    std::error_code ec;
-    for (std::filesystem::directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (!name.starts_with("engine-staging-") && !name.starts_with("deps-staging-")) continue;
+    namespace fs = std::filesystem;
+    auto sweep = [](const fs::path& folder, auto&& leftover) {
+        std::error_code ec;
+        std::vector<fs::path> found;
+        for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec))
+            if (leftover(it->path().filename().string(), *it)) found.push_back(it->path());
+        for (const auto& path : found) {
+            std::error_code ignored;
+            fs::remove_all(path, ignored);
+        }
+    };
+    sweep(root, [](const std::string& name, const fs::directory_entry& entry) {
         std::error_code ignored;
-        if (it->is_directory(ignored) && !it->is_symlink(ignored)) std::filesystem::remove_all(it->path(), ignored);
-    }
+        if (name.starts_with("engine-staging-") || name.starts_with("deps-staging-") ||
+            name.starts_with("hash-staging-"))
+            return entry.is_directory(ignored) && !entry.is_symlink(ignored);
+        // Only the files a run writes under this lock: the window writes
+        // the licence consent on its own.
+        for (const char* written : {"runtime-ready", "engine-selection.json", "steam-session.json"})
+            if (isTemporaryOf(name, written)) return true;
+        return false;
+    });
+    sweep(root / "downloads", [](const std::string& name, const fs::directory_entry&) {
+        return name.ends_with(".partial");
+    });
+    sweep(Runtime(root, fs::path()).prefix() / "drive_c/windows/system32",
+          [](const std::string& name, const fs::directory_entry&) {
+              for (const char* library : Runtime::graphicsLibraries())
+                  if (isTemporaryOf(name, std::string(library) + ".dll")) return true;
+              return false;
+          });
 }
 
 }  // namespace ludowell

@@ -16,8 +16,9 @@ private:
     int fd_;
 };
 
-// Staging folders are never engines or user data; a killed run leaves
-// them behind, and the next run that holds the lock clears them.
+// Staging folders, half-written temporaries of atomic writes and copies,
+// and partial downloads are never engines or user data; a killed run
+// leaves them behind, and the next run that holds the lock clears them.
 void removeLeftoverStaging(const std::filesystem::path& root);
 
 }  // namespace ludowell

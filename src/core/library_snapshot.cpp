@@ -67,7 +67,11 @@ LibrarySnapshot LibrarySnapshot::inspect(const Runtime& runtime) {
 
     const auto manifestPath =
         steam.parent_path() / ("steamapps/appmanifest_" + runtime.profile().steamID + ".acf");
-    std::string manifest = readFile(manifestPath).value_or("");
+    return fromAppManifest(readFile(manifestPath).value_or(""), runtime.exists(runtime.game()),
+                           runtime.exists(runtime.marker("steam-sign-in-confirmed")));
+}
+
+LibrarySnapshot LibrarySnapshot::fromAppManifest(std::string manifest, bool gameInstalled, bool signInConfirmed) {
     if (!isValidUtf8(manifest)) manifest.clear();
 
     auto field = [&](const char* key) { return value(key, manifest); };
@@ -77,9 +81,13 @@ LibrarySnapshot LibrarySnapshot::inspect(const Runtime& runtime) {
     if (auto raw = field("BytesDownloaded")) done = parseNumber(*raw).value_or(0);
     if (auto raw = field("BytesToDownload")) total = parseNumber(*raw).value_or(0);
 
-    if (state == 4 && runtime.exists(runtime.game())) return {GameStage::ready, std::nullopt};
-    if (state != 4 && total > 0) return {GameStage::downloading, std::min(std::max(done / total, 0.0), 1.0)};
-    if (runtime.exists(runtime.marker("steam-sign-in-confirmed"))) return {GameStage::install, std::nullopt};
+    if (state == 4 && gameInstalled) return {GameStage::ready, std::nullopt};
+    if (state != 4 && total > 0) {
+        // "nan" and "inf" parse as numbers; no ratio of them is a fraction done.
+        const double fraction = done / total;
+        return {GameStage::downloading, fraction >= 0 ? std::min(fraction, 1.0) : 0.0};
+    }
+    if (signInConfirmed) return {GameStage::install, std::nullopt};
     return {GameStage::signIn, std::nullopt};
 }
 

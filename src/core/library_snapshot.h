@@ -20,6 +20,9 @@ struct LibrarySnapshot {
     // The first quoted value following the quoted key, anywhere in a
     // Valve key-value text.
     static std::optional<std::string> value(const std::string& key, const std::string& text);
+    // The stage of a prepared runtime with Steam installed, from the text of
+    // the game's Steam application manifest and two facts from the disk.
+    static LibrarySnapshot fromAppManifest(std::string manifest, bool gameInstalled, bool signInConfirmed);
 
     bool operator==(const LibrarySnapshot&) const = default;
 };

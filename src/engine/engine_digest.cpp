@@ -35,7 +35,9 @@ std::string Runtime::engineDigest(const fs::path& file, const EngineManifest& ma
     auto verify = platform::signatureVerify(file);
     run(verify.executable, verify.arguments, std::nullopt, 15);
 
-    const fs::path working = platform::temporaryDir() / ("Ludowell-hash-" + platform::makeUUID());
+    // Inside the data root, not the shared temporary folder: a run killed
+    // mid-hash leaves it where the next run holding the lock sweeps it.
+    const fs::path working = root_ / ("hash-staging-" + platform::makeUUID());
     make(working);
     ScopedRemoval removal{working};
     const fs::path payload = working / "payload";

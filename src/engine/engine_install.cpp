@@ -4,8 +4,6 @@
 #include <mutex>
 #include <thread>
 
-#include <nlohmann/json.hpp>
-
 #include "core/failure.h"
 #include "core/process_tracking.h"
 #include "engine/engine_manifest.h"
@@ -55,29 +53,6 @@ void forEachFileInParallel(const EngineManifest& manifest, Check check) {
     if (firstError) std::rethrow_exception(firstError);
 }
 
-// Follows links to where they point, a dangling last one included:
-// a link leaving staging is refused whether or not its target exists.
-fs::path resolveLinks(const fs::path& path, std::error_code& ec) {
-    fs::path resolved = fs::weakly_canonical(path, ec);
-    for (int hops = 0; !ec && hops < 40 && fs::is_symlink(fs::symlink_status(resolved, ec)); ++hops) {
-        const fs::path next = fs::read_symlink(resolved, ec);
-        if (!ec) resolved = fs::weakly_canonical(resolved.parent_path() / next, ec);
-    }
-    return resolved;
-}
-
-bool escapes(const std::string& path) {
-    if (path.starts_with("/")) return true;
-    size_t start = 0;
-    while (start <= path.size()) {
-        size_t slash = path.find('/', start);
-        if (slash == std::string::npos) slash = path.size();
-        if (path.compare(start, slash - start, "..") == 0 && slash - start == 2) return true;
-        start = slash + 1;
-    }
-    return false;
-}
-
 }  // namespace
 
 void Runtime::ensureCurrentEngine() const {
@@ -104,16 +79,15 @@ void Runtime::ensureCurrentEngine() const {
     ScopedRemoval removal{staging};
 
     if (!exists(target)) {
+        requireFreeSpace(root_, treeSize(resources_ / "Engine"));
         auto copy = platform::recursiveCopy(resources_ / "Engine", staging);
         run(copy.executable, copy.arguments, std::nullopt, 180);
 
-        std::error_code ec;
-        const std::string stagingPrefix = fs::weakly_canonical(staging, ec).string() + "/";
+        // A link leaving staging is refused whether or not its target exists;
+        // a file missing from the copy reports its own error when hashed.
         forEachFileInParallel(manifest, [&](const std::string& path, const std::string& expected) {
             const fs::path file = staging / path;
-            std::error_code resolveError;
-            const std::string resolved = resolveLinks(file, resolveError).string();
-            if (resolveError || !resolved.starts_with(stagingPrefix)) throw Failure(kStagedFailed);
+            if (!resolvesInside(file, staging)) throw Failure(kStagedFailed);
             if (engineDigest(file, manifest) != expected) throw Failure(kStagedFailed);
         });
 
@@ -122,13 +96,18 @@ void Runtime::ensureCurrentEngine() const {
             throw fs::filesystem_error("Could not read the dependency links",
                                        resources_ / "dependency-links.json",
                                        std::make_error_code(std::errc::no_such_file_or_directory));
-        const auto links = nlohmann::json::parse(*linksText).get<std::map<std::string, std::string>>();
+        const auto links = decodeDependencyLinks(*linksText);
         for (const auto& [name, value] : links) {
-            if (escapes(name) || escapes(value)) throw Failure("Invalid runtime dependency manifest.");
+            if (escapingLinkPath(name) || escapingLinkPath(value)) throw Failure("Invalid runtime dependency manifest.");
             const fs::path link = staging / name;
             const fs::path destination = frameworks() / value;
-            if (!exists(destination)) throw Failure("Missing dependency: " + value);
+            // Unlisted links in the engine or the package must not carry a
+            // link, or the folders made for it, outside either of them.
+            if (!exists(destination) || !resolvesInside(destination, frameworks()))
+                throw Failure("Missing dependency: " + value);
+            if (!resolvesInside(link.parent_path() / "-", staging)) throw Failure(kStagedFailed);
             make(link.parent_path());
+            if (!resolvesInside(link.parent_path() / "-", staging)) throw Failure(kStagedFailed);
             fs::create_symlink(destination, link);
         }
 

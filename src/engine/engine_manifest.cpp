@@ -70,6 +70,22 @@ EngineManifest EngineManifest::decode(const std::string& text) {
     return manifest;
 }
 
+std::map<std::string, std::string> decodeDependencyLinks(const std::string& text) {
+    return nlohmann::json::parse(text).get<std::map<std::string, std::string>>();
+}
+
+bool escapingLinkPath(const std::string& path) {
+    if (path.starts_with("/")) return true;
+    size_t start = 0;
+    while (start <= path.size()) {
+        size_t slash = path.find('/', start);
+        if (slash == std::string::npos) slash = path.size();
+        if (slash - start == 2 && path.compare(start, 2, "..") == 0) return true;
+        start = slash + 1;
+    }
+    return false;
+}
+
 std::string EngineSelection::encode() const {
     nlohmann::ordered_json object;
     object["current"] = current;

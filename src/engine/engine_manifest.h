@@ -23,6 +23,13 @@ struct EngineManifest {
     static EngineManifest decode(const std::string& text);
 };
 
+// "dependency-links.json": where in the engine a link goes, and what in the
+// graphics package it points to. Throws on a document that is not an object
+// of strings.
+std::map<std::string, std::string> decodeDependencyLinks(const std::string& text);
+// A link name or value that is absolute or climbs out with "..".
+bool escapingLinkPath(const std::string& path);
+
 struct EngineSelection {
     std::string current;
     std::optional<std::string> previous;

@@ -117,12 +117,15 @@ int pidPath(int pid, char* buffer, unsigned size) {
     ssize_t length = readlink(link, buffer, size - 1);
     if (length <= 0) return 0;
     buffer[length] = '\0';
-    // A replaced or removed executable no longer names a live engine file.
+    // An executable removed or replaced while it runs is still a process
+    // of the folder it was started from: the kernel marks the old path.
     static constexpr char kDeleted[] = " (deleted)";
     size_t suffix = sizeof kDeleted - 1;
-    if (size_t(length) >= suffix && std::memcmp(buffer + length - suffix, kDeleted, suffix) == 0 &&
-        access(buffer, F_OK) != 0)
-        return 0;
+    if (size_t(length) > suffix && std::memcmp(buffer + length - suffix, kDeleted, suffix) == 0 &&
+        access(buffer, F_OK) != 0) {
+        length -= ssize_t(suffix);
+        buffer[length] = '\0';
+    }
     return int(length);
 }
 

@@ -24,14 +24,16 @@ void sleepFor(double seconds) {
 }
 
 // Polls, as the window's own child handling does: no completion callbacks.
-bool reaped(pid_t pid, int& status) {
+// A child whose status cannot be collected (an inherited ignored SIGCHLD
+// reaps it behind our back) must never pass for a success.
+bool reaped(pid_t pid, int& status, const fs::path& executable) {
     for (;;) {
         pid_t r = ::waitpid(pid, &status, WNOHANG);
         if (r == pid) return true;
         if (r == 0) return false;
         if (errno == EINTR) continue;
-        status = 0;
-        return true;  // lost the child; treat it as gone
+        throw std::system_error(errno, std::generic_category(),
+                                "Could not collect the exit status of " + executable.filename().string());
     }
 }
 
@@ -55,37 +57,64 @@ std::string Runtime::run(const fs::path& executable, const std::vector<std::stri
                                    std::error_code(errno, std::generic_category()));
     ScopedDescriptor closer{logFd};
 
+    // On a nearly full disk the tool's own words could not reach its log:
+    // they come through a pipe into memory, and to the log as far as it goes.
+    const bool diskFull = freeSpace(logs()) < kLogReserve;
+    int pipeFds[2] = {-1, -1};
+    if (diskFull && platform::openPipe(pipeFds) == 0) ::fcntl(pipeFds[0], F_SETFL, O_NONBLOCK);
+    ScopedDescriptor pipeReader{pipeFds[0]};
+    std::string captured;
+    auto drain = [&] {
+        if (pipeFds[0] < 0) return;
+        char buffer[65536];
+        for (ssize_t n; (n = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;) {
+            captured.append(buffer, size_t(n));
+            [[maybe_unused]] auto written = ::write(logFd, buffer, size_t(n));
+        }
+    };
+
     platform::SpawnRequest request{executable, arguments};
     if (env) request.environment = &*env;
-    request.outputFd = logFd;
-    pid_t pid = platform::spawn(request);
+    request.outputFd = pipeFds[1] >= 0 ? pipeFds[1] : logFd;
+    pid_t pid;
+    try {
+        pid = platform::spawn(request);
+    } catch (...) {
+        if (pipeFds[1] >= 0) ::close(pipeFds[1]);
+        throw;
+    }
+    if (pipeFds[1] >= 0) ::close(pipeFds[1]);
 
     const auto deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(
                                              std::chrono::duration<double>(timeout));
     int status = 0;
-    bool exited = reaped(pid, status);
+    bool exited = reaped(pid, status, executable);
     while (!exited && Clock::now() < deadline && !stopRequested()) {
         sleepFor(0.05);
-        exited = reaped(pid, status);
+        drain();
+        exited = reaped(pid, status, executable);
     }
     if (!exited) {
         ::kill(pid, SIGTERM);
         sleepFor(0.1);
-        if (!reaped(pid, status)) {
+        if (!reaped(pid, status, executable)) {
             ::kill(pid, SIGKILL);
             while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
         }
         throwIfStopRequested();
         throw TimedOut();
     }
+    drain();
 
-    std::string text = readFile(logFile).value_or("");
+    std::string text = pipeFds[0] >= 0 ? captured : readFile(logFile).value_or("");
     if (!isValidUtf8(text)) text.clear();
 
     const int code = terminationStatus(status);
     if (allow.count(code)) return text;
+    const bool fullNow = diskFull || freeSpace(logs()) < kLogReserve;
     throw Failure(executable.filename().string() + " failed (" + std::to_string(code) + "). " +
-                  lastCharacters(text, 2000) + "\nLogs: " + logs().string());
+                  lastCharacters(text, 2000) + (fullNow ? std::string(kDiskFull) : std::string()) +
+                  "\nLogs: " + logs().string());
 }
 
 }  // namespace ludowell

@@ -8,13 +8,80 @@
 #include <sstream>
 #include <system_error>
 
+#include "core/failure.h"
 #include "platform/platform.h"
 
 namespace ludowell {
 
-void atomicWrite(const std::filesystem::path& file, std::string_view bytes) {
+namespace fs = std::filesystem;
+
+fs::path temporaryBeside(const fs::path& file) {
     auto temporary = file;
     temporary += ".tmp-" + platform::makeUUID();
+    return temporary;
+}
+
+bool isTemporaryOf(const std::string& name, const std::string& base) {
+    const std::string lead = base + ".tmp-";
+    if (!name.starts_with(lead) || name.size() != lead.size() + 36) return false;
+    for (size_t i = lead.size(); i < name.size(); ++i) {
+        const char c = name[i];
+        const size_t at = i - lead.size();
+        const bool hyphen = at == 8 || at == 13 || at == 18 || at == 23;
+        if (hyphen ? c != '-' : !((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'))) return false;
+    }
+    return true;
+}
+
+void atomicCopy(const fs::path& from, const fs::path& to) {
+    const fs::path temporary = temporaryBeside(to);
+    auto discard = [&] {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+    };
+    try {
+        fs::copy_file(from, temporary);
+        int fd = ::open(temporary.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0 || ::fsync(fd) != 0) {
+            const int error = errno;
+            if (fd >= 0) ::close(fd);
+            throw fs::filesystem_error("Could not copy the file", from, to,
+                                       std::error_code(error, std::generic_category()));
+        }
+        ::close(fd);
+        fs::rename(temporary, to);
+    } catch (...) {
+        discard();
+        throw;
+    }
+}
+
+fs::path resolveLinks(const fs::path& path, std::error_code& ec) {
+    fs::path resolved = fs::weakly_canonical(path, ec);
+    for (int hops = 0; !ec && hops < 40; ++hops) {
+        const auto status = fs::symlink_status(resolved, ec);
+        if (ec) {
+            // A missing file is no escape; reading it reports its own error.
+            if (ec == std::errc::no_such_file_or_directory) ec.clear();
+            break;
+        }
+        if (!fs::is_symlink(status)) break;
+        const fs::path next = fs::read_symlink(resolved, ec);
+        if (!ec) resolved = fs::weakly_canonical(resolved.parent_path() / next, ec);
+    }
+    return resolved;
+}
+
+bool resolvesInside(const fs::path& path, const fs::path& folder) {
+    std::error_code ec;
+    const std::string inside = fs::weakly_canonical(folder, ec).string() + "/";
+    if (ec) return false;
+    const std::string resolved = resolveLinks(path, ec).string();
+    return !ec && resolved.starts_with(inside);
+}
+
+void atomicWrite(const std::filesystem::path& file, std::string_view bytes) {
+    const auto temporary = temporaryBeside(file);
     int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0)
         throw std::filesystem::filesystem_error("Could not write the file", file,
@@ -42,6 +109,32 @@ void atomicWrite(const std::filesystem::path& file, std::string_view bytes) {
         throw std::filesystem::filesystem_error("Could not write the file", file,
                                                 std::error_code(error, std::generic_category()));
     }
+}
+
+std::uintmax_t freeSpace(const fs::path& path) {
+    std::error_code ec;
+    const auto space = fs::space(path, ec);
+    if (ec || space.available == static_cast<std::uintmax_t>(-1)) return UINTMAX_MAX;
+    return space.available;
+}
+
+void requireFreeSpace(const fs::path& folder, std::uintmax_t bytes) {
+    const std::uintmax_t free = freeSpace(folder);
+    if (free == UINTMAX_MAX || free >= bytes + kLogReserve) return;
+    const std::uintmax_t missing = bytes + kLogReserve - free;
+    const std::uintmax_t megabytes = (missing + 999999) / 1000000;
+    throw Failure("The disk is full: this step needs about " + std::to_string(megabytes) +
+                  " MB more free space. Free up some space and try again.");
+}
+
+std::uintmax_t treeSize(const fs::path& folder) {
+    std::uintmax_t total = 0;
+    std::error_code ec;
+    for (fs::recursive_directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code ignored;
+        if (it->is_regular_file(ignored) && !it->is_symlink(ignored)) total += it->file_size(ignored);
+    }
+    return total;
 }
 
 std::optional<std::string> readFile(const std::filesystem::path& file) {

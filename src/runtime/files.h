@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -33,6 +34,34 @@ struct ScopedDescriptor {
 // Writes under a temporary name beside the file, syncs, then renames over
 // it, so a reader sees the old or the new content and never a part.
 void atomicWrite(const std::filesystem::path& file, std::string_view bytes);
+
+// Copies a file the same way: under a temporary name beside the target,
+// synced, then renamed over it. A killed copy never leaves a short file
+// under the target's name.
+void atomicCopy(const std::filesystem::path& from, const std::filesystem::path& to);
+
+// The temporary name atomicWrite and atomicCopy use for `file`, and
+// whether `name` is such a temporary of a file named `base`.
+std::filesystem::path temporaryBeside(const std::filesystem::path& file);
+bool isTemporaryOf(const std::string& name, const std::string& base);
+
+// Where a path leads once every link in it is followed, a dangling last
+// one included. A missing file resolves to itself; other errors go to `ec`.
+std::filesystem::path resolveLinks(const std::filesystem::path& path, std::error_code& ec);
+// True when `path`, links followed, lies inside `folder` (links followed too).
+bool resolvesInside(const std::filesystem::path& path, const std::filesystem::path& folder);
+
+// Bytes free for this user on the disk that holds `path`; none known
+// counts as plenty, so an unanswered question never blocks a step.
+std::uintmax_t freeSpace(const std::filesystem::path& path);
+// Below this a tool's log may not take its output.
+inline constexpr std::uintmax_t kLogReserve = 1 << 20;
+inline constexpr const char* kDiskFull = "\nThe disk is full. Free up some space and try again.";
+// Throws a Failure that says the disk is full when fewer than `bytes`
+// (plus the log reserve) are free where `folder` lies.
+void requireFreeSpace(const std::filesystem::path& folder, std::uintmax_t bytes);
+// The bytes the files under `folder` take, links not followed.
+std::uintmax_t treeSize(const std::filesystem::path& folder);
 
 // The whole file, or none when it cannot be read.
 std::optional<std::string> readFile(const std::filesystem::path& file);

@@ -11,6 +11,8 @@
 namespace ludowell {
 namespace {
 
+constexpr std::uintmax_t kUnpackedPerArchiveByte = 4;
+
 std::vector<fs::path> entries(const fs::path& folder) {
     std::vector<fs::path> result;
     std::error_code ec;
@@ -39,6 +41,9 @@ void Runtime::prepare() const {
         const fs::path archive = root_ / "downloads/Template-1.0.15.tar.xz";
         download(package.url, archive, package.sha);
 
+        // The archive is compressed; the unpacked package takes a few times its size.
+        std::error_code ignored;
+        requireFreeSpace(root_, fs::file_size(archive, ignored) * kUnpackedPerArchiveByte);
         const fs::path staging = root_ / ("deps-staging-" + platform::makeUUID());
         make(staging);
         ScopedRemoval removeStaging{staging};
@@ -78,10 +83,14 @@ void Runtime::prepare() const {
         }
     }
 
-    for (const char* name : {"dxgi", "d3d11", "d3d12", "atidxx64"}) {
+    // Each copy replaces its target in one rename: a killed repair leaves
+    // the old DLL or the new one, never a short file under the marker.
+    for (const char* name : graphicsLibraries()) {
         const fs::path target = prefix() / "drive_c/windows/system32" / (std::string(name) + ".dll");
-        if (exists(target) || isSymlink(target)) fs::remove(target);
-        fs::copy_file(renderer() / "wine/x86_64-windows" / (std::string(name) + ".dll"), target);
+        const fs::path source = renderer() / "wine/x86_64-windows" / (std::string(name) + ".dll");
+        // The package is pinned, its links' targets are not.
+        if (!resolvesInside(source, frameworks())) throw Failure("Unexpected graphics package layout.");
+        atomicCopy(source, target);
     }
 
     atomicWrite(marker("runtime-ready"), "runtime-v1\n");

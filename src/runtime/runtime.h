@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -41,6 +42,11 @@ public:
     fs::path game() const;
     fs::path logs() const;
     fs::path marker(const std::string& name) const { return root_ / name; }
+
+    // The renderer's DLLs that preparation copies into "system32".
+    static constexpr std::array<const char*, 4> graphicsLibraries() {
+        return {"dxgi", "d3d11", "d3d12", "atidxx64"};
+    }
 
     bool exists(const fs::path& path) const;
     void make(const fs::path& folder) const;

@@ -337,12 +337,17 @@ void World::exportToThisProcess() const {
 }
 
 World::Result World::ludowell(const std::vector<std::string>& args, double timeoutSeconds) const {
+    return run(executable, args, timeoutSeconds);
+}
+
+World::Result World::run(const fs::path& program, const std::vector<std::string>& args,
+                         double timeoutSeconds) const {
     // A file rather than a pipe: a Wine program left running by the app
     // cannot keep us waiting for end-of-file.
     std::string pattern = (dir / "output-XXXXXX").string();
     int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0) throw std::runtime_error("Could not create an output file: " + std::string(std::strerror(errno)));
-    const pid_t pid = spawnWithOutput(args, fd);
+    const pid_t pid = spawnWithOutput(program, args, fd);
 
     Result result{0, {}};
     int status = 0;
@@ -360,13 +365,13 @@ World::Result World::ludowell(const std::vector<std::string>& args, double timeo
 }
 
 pid_t World::startLudowell(const std::vector<std::string>& args, const fs::path& outputFile) const {
-    return spawnWithOutput(args, openOutput(outputFile));
+    return spawnWithOutput(executable, args, openOutput(outputFile));
 }
 
 // Starts the app with the world's environment; takes over `fd`.
-pid_t World::spawnWithOutput(const std::vector<std::string>& args, int fd) const {
+pid_t World::spawnWithOutput(const fs::path& program, const std::vector<std::string>& args, int fd) const {
     const auto env = environment();
-    ludowell::platform::SpawnRequest request{executable, args};
+    ludowell::platform::SpawnRequest request{program, args};
     request.environment = &env;
     request.outputFd = fd;
     pid_t pid;

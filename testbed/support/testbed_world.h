@@ -62,6 +62,9 @@ public:
         std::string output;  // standard output and standard error as written
     };
     Result ludowell(const std::vector<std::string>& args, double timeoutSeconds = 120) const;
+    // Any program, with the world's environment, the same way.
+    Result run(const std::filesystem::path& program, const std::vector<std::string>& args,
+               double timeoutSeconds = 120) const;
     // Starts the app without waiting, its output going to outputFile; the
     // caller waits for or kills the returned process.
     pid_t startLudowell(const std::vector<std::string>& args, const std::filesystem::path& outputFile) const;
@@ -74,7 +77,7 @@ private:
     void startServer(const Options& options);
     void buildBundle(const Options& options);
     void stopServer();
-    pid_t spawnWithOutput(const std::vector<std::string>& args, int fd) const;
+    pid_t spawnWithOutput(const std::filesystem::path& program, const std::vector<std::string>& args, int fd) const;
 
     pid_t server_ = -1;
     int lockFd_ = -1;  // held for the world's life: a live world is never swept

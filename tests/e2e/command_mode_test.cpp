@@ -42,6 +42,27 @@ TEST_F(CommandMode, UnknownGamesAndActions) {
     EXPECT_TRUE(fs::exists(root / "operation.lock"));
 }
 
+TEST_F(CommandMode, EveryFailureIsAnErrorLine) {
+    // An empty data root, wherever the option stands.
+    for (const auto& args : {std::vector<std::string>{"--data-root", "", "--command", "check"},
+                             std::vector<std::string>{"--command", "check", "--data-root", ""}}) {
+        auto result = world.ludowell(args);
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.output, "ERROR: The data folder given with --data-root is empty.\n");
+    }
+
+    // A failing tool fails the run even when the app inherits an ignored
+    // SIGCHLD, which would otherwise reap its children unseen.
+    const fs::path root = world.dataRoot();
+    fs::create_directories(root / "engine/bin");
+    std::ofstream(root / "engine/bin/wine") << "#!/bin/sh\necho broken; exit 3\n";
+    fs::permissions(root / "engine/bin/wine", fs::perms::owner_all);
+    auto ignoring = world.run("/bin/sh", {"-c", "trap '' CHLD; exec \"$0\" \"$@\"",
+                                    world.executable.string(), "--command", "check", "--data-root", root.string()});
+    EXPECT_EQ(ignoring.status, 1);
+    EXPECT_NE(ignoring.output.find("ERROR: wine failed (3). broken"), std::string::npos) << ignoring.output;
+}
+
 TEST_F(CommandMode, HeldLocksKeepEveryOtherRunOutAtOnce) {
     const fs::path root = world.dataRoot();
     {

@@ -50,10 +50,11 @@ struct Outcome {
     std::string error;
 };
 
+// Engine staging and the hashing folders of signed files.
 bool stagingLeft(const fs::path& root) {
     std::error_code ec;
     for (fs::directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec))
-        if (it->path().filename().string().starts_with("engine-staging-")) return true;
+        if (it->path().filename().string().find("-staging-") != std::string::npos) return true;
     return false;
 }
 
@@ -208,6 +209,31 @@ TEST_F(EngineInstall, AStagedCopyThatDoesNotVerifyIsDiscarded) {
     }
     write(resources / "dependency-links.json", R"({"lib/wine/d3d12.dll": "renderer/wine/d3d 12.dll"})");
     refused("Missing dependency: renderer/wine/d3d 12.dll", "missing dependency");
+
+    // Unlisted links carry nothing outside: not the engine's through which
+    // a dependency link would be made, nor the package's it would point to.
+    fs::create_directories(temp / "outside");
+    fs::create_directory_symlink(temp / "outside", shipped / "lib/out");
+    write(resources / "dependency-links.json", R"({"lib/out/sub/d3d11.dll": "renderer/wine/d3d11.dll"})");
+    refused(kRejected, "link through an engine link");
+    EXPECT_TRUE(fs::is_empty(temp / "outside"));
+    fs::remove(shipped / "lib/out");
+    write(temp / "secret.dll", "secret");
+    fs::create_symlink(temp / "secret.dll", root / "deps/Frameworks/renderer/secret.dll");
+    write(resources / "dependency-links.json", R"({"lib/wine/secret.dll": "renderer/secret.dll"})");
+    refused("Missing dependency: renderer/secret.dll", "package link leading outside");
+    write(resources / "dependency-links.json", "{}");
+
+    // A listed file missing from the copy is the file system's error, as it comes.
+    writeManifest();
+    auto manifest = json::parse(*ludowell::readFile(resources / "engine-manifest.json"));
+    manifest["files"]["lib/wine/gone.dll"] = std::string(64, '0');
+    write(resources / "engine-manifest.json", manifest.dump());
+    auto missing = install();
+    EXPECT_TRUE(missing.error.starts_with("<not a Failure: ")) << missing.error;
+    EXPECT_NE(missing.error.find("gone.dll"), std::string::npos) << missing.error;
+    EXPECT_FALSE(fs::exists(target));
+    EXPECT_FALSE(stagingLeft(root));
 }
 
 TEST_F(EngineInstall, TheStartupCheckLooksForWineInAnyCase) {
@@ -287,8 +313,8 @@ TEST_F(EngineInstall, AnEngineChangeUpdatesAnExistingPrefixUnhurried) {
 
 // Mach-O files are compared without their signatures. This signer marks a
 // signed file by a trailer that "--remove-signature" cuts off, and can be
-// made to fail after the copy. Hashing folders go to the per-user temporary
-// folder; a private one shows whether any is left behind.
+// made to fail after the copy. Hashing folders go into the data root; a
+// private temporary folder shows that none goes anywhere else.
 TEST_F(EngineInstall, MachODigestsIgnoreTheSignatureOnly) {
     write(resources / "Testbed/codesign",
           script("case \"$1\" in\n"
@@ -309,10 +335,12 @@ TEST_F(EngineInstall, MachODigestsIgnoreTheSignatureOnly) {
     EXPECT_EQ(ludowell::readFile(temp / "signed"), std::string("\xCA\xFE\xBA\xBF", 4) + "machine code+SIGNED\n")
         << "only the copy loses its signature";
 
-    // A signer failing after the copy still cleans up.
+    // A signer failing after the copy still cleans up; the copies never
+    // went to the shared temporary folder.
     write(temp / "nostrip", std::string("\xCF\xFA\xED\xFE", 4) + "NOSTRIP+SIGNED\n");
     EXPECT_THROW(rt.engineDigest(temp / "nostrip", unsignedFormat), ludowell::Failure);
     EXPECT_TRUE(fs::is_empty(temp / "tmp"));
+    EXPECT_FALSE(stagingLeft(root));
 }
 
 // The testbed's engine, manifest and signer exactly as the build ships them,

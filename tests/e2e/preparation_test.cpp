@@ -95,6 +95,52 @@ TEST_F(Preparation, APackageWithoutTheRendererIsRefused) {
     EXPECT_TRUE(fs::exists(archive)) << "a verified archive is kept";
 }
 
+TEST_F(Preparation, APackageLinkLeadingOutsideIsNotCopied) {
+    runtime.prepare();
+    const fs::path dll = runtime.renderer() / "wine/x86_64-windows/dxgi.dll";
+    const fs::path copied = runtime.prefix() / "drive_c/windows/system32/dxgi.dll";
+    const auto before = readFile(copied);
+    std::ofstream(world.dir / "private.txt") << "not for the prefix";
+    fs::remove(dll);
+    fs::create_symlink(world.dir / "private.txt", dll);
+    EXPECT_EQ(failureText([&] { runtime.prepare(); }), "Unexpected graphics package layout.");
+    EXPECT_EQ(readFile(copied), before);
+    // A link that stays inside the package is followed.
+    fs::remove(dll);
+    fs::create_symlink("d3d11.dll", dll);
+    runtime.prepare();
+    EXPECT_EQ(readFile(copied), readFile(runtime.renderer() / "wine/x86_64-windows/d3d11.dll"));
+}
+
+// What a killed run may leave: the next run holding the lock sweeps it,
+// and nothing of the user's that merely looks alike.
+TEST_F(Preparation, LeftoversOfKilledRunsAreSweptByTheNextRun) {
+    runtime.prepare();
+    const std::string uuid = "0F1E2D3C-4B5A-4978-8695-A4B3C2D1E0F9";
+    const fs::path system32 = runtime.prefix() / "drive_c/windows/system32";
+    const std::vector<fs::path> leftovers = {
+        root / ("runtime-ready.tmp-" + uuid), root / ("engine-selection.json.tmp-" + uuid),
+        root / ("steam-session.json.tmp-" + uuid), root / ("hash-staging-" + uuid) / "payload",
+        root / ("engine-staging-" + uuid) / "bin/wine", root / "downloads/SteamSetup.exe.partial",
+        system32 / ("dxgi.dll.tmp-" + uuid)};
+    const std::vector<fs::path> kept = {
+        root / ("license-accepted.tmp-" + uuid), root / "runtime-ready.tmp-mine",
+        system32 / ("kernel32.dll.tmp-" + uuid), root / "prefix/drive_c/users/save.tmp-x"};
+    for (const auto& file : leftovers) {
+        fs::create_directories(file.parent_path());
+        std::ofstream(file) << "partial";
+    }
+    for (const auto& file : kept) {
+        fs::create_directories(file.parent_path());
+        std::ofstream(file) << "mine";
+    }
+    auto result = world.ludowell({"--command", "check", "--data-root", root.string()});
+    EXPECT_EQ(result.status, 0) << result.output;
+    for (const auto& file : leftovers) EXPECT_FALSE(fs::exists(file)) << file;
+    EXPECT_FALSE(fs::exists(root / ("hash-staging-" + uuid)));
+    for (const auto& file : kept) EXPECT_EQ(readFile(file), "mine") << file;
+}
+
 TEST_F(Preparation, UnfinishedStepsStartNothing) {
     EXPECT_EQ(failureText([&] { runtime.installSteam(); }), "Run Set up Steam first.");
     // The testbed writes the registry a second after wineboot returns.

@@ -5,8 +5,23 @@
 
 #include "app/model/library_model.h"
 
+// Set by ThreadSanitizer builds (tests/support/tsan), which must see each
+// queued call arrive after the thread that queued it; none otherwise.
+void (*beforeEachEvent)() = nullptr;
+
+namespace {
+class TestApplication : public QCoreApplication {
+public:
+    using QCoreApplication::QCoreApplication;
+    bool notify(QObject* receiver, QEvent* event) override {
+        if (beforeEachEvent) beforeEachEvent();
+        return QCoreApplication::notify(receiver, event);
+    }
+};
+}  // namespace
+
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     // Short enough to watch a download and a launch within the suite.
     ludowell::LibraryModel::timing().refreshMilliseconds = 200;

@@ -131,6 +131,15 @@ TEST(LiveEngine, WinesServerAndItsOwnProgramsAreNotTheUsers) {
     EXPECT_TRUE(ludowell::hasUserProgram(dir / "engine"));
 }
 
+TEST(LiveEngine, AProcessWhoseExecutableWasRemovedStillCounts) {
+    TempDir dir;
+    LiveProcess replaced(dir / "root/engine-1/bin/wineserver");
+    fs::remove(dir / "root/engine-1/bin/wineserver");
+    EXPECT_TRUE(hasLiveEngine(dir / "root"));
+    EXPECT_TRUE(hasLiveEngine(dir / "root/engine-1"));
+    EXPECT_FALSE(hasLiveEngine(dir / "root/engine-2"));
+}
+
 TEST(GameRunning, NeedsALiveSelectedEngineAndATrackedGameInTheLogsTail) {
     TempDir dir;
     Runtime runtime(dir / "root", dir / "res");

@@ -1,0 +1,17 @@
+// The engine selection: whatever decodes must survive its own encoding.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "engine/engine_manifest.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    using ludowell::EngineSelection;
+    auto selection = EngineSelection::decode(std::string(reinterpret_cast<const char*>(data), size));
+    if (!selection) return 0;
+    ludowell::EngineManifest::safeComponent(selection->current);
+    auto again = EngineSelection::decode(selection->encode());
+    if (!again || again->current != selection->current || again->previous != selection->previous) std::abort();
+    return 0;
+}

@@ -1,0 +1,15 @@
+// Steam's game-process log, decoded as the tracker decodes its tail.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "core/game_profile.h"
+#include "core/process_tracking.h"
+#include "runtime/files.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string text = ludowell::decodeUtf8Lossy(std::string_view(reinterpret_cast<const char*>(data), size));
+    ludowell::hasTrackedGame(text, ludowell::GameProfile::aoeIV());
+    ludowell::lastCharacters(text, 2000);
+    return 0;
+}
