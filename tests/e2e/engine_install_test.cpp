@@ -1,14 +1,11 @@
 // Installing the shipped engine into a data root: staging, verification,
 // dependency links, the start-up check, the selection switch, and what is
-// left on disk after every way out, including a killed run.
+// left on disk after every way out. Killed updates are the kill sweep's.
 #include <signal.h>
-#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <fstream>
-#include <thread>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -366,66 +363,6 @@ TEST(TestbedEngine, ABrokenSignatureIsRefused) {
     EXPECT_EQ(tampered.engine(), tampered.root() / "engine");
     EXPECT_FALSE(stagingLeft(tampered.root()));
     EXPECT_TRUE(fs::is_empty(world.dir / "tmp"));
-}
-
-// Runs an update in a child and kills it, with every process it started,
-// after `delay`. The supervisor adopts orphans so none outlives the kill.
-void killedUpdate(const ludowell::Runtime& runtime, std::chrono::microseconds delay) {
-    pid_t supervisor = ::fork();
-    if (supervisor == 0) {
-        ::prctl(PR_SET_CHILD_SUBREAPER, 1);
-        pid_t worker = ::fork();
-        if (worker == 0) {
-            ::setpgid(0, 0);
-            std::freopen("/dev/null", "w", stdout);
-            try {
-                runtime.ensureCurrentEngine();
-            } catch (...) {
-            }
-            ::_exit(0);
-        }
-        ::setpgid(worker, worker);
-        std::this_thread::sleep_for(delay);
-        ::kill(-worker, SIGKILL);
-        while (::waitpid(-1, nullptr, 0) > 0 || errno == EINTR) {
-        }
-        ::_exit(0);
-    }
-    ::waitpid(supervisor, nullptr, 0);
-}
-
-TEST_F(EngineInstall, AKilledUpdateNeverLeavesAHalfSelection) {
-    // Big enough that kills land in the copy, the checks and the switch.
-    for (int i = 0; i < 300; ++i) {
-        const size_t size = i % 30 == 0 ? 2900 * 1024 : 4096;
-        write(shipped / ("lib/wine/part" + std::to_string(i) + ".dll"), std::to_string(i) + std::string(size, 'x' + i % 3));
-    }
-    writeManifest();
-
-    const auto started = std::chrono::steady_clock::now();
-    EXPECT_EQ(install(temp / "timed").error, kOK);
-    const auto full = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - started);
-    fs::remove_all(temp / "timed");
-    const json updated = {{"current", kVersion}, {"previous", "engine-1-0"}};
-
-    for (int point = 0; point < 10; ++point) {
-        const fs::path at = temp / ("killed-" + std::to_string(point));
-        oldEngine(at);
-        killedUpdate(runtime(at), full * point / 7);
-
-        // Either the old selection or the whole new one, its engine in place.
-        if (selection(at) != json::parse(kOldSelection)) {
-            EXPECT_EQ(selection(at), updated) << point;
-            EXPECT_TRUE(fs::exists(at / target.filename() / "bin/wine")) << point;
-        }
-
-        EXPECT_EQ(install(at).error, kOK) << point;
-        EXPECT_EQ(selection(at), updated) << point;
-        EXPECT_TRUE(fs::exists(at / "engine-1-0/bin/wine"));
-        ludowell::removeLeftoverStaging(at);
-        EXPECT_FALSE(stagingLeft(at)) << point;
-        fs::remove_all(at);
-    }
 }
 
 }  // namespace
