@@ -15,6 +15,7 @@
 #include "runtime/runtime.h"
 #include "testbed_world.h"
 #include "support/failure_text.h"
+#include "support/files.h"
 
 namespace fs = std::filesystem;
 using namespace ludowell;
@@ -26,13 +27,6 @@ std::vector<nlohmann::json> wineCalls(const fs::path& root) {
     for (auto& entry : testbed::World::journal(root))
         if (entry["program"] == "wine") argvs.push_back(entry["argv"]);
     return argvs;
-}
-
-bool stagingLeft(const fs::path& root) {
-    std::error_code ec;
-    for (fs::directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec))
-        if (it->path().filename().string().find("-staging-") != std::string::npos) return true;
-    return false;
 }
 
 class Preparation : public ::testing::Test {
@@ -117,11 +111,14 @@ TEST_F(Preparation, LeftoversOfKilledRunsAreSweptByTheNextRun) {
     const std::vector<fs::path> leftovers = {
         root / ("runtime-ready.tmp-" + uuid), root / ("engine-selection.json.tmp-" + uuid),
         root / ("steam-session.json.tmp-" + uuid), root / ("hash-staging-" + uuid) / "payload",
-        root / ("engine-staging-" + uuid) / "bin/wine", root / "downloads/SteamSetup.exe.partial",
+        root / ("engine-staging-" + uuid) / "bin/wine", root / "deps-staging-0A1B/payload",
+        root / "downloads/SteamSetup.exe.partial",
         system32 / ("dxgi.dll.tmp-" + uuid)};
     const std::vector<fs::path> kept = {
         root / ("license-accepted.tmp-" + uuid), root / "runtime-ready.tmp-mine",
-        system32 / ("kernel32.dll.tmp-" + uuid), root / "prefix/drive_c/users/save.tmp-x"};
+        system32 / ("kernel32.dll.tmp-" + uuid), root / "prefix/drive_c/users/save.tmp-x",
+        root / "deps-staging/mine", root / "xengine-staging-1/mine", root / "engine-staging-file",
+        world.dir / "outside/mine"};
     for (const auto& file : leftovers) {
         fs::create_directories(file.parent_path());
         std::ofstream(file) << "partial";
@@ -130,10 +127,13 @@ TEST_F(Preparation, LeftoversOfKilledRunsAreSweptByTheNextRun) {
         fs::create_directories(file.parent_path());
         std::ofstream(file) << "mine";
     }
+    // A link under a leftover's name stays, and so does what it points to.
+    fs::create_directory_symlink(world.dir / "outside", root / ("deps-staging-" + uuid));
     auto result = world.ludowell({"--command", "check", "--data-root", root.string()});
     EXPECT_EQ(result.status, 0) << result.output;
     for (const auto& file : leftovers) EXPECT_FALSE(fs::exists(file)) << file;
     EXPECT_FALSE(fs::exists(root / ("hash-staging-" + uuid)));
+    EXPECT_TRUE(fs::is_symlink(root / ("deps-staging-" + uuid)));
     for (const auto& file : kept) EXPECT_EQ(readFile(file), "mine") << file;
 }
 
