@@ -310,6 +310,14 @@ TEST_F(EngineInstall, MachODigestsIgnoreTheSignatureOnly) {
     ScopedEnv hashTemp("TMPDIR", (temp / "tmp").string());
     const auto unsignedFormat = ludowell::EngineManifest{kVersion, {}, ludowell::kUnsignedMachOFormat};
     const auto rt = runtime(root);
+    // Files too short for a Mach-O header, or none, are hashed as they are,
+    // without starting the signer (which would leave a command log).
+    for (const std::string bytes : {"", "\xCF\xFA\xED", "#!/bin/sh\n"}) {
+        writeFile(temp / "plain", bytes);
+        EXPECT_EQ(rt.engineDigest(temp / "plain", unsignedFormat), ludowell::digest(temp / "plain"));
+    }
+    EXPECT_FALSE(fs::exists(root / "logs"));
+    EXPECT_THROW(rt.engineDigest(temp / "missing", unsignedFormat), std::system_error);
     for (const char* magic : {"\xCF\xFA\xED\xFE", "\xCE\xFA\xED\xFE", "\xCA\xFE\xBA\xBE", "\xBE\xBA\xFE\xCA",
                               "\xCA\xFE\xBA\xBF"}) {
         writeFile(temp / "body", std::string(magic, 4) + "machine code");
@@ -318,6 +326,8 @@ TEST_F(EngineInstall, MachODigestsIgnoreTheSignatureOnly) {
     }
     EXPECT_EQ(ludowell::readFile(temp / "signed"), std::string("\xCA\xFE\xBA\xBF", 4) + "machine code+SIGNED\n")
         << "only the copy loses its signature";
+    const auto byteForByte = ludowell::EngineManifest{kVersion, {}, std::nullopt};
+    EXPECT_EQ(rt.engineDigest(temp / "signed", byteForByte), ludowell::digest(temp / "signed")) << "no format given";
 
     // A signer failing after the copy still cleans up; the copies never
     // went to the shared temporary folder.

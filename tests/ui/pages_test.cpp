@@ -143,14 +143,12 @@ TEST(Pages, PreviewTouchesNoDiskAndHelpQuestionsOpenOneByOne) {
     EXPECT_TRUE(w.browser.opened.empty());
     EXPECT_FALSE(fs::exists(w.model().dataRoot().toStdString()));
 
+    // A click opens one answer; the others stay closed.
     open(w, "Help");
-    QQuickItem* answer = w.item("answer");  // the first question's
-    EXPECT_FALSE(Window::shown(answer));
     const qsizetype texts = w.visibleTexts().size();
     w.click(w.item("question"));
-    EXPECT_TRUE(Window::shown(answer));
-    EXPECT_TRUE(answer->property("text").toString().startsWith("The first launch can take a few minutes"));
-    EXPECT_EQ(w.visibleTexts().size(), texts + 1);  // the other answers stay closed
+    EXPECT_TRUE(w.item("answer")->property("text").toString().startsWith("The first launch can take a few minutes"));
+    EXPECT_EQ(w.visibleTexts().size(), texts + 1);
     showWholePage(w);
     w.screenshot("help-question-open");
 }
