@@ -20,15 +20,6 @@ protected:
     testbed::World world;
 };
 
-TEST_F(CommandMode, CheckOnAnEmptyDataRootPrintsExactlyThreeLines) {
-    // Without a data root the default one lies under the world's home.
-    auto result = world.ludowell({"--command", "check"});
-    EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.output, "Apple Silicon, macOS and Rosetta compatibility checks passed.\n"
-                             "Data location: " + (world.home / ".local/share/Hollowmere/Games/aoe4").string() + "\n"
-                             "Runtime: not set up | Steam: not installed | AoE IV: not installed\n");
-}
-
 TEST_F(CommandMode, UnknownGamesAndActions) {
     auto game = world.ludowell({"--command", "check", "--game", "nope"});
     EXPECT_EQ(game.status, 1);

@@ -78,22 +78,6 @@ TEST_F(Downloads, OnlyAVerifiedFileLandsAndItIsNeverFetchedAgain) {
     EXPECT_EQ(commandLogs(runtime), runs);
 }
 
-TEST_F(Downloads, TheServerKeepsToItsRoot) {
-    // What the server answers, as curl sees it, with the path sent verbatim.
-    auto status = [&](const std::string& path, std::vector<std::string> args = {}) {
-        args.insert(args.end(), {"-s", "-o", "/dev/null", "-w", "%{http_code}", "--path-as-is",
-                                 "https://localhost:" + std::to_string(world.port) + path});
-        return runtime.run("/usr/bin/curl", args);
-    };
-    EXPECT_EQ(status("/SteamSetup.exe"), "200");
-    EXPECT_EQ(status("/SteamSetup.exe", {"--head"}), "200");
-    EXPECT_EQ(status("/SteamSetup.exe", {"--request", "DELETE"}), "405");
-    EXPECT_EQ(status("/"), "404") << "no listings";
-    EXPECT_EQ(status("/../www/SteamSetup.exe"), "400");
-    EXPECT_EQ(status("/%2e%2e/www/SteamSetup.exe"), "400");
-    EXPECT_EQ(status("/a/../SteamSetup.exe"), "400");
-}
-
 // A slow server, so a download can be caught half-way.
 class InterruptedDownloads : public Downloads {
 protected:

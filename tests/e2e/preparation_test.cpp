@@ -1,9 +1,6 @@
 // Preparing the environment and opening Steam, beyond the happy journey:
 // package layout, user folders, the registry wait, and launches that must
-// start nothing. Also what a killed setup leaves behind.
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
+// start nothing, and what a killed run leaves behind.
 
 #include <algorithm>
 #include <chrono>
@@ -13,12 +10,12 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "platform/platform.h"
 #include "runtime/digest.h"
 #include "runtime/files.h"
 #include "runtime/runtime.h"
 #include "testbed_world.h"
 #include "support/failure_text.h"
+#include "support/files.h"
 
 namespace fs = std::filesystem;
 using namespace ludowell;
@@ -30,13 +27,6 @@ std::vector<nlohmann::json> wineCalls(const fs::path& root) {
     for (auto& entry : testbed::World::journal(root))
         if (entry["program"] == "wine") argvs.push_back(entry["argv"]);
     return argvs;
-}
-
-bool stagingLeft(const fs::path& root) {
-    std::error_code ec;
-    for (fs::directory_iterator it(root, ec), end; !ec && it != end; it.increment(ec))
-        if (it->path().filename().string().find("-staging-") != std::string::npos) return true;
-    return false;
 }
 
 class Preparation : public ::testing::Test {
@@ -121,11 +111,14 @@ TEST_F(Preparation, LeftoversOfKilledRunsAreSweptByTheNextRun) {
     const std::vector<fs::path> leftovers = {
         root / ("runtime-ready.tmp-" + uuid), root / ("engine-selection.json.tmp-" + uuid),
         root / ("steam-session.json.tmp-" + uuid), root / ("hash-staging-" + uuid) / "payload",
-        root / ("engine-staging-" + uuid) / "bin/wine", root / "downloads/SteamSetup.exe.partial",
+        root / ("engine-staging-" + uuid) / "bin/wine", root / "deps-staging-0A1B/payload",
+        root / "downloads/SteamSetup.exe.partial",
         system32 / ("dxgi.dll.tmp-" + uuid)};
     const std::vector<fs::path> kept = {
         root / ("license-accepted.tmp-" + uuid), root / "runtime-ready.tmp-mine",
-        system32 / ("kernel32.dll.tmp-" + uuid), root / "prefix/drive_c/users/save.tmp-x"};
+        system32 / ("kernel32.dll.tmp-" + uuid), root / "prefix/drive_c/users/save.tmp-x",
+        root / "deps-staging/mine", root / "xengine-staging-1/mine", root / "engine-staging-file",
+        world.dir / "outside/mine"};
     for (const auto& file : leftovers) {
         fs::create_directories(file.parent_path());
         std::ofstream(file) << "partial";
@@ -134,10 +127,13 @@ TEST_F(Preparation, LeftoversOfKilledRunsAreSweptByTheNextRun) {
         fs::create_directories(file.parent_path());
         std::ofstream(file) << "mine";
     }
+    // A link under a leftover's name stays, and so does what it points to.
+    fs::create_directory_symlink(world.dir / "outside", root / ("deps-staging-" + uuid));
     auto result = world.ludowell({"--command", "check", "--data-root", root.string()});
     EXPECT_EQ(result.status, 0) << result.output;
     for (const auto& file : leftovers) EXPECT_FALSE(fs::exists(file)) << file;
     EXPECT_FALSE(fs::exists(root / ("hash-staging-" + uuid)));
+    EXPECT_TRUE(fs::is_symlink(root / ("deps-staging-" + uuid)));
     for (const auto& file : kept) EXPECT_EQ(readFile(file), "mine") << file;
 }
 
@@ -180,56 +176,6 @@ TEST_F(Preparation, UnfinishedStepsStartNothing) {
     for (int i = 0; i < 100 && !played(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_TRUE(played()) << nlohmann::json(wineCalls(root));
     runtime.stop();
-}
-
-// A setup killed anywhere is finished by the next run, which reuses what
-// was verified and never takes a partial marker for a whole one.
-TEST(SetupRecovery, AKilledSetupIsCompletedByTheNextRun) {
-    testbed::World world(testbed::World::Options{20000});  // a download slow enough to interrupt
-    const fs::path root = world.dataRoot();
-    fs::create_directories(root);
-    atomicWrite(root / "license-accepted", "Accepted locally: now\n");
-    const auto env = world.environment();
-    const std::vector<std::string> args{"--command", "setup", "--data-root", root.string()};
-    const fs::path archive = root / "downloads/Template-1.0.15.tar.xz";
-
-    // Each run is killed, with everything it started, once its setup reaches a later point.
-    const std::vector<std::function<bool()>> points = {
-        [&] { return fs::exists(archive.string() + ".partial"); },
-        [&] { return stagingLeft(root); },
-        [&] { return fs::exists(root / "prefix/system.reg"); },
-        [&] { return fs::exists(root / "prefix/drive_c/windows/system32/dxgi.dll"); },
-        [&] { return fs::exists(root / "downloads/SteamSetup.exe.partial"); },
-    };
-    fs::file_time_type archiveTime{};
-    for (size_t i = 0; i < points.size(); ++i) {
-        platform::SpawnRequest request{world.executable, args};
-        request.environment = &env;
-        request.newSession = true;
-        const pid_t pid = platform::spawn(request);
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-        bool ended = false;
-        while (!ended && !points[i]() && std::chrono::steady_clock::now() < deadline) {
-            ended = waitpid(pid, nullptr, WNOHANG) == pid;
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        }
-        ::kill(-pid, SIGKILL);
-        if (!ended) waitpid(pid, nullptr, 0);
-        if (auto marker = readFile(root / "runtime-ready")) EXPECT_EQ(*marker, "runtime-v1\n");
-        if (i >= 1 && archiveTime == fs::file_time_type{} && fs::exists(archive))
-            archiveTime = fs::last_write_time(archive);
-    }
-
-    auto finished = world.ludowell(args);
-    EXPECT_EQ(finished.status, 0) << finished.output;
-    EXPECT_EQ(readFile(root / "runtime-ready"), "runtime-v1\n");
-    EXPECT_TRUE(fs::exists(Runtime(root).steam()));
-    EXPECT_FALSE(stagingLeft(root));
-    EXPECT_FALSE(fs::exists(archive.string() + ".partial"));
-    if (archiveTime != fs::file_time_type{})
-        EXPECT_EQ(fs::last_write_time(archive), archiveTime)
-            << "a verified archive is reused, not fetched again";
-    world.ludowell({"--command", "stop", "--data-root", root.string()});
 }
 
 }  // namespace

@@ -81,6 +81,10 @@ TEST_F(Sessions, CheckReportsTheEngineAndTheGameVerdict) {
     fs::create_directories(runtime.game().parent_path());
     std::ofstream(runtime.game()) << "TESTBED-PE game 1466860\n";
 
+    auto empty = world.ludowell({"--command", "check"});  // the default data root, under the world's home
+    EXPECT_EQ(empty.output, "Apple Silicon, macOS and Rosetta compatibility checks passed.\n"
+                            "Data location: " + (world.home / ".local/share/Hollowmere/Games/aoe4").string() + "\n"
+                            "Runtime: not set up | Steam: not installed | AoE IV: not installed\n");
     auto pinned = world.ludowell({"--command", "check", "--data-root", root.string()});
     EXPECT_EQ(pinned.status, 0) << pinned.output;
     // The engine's version line is its "wine --version" answer, trimmed.

@@ -17,7 +17,7 @@ using uitest::Window;
 struct DownloadWindow {
     explicit DownloadWindow(testbed::World::Options options) : world(options) {
         world.exportToThisProcess();
-        uitest::touch(world.dataRoot() / "license-accepted", "Accepted locally\n");
+        writeFile(world.dataRoot() / "license-accepted", "Accepted locally\n");
         Window::Setup setup;
         setup.dataRoot = world.dataRoot();
         setup.executable = world.executable;

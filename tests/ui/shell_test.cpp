@@ -104,6 +104,15 @@ TEST(Shell, StepButtonsWaitWhileBusyButNavigationDoesNot) {
         startStep(*s.w);
         EXPECT_FALSE(s.w->enabled(button)) << button;
     }
+    // A played game keeps the button waiting while it opens.
+    Session s({.stage = "ready"});
+    Window& w = *s.w;
+    startStep(w);
+    s.release();
+    ASSERT_TRUE(w.waitFor([&] { return w.model().launching(); }, 10000));
+    w.settle();
+    EXPECT_EQ(w.text("primary-action"), "Opening your game…");
+    EXPECT_FALSE(w.enabled("primary-action"));
 }
 
 TEST(Shell, MenusAndASidebarThatNavigates) {

@@ -9,10 +9,6 @@
 #include <QThread>
 #include <QTest>
 
-#include <sys/stat.h>
-
-#include <fstream>
-
 #include "app/update/updates.h"
 #include "platform/platform.h"
 #include "runtime/runtime.h"
@@ -20,11 +16,6 @@
 
 namespace uitest {
 namespace fs = std::filesystem;
-
-void touch(const fs::path& file, const std::string& text) {
-    fs::create_directories(file.parent_path());
-    std::ofstream(file) << text;
-}
 
 fs::path builtBundle() {
     return fs::path(QCoreApplication::applicationDirPath().toStdString()).parent_path() / "Ludowell.app";
@@ -167,22 +158,21 @@ std::shared_ptr<int> giveUpdates(Window& w, bool session) {
 
 Session::Session(Options options) {
     const fs::path child = bin / "ludowell";
-    std::ofstream(child) << "#!/bin/sh\n" << options.script;
-    ::chmod(child.c_str(), 0755);
+    writeFile(child, "#!/bin/sh\n" + options.script, true);
     ludowell::Runtime runtime(data.path(), std::nullopt, ludowell::GameProfile::aoeIV());
     if (options.stage == "setup") {
-        touch(runtime.marker("license-accepted"), "Accepted locally\n");
+        writeFile(runtime.marker("license-accepted"), "Accepted locally\n");
     } else {
-        touch(runtime.marker("runtime-ready"));
-        touch(runtime.steam());
+        writeFile(runtime.marker("runtime-ready"));
+        writeFile(runtime.steam());
     }
-    if (options.stage == "install") touch(runtime.marker("steam-sign-in-confirmed"));
+    if (options.stage == "install") writeFile(runtime.marker("steam-sign-in-confirmed"));
     if (options.stage == "ready") {
-        touch(runtime.steam().parent_path() / "steamapps/appmanifest_1466860.acf",
+        writeFile(runtime.steam().parent_path() / "steamapps/appmanifest_1466860.acf",
               "\"AppState\"\n{\n\t\"StateFlags\"\t\t\"4\"\n}\n");
-        touch(runtime.game());
+        writeFile(runtime.game());
     }
-    if (options.server) touch(runtime.server());
+    if (options.server) writeFile(runtime.server());
     Window::Setup setup;
     setup.dataRoot = data.path();
     setup.executable = child;

@@ -15,6 +15,7 @@
 
 #include "app/model/window_services.h"
 #include "core/game_profile.h"
+#include "support/files.h"
 #include "support/temp_dir.h"
 #include "ui/app_delegate.h"
 
@@ -46,8 +47,6 @@ public:
     void open(const std::filesystem::path& folder) override { opened.push_back(folder); }
     std::vector<std::filesystem::path> opened;
 };
-
-void touch(const std::filesystem::path& file, const std::string& text = "");
 
 // The built bundle beside the test executable.
 std::filesystem::path builtBundle();
@@ -124,7 +123,7 @@ struct Session {
         release();
         w.reset();
     }
-    void release() { touch(bin / "go"); }
+    void release() { writeFile(bin / "go"); }
     TempDir data;
     TempDir bin;
     std::unique_ptr<Window> w;

@@ -3,7 +3,6 @@
 #include <fstream>
 
 #include "engine/engine_manifest.h"
-#include "runtime/digest.h"
 #include "runtime/runtime.h"
 #include "support/temp_dir.h"
 #include "support/failure_text.h"
@@ -100,22 +99,4 @@ TEST(EngineSelection, FallsBackToTheDefaultFolderAndEncodesCompactly) {
     // Written compact, without an absent previous.
     EXPECT_EQ(EngineSelection({"11-2-3", std::nullopt}).encode(), R"({"current":"11-2-3"})");
     EXPECT_EQ(EngineSelection({"11-2-3", "engine"}).encode(), R"({"current":"11-2-3","previous":"engine"})");
-}
-
-TEST(EngineDigest, SmallAndPlainFilesAreHashedWithoutSignatureTools) {
-    TempDir dir;
-    Runtime runtime(dir / "root", dir / "res");
-    auto write = [&](const std::string& name, const std::string& bytes) {
-        std::ofstream(dir / name, std::ios::binary) << bytes;
-        return dir / name;
-    };
-    const EngineManifest unsignedFormat{"11-2-3", valid().files, "unsigned-macho-sha256-v1"};
-    for (const auto& file : {write("empty", ""), write("three", "\xCF\xFA\xED"), write("script", "#!/bin/sh\n")})
-        EXPECT_EQ(runtime.engineDigest(file, unsignedFormat), ludowell::digest(file)) << file;
-    // Without the format even a Mach-O file is hashed byte for byte.
-    const fs::path machO = write("macho", std::string("\xCF\xFA\xED\xFE", 4) + "payload");
-    EXPECT_EQ(runtime.engineDigest(machO, valid()), ludowell::digest(machO));
-    // No signature tool ran: it would have left a command log.
-    EXPECT_FALSE(fs::exists(runtime.root() / "logs"));
-    EXPECT_THROW(runtime.engineDigest(dir / "missing", unsignedFormat), std::system_error);
 }

@@ -4,6 +4,7 @@
 
 #include "core/library_snapshot.h"
 #include "runtime/runtime.h"
+#include "support/files.h"
 #include "support/temp_dir.h"
 
 using ludowell::GameStage;
@@ -12,11 +13,6 @@ using ludowell::Runtime;
 namespace fs = std::filesystem;
 
 namespace {
-
-void touch(const fs::path& file, const std::string& text = "") {
-    fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << text;
-}
 
 // Laid out the way Steam writes it: nested, tab-separated, quoted.
 std::string manifest(const std::string& state, const std::string& done, const std::string& total) {
@@ -33,12 +29,12 @@ LibrarySnapshot downloading(double fraction) { return {GameStage::downloading, f
 class Snapshot : public ::testing::Test {
 protected:
     void prepared() {
-        touch(runtime.root() / "runtime-ready", "runtime-v1\n");
-        touch(runtime.steam());
+        writeFile(runtime.root() / "runtime-ready", "runtime-v1\n");
+        writeFile(runtime.steam());
     }
-    void signedIn() { touch(runtime.root() / "steam-sign-in-confirmed"); }
+    void signedIn() { writeFile(runtime.root() / "steam-sign-in-confirmed"); }
     LibrarySnapshot with(const std::string& acf) {
-        touch(runtime.steamFolder() / "steamapps/appmanifest_1466860.acf", acf);
+        writeFile(runtime.steamFolder() / "steamapps/appmanifest_1466860.acf", acf);
         return LibrarySnapshot::inspect(runtime);
     }
 
@@ -50,12 +46,12 @@ protected:
 
 TEST_F(Snapshot, SetupUntilPreparedAndSteamInstalled) {
     EXPECT_EQ(LibrarySnapshot::inspect(runtime), kSetup);
-    touch(runtime.steam());
-    touch(runtime.game());
+    writeFile(runtime.steam());
+    writeFile(runtime.game());
     signedIn();
     EXPECT_EQ(with(manifest("4", "0", "0")), kSetup);  // no marker
     fs::remove(runtime.steam());
-    touch(runtime.root() / "runtime-ready");
+    writeFile(runtime.root() / "runtime-ready");
     EXPECT_EQ(LibrarySnapshot::inspect(runtime), kSetup);  // no Steam
 }
 
@@ -72,7 +68,7 @@ TEST_F(Snapshot, SignInAndInstall) {
 
 TEST_F(Snapshot, ReadyAndDownloading) {
     prepared();
-    touch(runtime.game());
+    writeFile(runtime.game());
     EXPECT_EQ(with(manifest("4", "500", "1000")), kReady);
     EXPECT_EQ(with(manifest("1026", "500", "1000")), downloading(0.5));
     EXPECT_EQ(with(manifest("6", "2000", "1000")), downloading(1.0));

@@ -117,22 +117,3 @@ TEST(OperationLocks, OneRunPerDataRootAndNoneLeftInItsTools) {
     ::kill(tool, SIGKILL);
     ::waitpid(tool, nullptr, 0);
 }
-
-TEST(OperationLocks, OnlyLeftoverStagingFoldersAreRemoved) {
-    TempDir dir;
-    const fs::path root = dir / "root";
-    for (const char* folder : {"engine-staging-0A1B/bin", "deps-staging-C2D3", "engine", "engine-11-2-3",
-                               "deps-staging", "xengine-staging-1", "outside"})
-        fs::create_directories(root / folder);
-    std::ofstream(root / "outside/keep") << "x";
-    std::ofstream(root / "engine-staging-file") << "x";
-    fs::create_directory_symlink(root / "outside", root / "deps-staging-link");
-
-    ludowell::removeLeftoverStaging(root);
-    EXPECT_FALSE(fs::exists(root / "engine-staging-0A1B"));
-    EXPECT_FALSE(fs::exists(root / "deps-staging-C2D3"));
-    for (const char* kept : {"engine", "engine-11-2-3", "deps-staging", "xengine-staging-1",
-                             "engine-staging-file", "outside/keep"})
-        EXPECT_TRUE(fs::exists(root / kept)) << kept;
-    EXPECT_NO_THROW(ludowell::removeLeftoverStaging(dir / "absent"));
-}

@@ -36,20 +36,18 @@ std::string crlf(std::string line) { return line.insert(line.size() - 1, "\r"); 
 bool tracked(const std::string& log) { return ludowell::hasTrackedGame(log, ludowell::GameProfile::aoeIV()); }
 
 // A copy of sleep started from a chosen path, so the process table shows
-// that path as its executable.
+// that path as its executable; `shownAs` names it otherwise in its
+// arguments, as Wine shows its programs.
 class LiveProcess {
 public:
-    explicit LiveProcess(const fs::path& executable) {
+    explicit LiveProcess(const fs::path& executable, const std::string& shownAs = "") {
         fs::create_directories(executable.parent_path());
         fs::copy_file("/bin/sleep", executable);
         fs::permissions(executable, fs::perms::owner_all);
-        pid_ = ludowell::platform::spawn({executable, {"30"}});
-    }
-    // Shown in the process table under another name, as Wine shows its programs.
-    LiveProcess(const fs::path& executable, const std::string& shownAs) {
-        fs::create_directories(executable.parent_path());
-        fs::copy_file("/bin/sleep", executable);
-        fs::permissions(executable, fs::perms::owner_all);
+        if (shownAs.empty()) {
+            pid_ = ludowell::platform::spawn({executable, {"30"}});
+            return;
+        }
         pid_ = ludowell::platform::spawn({"/bin/bash", {"-c", "exec -a \"$0\" \"$1\" 30", shownAs, executable.string()}});
         auto shown = [&] {
             auto arguments = ludowell::platform::processArguments(pid_);

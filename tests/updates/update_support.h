@@ -18,6 +18,7 @@
 #include <openssl/evp.h>
 
 #include "support/event_loop.h"
+#include "support/files.h"
 #include "support/temp_dir.h"
 
 namespace updates_test {
@@ -35,12 +36,6 @@ inline std::string readFile(const fs::path& file) {
     std::stringstream text;
     text << std::ifstream(file, std::ios::binary).rdbuf();
     return text.str();
-}
-
-inline void writeFile(const fs::path& file, const std::string& text, bool executable = false) {
-    fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << text;
-    if (executable) fs::permissions(file, fs::perms::owner_all, fs::perm_options::add);
 }
 
 class SigningKey {
