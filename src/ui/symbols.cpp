@@ -25,7 +25,7 @@ QImage drawSymbol(const QString& symbol, const QColor& color, const QSize& size)
 QIcon applicationIcon() {
     QIcon icon;
     QSvgRenderer drawing(QStringLiteral(":/Ludowell/app-icon.svg"));
-    for (int size : {32, 64, 128, 256, 512}) {
+    for (int size : {32, 64, 128, 256}) {
         QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter painter(&image);
