@@ -10,18 +10,6 @@ string(JSON _package_sha GET "${_built}" packageSHA)
 file(WRITE "${RESOURCES}/testbed.json"
   "{\"packageURL\":\"${_package_url}\",\"packageSHA\":\"${_package_sha}\","
   "\"steamURL\":\"https://localhost:47443/real/SteamSetup.exe\",\"steamSHA\":\"${_sha}\"}\n")
-file(WRITE "${RESOURCES}/games.json" "[
-  {
-    \"id\": \"aoe4\",
-    \"title\": \"Age of Empires IV\",
-    \"edition\": \"ANNIVERSARY EDITION\",
-    \"subtitle\": \"Build your empire. Make history.\",
-    \"steamID\": \"1466860\",
-    \"installFolder\": \"Age of Empires IV\",
-    \"executable\": \"RelicCardinal.exe\",
-    \"artwork\": \"aoe4-hero.jpg\",
-    \"optimization\": \"none\",
-    \"validatedSHA256\": \"${_sha}\"
-  }
-]
-")
+include("${CMAKE_CURRENT_LIST_DIR}/../world/catalog_entry.cmake")
+testbed_aoe4_entry("${_sha}" _entry)
+file(WRITE "${RESOURCES}/games.json" "[\n${_entry}\n]\n")

@@ -105,19 +105,10 @@ file(WRITE "${RESOURCES}/testbed.json"
   "\"largePackageURL\":\"https://localhost:47443/large/${_package}.tar.xz\",\"largePackageSHA\":\"${_large_sha}\","
   "\"largePackageSize\":${_large_size}}\n")
 
+include("${CMAKE_CURRENT_LIST_DIR}/catalog_entry.cmake")
+testbed_aoe4_entry("${_game_sha}" _entry)
 file(WRITE "${RESOURCES}/games.json" "[
-  {
-    \"id\": \"aoe4\",
-    \"title\": \"Age of Empires IV\",
-    \"edition\": \"ANNIVERSARY EDITION\",
-    \"subtitle\": \"Build your empire. Make history.\",
-    \"steamID\": \"1466860\",
-    \"installFolder\": \"Age of Empires IV\",
-    \"executable\": \"RelicCardinal.exe\",
-    \"artwork\": \"aoe4-hero.jpg\",
-    \"optimization\": \"none\",
-    \"validatedSHA256\": \"${_game_sha}\"
-  },
+${_entry},
   {
     \"id\": \"lantern-keep\",
     \"title\": \"Lantern Keep\",
