@@ -42,14 +42,17 @@ if(NOT _tar EQUAL 0)
   message(FATAL_ERROR "tar failed (${_tar}) while packing ${_package}.app")
 endif()
 # Single-threaded xz writes the same stream on every machine.
-execute_process(
-  COMMAND xz --threads=1 -6 --check=crc64 --stdout "${WORK}/${_package}.tar"
-  OUTPUT_FILE "${WWW}/${_package}.tar.xz"
-  RESULT_VARIABLE _xz)
-if(NOT _xz EQUAL 0)
-  message(FATAL_ERROR "xz failed (${_xz}) while compressing ${_package}.tar")
-endif()
-file(REMOVE "${WORK}/${_package}.tar")
+function(compress tar archive)
+  execute_process(
+    COMMAND xz --threads=1 -6 --check=crc64 --stdout "${tar}"
+    OUTPUT_FILE "${archive}"
+    RESULT_VARIABLE _xz)
+  if(NOT _xz EQUAL 0)
+    message(FATAL_ERROR "xz failed (${_xz}) while compressing ${tar}")
+  endif()
+  file(REMOVE "${tar}")
+endfunction()
+compress("${WORK}/${_package}.tar" "${WWW}/${_package}.tar.xz")
 file(REMOVE_RECURSE "${_stage}")
 
 file(WRITE "${WWW}/SteamSetup.exe" "TESTBED-PE steam-setup\n")
@@ -76,14 +79,7 @@ execute_process(
 if(NOT _unpack EQUAL 0 OR NOT _filler EQUAL 0 OR NOT _large EQUAL 0)
   message(FATAL_ERROR "Could not make the large package (${_unpack}, ${_filler}, ${_large})")
 endif()
-execute_process(
-  COMMAND xz --threads=1 -6 --check=crc64 --stdout "${WORK}/${_package}-large.tar"
-  OUTPUT_FILE "${WWW}/large/${_package}.tar.xz"
-  RESULT_VARIABLE _xz)
-if(NOT _xz EQUAL 0)
-  message(FATAL_ERROR "xz failed (${_xz}) while compressing the large package")
-endif()
-file(REMOVE "${WORK}/${_package}-large.tar")
+compress("${WORK}/${_package}-large.tar" "${WWW}/large/${_package}.tar.xz")
 file(REMOVE_RECURSE "${_stage}")
 file(SHA256 "${WWW}/large/${_package}.tar.xz" _large_sha)
 file(SIZE "${WWW}/large/${_package}.tar.xz" _large_size)
