@@ -18,9 +18,10 @@
 #include <vector>
 
 #include "core/library_snapshot.h"
-#include "runtime/files.h"
+#include "core/files.h"
 #include "runtime/runtime.h"
 #include "testbed_world.h"
+#include "runtime/library_state.h"
 
 namespace fs = std::filesystem;
 
@@ -158,7 +159,7 @@ int main() {
     std::ofstream(root / "steam-sign-in-confirmed").close();
     results.push_back({"install", run("install")});
     ludowell::Runtime runtime(root, world.bundle / "Contents/Resources");
-    for (int i = 0; i < 200 && ludowell::LibrarySnapshot::inspect(runtime).stage != ludowell::GameStage::ready; ++i)
+    for (int i = 0; i < 200 && ludowell::inspectLibrary(runtime).stage != ludowell::GameStage::ready; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     results.push_back({"play", run("play")});
     results.push_back({"steam", run("steam")});

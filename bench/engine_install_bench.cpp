@@ -19,6 +19,7 @@
 #include "platform/platform.h"
 #include "runtime/digest.h"
 #include "runtime/runtime.h"
+#include "engine/engine_install.h"
 
 namespace fs = std::filesystem;
 
@@ -99,7 +100,7 @@ int main() {
         quietly([&] {
             ours = std::min(ours, bench::wallSeconds([&] {
                 try {
-                    ludowell::Runtime(root, resources).ensureCurrentEngine();
+                    ludowell::ensureCurrentEngine(ludowell::Runtime(root, resources));
                 } catch (const std::exception& error) {
                     std::fprintf(stderr, "update failed: %s\n", error.what());
                     failed = true;

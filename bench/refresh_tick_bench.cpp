@@ -16,6 +16,7 @@
 #include "core/process_tracking.h"
 #include "platform/platform.h"
 #include "runtime/runtime.h"
+#include "runtime/library_state.h"
 
 namespace fs = std::filesystem;
 using namespace ludowell;
@@ -69,7 +70,7 @@ int main(int argc, char** argv) {
     GameStage stage = GameStage::setup;
     const double start = bench::cpuSeconds();
     for (int i = 0; i < ticks; ++i) {
-        stage = LibrarySnapshot::inspect(runtime).stage;
+        stage = inspectLibrary(runtime).stage;
         running = isGameRunning(runtime);
     }
     const double perTick = (bench::cpuSeconds() - start) / ticks;
@@ -92,7 +93,7 @@ int main(int argc, char** argv) {
     children.pop_back();
     const double idleStart = bench::cpuSeconds();
     for (int i = 0; i < ticks; ++i) {
-        stage = LibrarySnapshot::inspect(runtime).stage;
+        stage = inspectLibrary(runtime).stage;
         running = isGameRunning(runtime);
     }
     const double idlePerTick = (bench::cpuSeconds() - idleStart) / ticks;

@@ -23,7 +23,7 @@
 
 #include "engine/engine_manifest.h"
 #include "runtime/digest.h"
-#include "runtime/files.h"
+#include "core/files.h"
 
 namespace fs = std::filesystem;
 

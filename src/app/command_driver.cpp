@@ -14,6 +14,7 @@
 #include "runtime/runtime.h"
 #include "runtime/say.h"
 #include "runtime/stop_request.h"
+#include "engine/engine_install.h"
 
 namespace ludowell {
 
@@ -39,18 +40,18 @@ int runCommandMode(const StartupState& state, const std::string& action) {
         if (action == "check") {
             runtime.check();
         } else if (action == "prepare") {
-            runtime.prepare();
+            runtime.prepare(ensureCurrentEngine);
         } else if (action == "setup") {
             if (!runtime.exists(runtime.marker("license-accepted")))
                 throw Failure("Please review the setup license in Ludowell first.");
-            runtime.prepare();
-            runtime.installSteam(hud);
+            runtime.prepare(ensureCurrentEngine);
+            runtime.installSteam(ensureCurrentEngine, hud);
         } else if (action == "steam") {
-            runtime.openSteam(false, hud, false);
+            runtime.openSteam(ensureCurrentEngine, false, hud, false);
         } else if (action == "install") {
-            runtime.openSteam(false, hud, true);
+            runtime.openSteam(ensureCurrentEngine, false, hud, true);
         } else if (action == "play") {
-            runtime.openSteam(true, hud, false);
+            runtime.openSteam(ensureCurrentEngine, true, hud, false);
         } else if (action == "stop") {
             runtime.stop();
         } else {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/failure.h"
-#include "runtime/files.h"
+#include "core/files.h"
 #include "runtime/runtime.h"
 
 namespace ludowell {

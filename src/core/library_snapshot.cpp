@@ -5,8 +5,7 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "runtime/files.h"
-#include "runtime/runtime.h"
+#include "core/utf8.h"
 
 namespace ludowell {
 namespace {
@@ -58,17 +57,6 @@ std::optional<std::string> LibrarySnapshot::value(const std::string& key, const 
         return text.substr(i + 1, close - i - 1);
     }
     return std::nullopt;
-}
-
-LibrarySnapshot LibrarySnapshot::inspect(const Runtime& runtime) {
-    if (!runtime.exists(runtime.marker("runtime-ready"))) return {GameStage::setup, std::nullopt};
-    const auto steam = runtime.steam();
-    if (!runtime.exists(steam)) return {GameStage::setup, std::nullopt};
-
-    const auto manifestPath =
-        steam.parent_path() / ("steamapps/appmanifest_" + runtime.profile().steamID + ".acf");
-    return fromAppManifest(readFile(manifestPath).value_or(""), runtime.exists(runtime.game()),
-                           runtime.exists(runtime.marker("steam-sign-in-confirmed")));
 }
 
 LibrarySnapshot LibrarySnapshot::fromAppManifest(std::string manifest, bool gameInstalled, bool signInConfirmed) {

@@ -4,8 +4,6 @@
 
 namespace ludowell {
 
-class Runtime;
-
 enum class GameStage { setup, signIn, install, downloading, ready, running };
 
 std::string rawValue(GameStage stage);
@@ -16,7 +14,6 @@ struct LibrarySnapshot {
     GameStage stage = GameStage::setup;
     std::optional<double> download;  // only with `downloading`, within 0...1
 
-    static LibrarySnapshot inspect(const Runtime& runtime);
     // The first quoted value following the quoted key, anywhere in a
     // Valve key-value text.
     static std::optional<std::string> value(const std::string& key, const std::string& text);

@@ -8,15 +8,14 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "runtime/files.h"
-#include "runtime/runtime.h"
+#include "core/files.h"
+#include "core/utf8.h"
 
 namespace ludowell {
 namespace {
 
 constexpr int kMaxPids = 8192;
 constexpr unsigned kPathBytes = 4096;
-constexpr off_t kLogTail = 131072;
 
 std::string resolved(const std::filesystem::path& path) {
     std::error_code ec;
@@ -113,30 +112,6 @@ bool hasTrackedGame(const std::string& log, const GameProfile& profile) {
     }
     apply(text.substr(start));
     return tracked.has_value();
-}
-
-bool isGameRunning(const Runtime& runtime) {
-    // Wine's server and its own programs linger after the game has ended.
-    if (!hasUserProgram(runtime.engine())) return false;
-    const auto logPath = runtime.steamFolder() / "logs/gameprocess_log.txt";
-    int fd = ::open(logPath.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    ScopedDescriptor closer{fd};
-    off_t size = ::lseek(fd, 0, SEEK_END);
-    if (size < 0) return false;
-    ::lseek(fd, size > kLogTail ? size - kLogTail : 0, SEEK_SET);
-    std::string bytes;
-    char buffer[65536];
-    for (;;) {
-        ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            bytes.clear();
-            break;
-        }
-        if (n == 0) break;
-        bytes.append(buffer, size_t(n));
-    }
-    return hasTrackedGame(decodeUtf8Lossy(bytes), runtime.profile());
 }
 
 }  // namespace ludowell

@@ -6,8 +6,6 @@
 
 namespace ludowell {
 
-class Runtime;
-
 // True when some process's executable lies anywhere below `folder`.
 bool hasLiveEngine(const std::filesystem::path& folder);
 // True when one of the user's programs runs from `folder` (an engine or a
@@ -17,6 +15,5 @@ bool hasLiveEngine(const std::filesystem::path& folder);
 bool hasUserProgram(const std::filesystem::path& folder);
 // True when, by Steam's game-process log, the profile's game is tracked.
 bool hasTrackedGame(const std::string& log, const GameProfile& profile);
-bool isGameRunning(const Runtime& runtime);
 
 }  // namespace ludowell

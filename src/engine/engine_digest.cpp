@@ -5,14 +5,15 @@
 #include <cstring>
 #include <system_error>
 
+#include "engine/engine_digest.h"
 #include "engine/engine_manifest.h"
 #include "platform/platform.h"
 #include "runtime/digest.h"
-#include "runtime/files.h"
+#include "core/files.h"
 #include "runtime/runtime.h"
 
 namespace ludowell {
-std::string Runtime::engineDigest(const fs::path& file, const EngineManifest& manifest) const {
+std::string engineDigest(const Runtime& runtime, const fs::path& file, const EngineManifest& manifest) {
     if (manifest.hashFormat != std::optional<std::string>(kUnsignedMachOFormat)) return digest(file);
 
     unsigned char head[4] = {};
@@ -33,17 +34,17 @@ std::string Runtime::engineDigest(const fs::path& file, const EngineManifest& ma
 
     // Signatures change with every signing; the code under them does not.
     auto verify = platform::signatureVerify(file);
-    run(verify.executable, verify.arguments, std::nullopt, 15);
+    runtime.run(verify.executable, verify.arguments, std::nullopt, 15);
 
     // Inside the data root, not the shared temporary folder: a run killed
     // mid-hash leaves it where the next run holding the lock sweeps it.
-    const fs::path working = root_ / ("hash-staging-" + platform::makeUUID());
-    make(working);
+    const fs::path working = runtime.root() / ("hash-staging-" + platform::makeUUID());
+    runtime.make(working);
     ScopedRemoval removal{working};
     const fs::path payload = working / "payload";
     fs::copy_file(file, payload);
     auto strip = platform::signatureRemove(payload);
-    run(strip.executable, strip.arguments, std::nullopt, 15);
+    runtime.run(strip.executable, strip.arguments, std::nullopt, 15);
     return digest(payload);
 }
 

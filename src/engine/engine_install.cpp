@@ -6,9 +6,12 @@
 
 #include "core/failure.h"
 #include "core/process_tracking.h"
+#include "engine/engine_install.h"
+#include "engine/engine_digest.h"
 #include "engine/engine_manifest.h"
+#include "runtime/engine_selection.h"
 #include "platform/platform.h"
-#include "runtime/files.h"
+#include "core/files.h"
 #include "runtime/runtime.h"
 #include "runtime/say.h"
 
@@ -55,58 +58,58 @@ void forEachFileInParallel(const EngineManifest& manifest, Check check) {
 
 }  // namespace
 
-void Runtime::ensureCurrentEngine() const {
-    const auto manifestText = readFile(resources_ / "engine-manifest.json");
+void ensureCurrentEngine(const Runtime& runtime) {
+    const auto manifestText = readFile(runtime.resources() / "engine-manifest.json");
     if (!manifestText)
         throw fs::filesystem_error("Could not read the engine manifest",
-                                   resources_ / "engine-manifest.json",
+                                   runtime.resources() / "engine-manifest.json",
                                    std::make_error_code(std::errc::no_such_file_or_directory));
     const EngineManifest manifest = EngineManifest::decode(*manifestText);
     manifest.validate();
 
-    const fs::path target = root_ / ("engine-" + manifest.version);
-    const fs::path selected = engine();
-    if (selected == target && exists(wine())) return;
+    const fs::path target = runtime.root() / ("engine-" + manifest.version);
+    const fs::path selected = runtime.engine();
+    if (selected == target && runtime.exists(runtime.wine())) return;
 
-    requireIdle();
-    if (hasLiveEngine(root_))
+    runtime.requireIdle();
+    if (hasLiveEngine(runtime.root()))
         throw Failure("Save and close your game and Steam before updating game components.");
 
     say("Updating game components. Steam, games and saves will stay in place\u2026");
-    make(target.parent_path());
+    runtime.make(target.parent_path());
 
-    const fs::path staging = root_ / ("engine-staging-" + platform::makeUUID());
+    const fs::path staging = runtime.root() / ("engine-staging-" + platform::makeUUID());
     ScopedRemoval removal{staging};
 
-    if (!exists(target)) {
-        requireFreeSpace(root_, treeSize(resources_ / "Engine"));
-        auto copy = platform::recursiveCopy(resources_ / "Engine", staging);
-        run(copy.executable, copy.arguments, std::nullopt, 180);
+    if (!runtime.exists(target)) {
+        requireFreeSpace(runtime.root(), treeSize(runtime.resources() / "Engine"));
+        auto copy = platform::recursiveCopy(runtime.resources() / "Engine", staging);
+        runtime.run(copy.executable, copy.arguments, std::nullopt, 180);
 
         // A link leaving staging is refused whether or not its target exists;
         // a file missing from the copy reports its own error when hashed.
         forEachFileInParallel(manifest, [&](const std::string& path, const std::string& expected) {
             const fs::path file = staging / path;
             if (!resolvesInside(file, staging)) throw Failure(kStagedFailed);
-            if (engineDigest(file, manifest) != expected) throw Failure(kStagedFailed);
+            if (engineDigest(runtime, file, manifest) != expected) throw Failure(kStagedFailed);
         });
 
-        const auto linksText = readFile(resources_ / "dependency-links.json");
+        const auto linksText = readFile(runtime.resources() / "dependency-links.json");
         if (!linksText)
             throw fs::filesystem_error("Could not read the dependency links",
-                                       resources_ / "dependency-links.json",
+                                       runtime.resources() / "dependency-links.json",
                                        std::make_error_code(std::errc::no_such_file_or_directory));
         const auto links = decodeDependencyLinks(*linksText);
         for (const auto& [name, value] : links) {
             if (escapingLinkPath(name) || escapingLinkPath(value)) throw Failure("Invalid runtime dependency manifest.");
             const fs::path link = staging / name;
-            const fs::path destination = frameworks() / value;
+            const fs::path destination = runtime.frameworks() / value;
             // Unlisted links in the engine or the package must not carry a
             // link, or the folders made for it, outside either of them.
-            if (!exists(destination) || !resolvesInside(destination, frameworks()))
+            if (!runtime.exists(destination) || !resolvesInside(destination, runtime.frameworks()))
                 throw Failure("Missing dependency: " + value);
             if (!resolvesInside(link.parent_path() / "-", staging)) throw Failure(kStagedFailed);
-            make(link.parent_path());
+            runtime.make(link.parent_path());
             if (!resolvesInside(link.parent_path() / "-", staging)) throw Failure(kStagedFailed);
             fs::create_symlink(destination, link);
         }
@@ -115,32 +118,32 @@ void Runtime::ensureCurrentEngine() const {
     }
 
     forEachFileInParallel(manifest, [&](const std::string& path, const std::string& expected) {
-        if (engineDigest(target / path, manifest) != expected)
+        if (engineDigest(runtime, target / path, manifest) != expected)
             throw Failure("The staged engine is incomplete. Your previous engine is unchanged.");
     });
 
-    auto env = environment(false, false);
+    auto env = runtime.environment(false, false);
     env["WINELOADER"] = (target / "bin/wine").string();
     env["WINESERVER"] = (target / "bin/wineserver").string();
-    std::string version = run(target / "bin/wine", {"--version"}, env, 15);
+    std::string version = runtime.run(target / "bin/wine", {"--version"}, env, 15);
     std::transform(version.begin(), version.end(), version.begin(),
                    [](unsigned char c) { return char(std::tolower(c)); });
     if (version.find("wine") == std::string::npos)
         throw Failure("The new engine didn't pass its startup check. Your previous engine is unchanged.");
-    run(target / "bin/wineserver", {"--version"}, env, 15);
+    runtime.run(target / "bin/wineserver", {"--version"}, env, 15);
 
     // Wine updates a prefix on its first command after an engine change,
     // which may take longer than that command's own limit allows: update it
     // now, with time to spare, and switch only once it is done, so a cut-off
     // update is tried again by the next run.
-    if (exists(prefix() / "system.reg")) {
-        env["WINEDLLPATH"] = (renderer() / "wine").string() + ":" + (target / "lib/wine").string();
-        run(target / "bin/wine", {"wineboot", "--update"}, env, timing().prefixUpdateLimit);
+    if (runtime.exists(runtime.prefix() / "system.reg")) {
+        env["WINEDLLPATH"] = (runtime.renderer() / "wine").string() + ":" + (target / "lib/wine").string();
+        runtime.run(target / "bin/wine", {"wineboot", "--update"}, env, runtime.timing().prefixUpdateLimit);
     }
 
     // The one switch between engines: a single atomic replacement.
-    EngineSelection selection{manifest.version, engine().filename().string()};
-    atomicWrite(engineSelectionFile(), selection.encode());
+    EngineSelection selection{manifest.version, runtime.engine().filename().string()};
+    atomicWrite(runtime.engineSelectionFile(), selection.encode());
     say("Game components updated. The previous engine has been retained for recovery.");
 }
 

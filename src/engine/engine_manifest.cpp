@@ -5,8 +5,8 @@
 #include <nlohmann/json.hpp>
 
 #include "core/failure.h"
-#include "runtime/files.h"
-#include "runtime/runtime.h"
+#include "core/files.h"
+#include "runtime/engine_selection.h"
 
 namespace ludowell {
 
@@ -20,14 +20,7 @@ bool isMachOHeader(const unsigned char* bytes, size_t count) {
     return false;
 }
 
-bool EngineManifest::safeComponent(const std::string& text) {
-    // ASCII only, so bytes and characters agree.
-    if (text.empty() || text.size() >= 100) return false;
-    for (unsigned char c : text)
-        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-'))
-            return false;
-    return true;
-}
+bool EngineManifest::safeComponent(const std::string& text) { return isSafeEngineVersion(text); }
 
 namespace {
 bool isHex(unsigned char c) {
@@ -84,36 +77,6 @@ bool escapingLinkPath(const std::string& path) {
         start = slash + 1;
     }
     return false;
-}
-
-std::string EngineSelection::encode() const {
-    nlohmann::ordered_json object;
-    object["current"] = current;
-    if (previous) object["previous"] = *previous;
-    return object.dump();
-}
-
-std::optional<EngineSelection> EngineSelection::decode(const std::string& text) {
-    try {
-        auto document = nlohmann::json::parse(text);
-        EngineSelection selection;
-        selection.current = document.at("current").get<std::string>();
-        if (auto it = document.find("previous"); it != document.end() && !it->is_null())
-            selection.previous = it->get<std::string>();
-        return selection;
-    } catch (const nlohmann::json::exception&) {
-        return std::nullopt;
-    }
-}
-
-fs::path Runtime::engineSelectionFile() const { return root_ / "engine-selection.json"; }
-
-fs::path Runtime::selectedEngine() const {
-    auto text = readFile(engineSelectionFile());
-    if (!text) return root_ / "engine";
-    auto selection = EngineSelection::decode(*text);
-    if (!selection || !EngineManifest::safeComponent(selection->current)) return root_ / "engine";
-    return root_ / ("engine-" + selection->current);
 }
 
 }  // namespace ludowell

@@ -29,13 +29,4 @@ struct EngineManifest {
 std::map<std::string, std::string> decodeDependencyLinks(const std::string& text);
 // A link name or value that is absolute or climbs out with "..".
 bool escapingLinkPath(const std::string& path);
-
-struct EngineSelection {
-    std::string current;
-    std::optional<std::string> previous;
-
-    std::string encode() const;
-    static std::optional<EngineSelection> decode(const std::string& text);
-};
-
 }  // namespace ludowell

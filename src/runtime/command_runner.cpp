@@ -10,7 +10,8 @@
 
 #include "core/failure.h"
 #include "platform/platform.h"
-#include "runtime/files.h"
+#include "core/files.h"
+#include "core/utf8.h"
 #include "runtime/runtime.h"
 #include "runtime/stop_request.h"
 

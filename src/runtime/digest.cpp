@@ -1,5 +1,5 @@
 #include "runtime/digest.h"
-#include "runtime/files.h"
+#include "core/files.h"
 
 #include <fcntl.h>
 #include <unistd.h>

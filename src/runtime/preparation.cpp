@@ -3,7 +3,7 @@
 
 #include "core/failure.h"
 #include "platform/platform.h"
-#include "runtime/files.h"
+#include "core/files.h"
 #include "runtime/pinned_downloads.h"
 #include "runtime/runtime.h"
 #include "runtime/say.h"
@@ -29,7 +29,7 @@ bool isSymlink(const fs::path& path) {
 
 }  // namespace
 
-void Runtime::prepare() const {
+void Runtime::prepare(const EngineStep& currentEngine) const {
     hostCheck();
     requireIdle();
 
@@ -55,7 +55,7 @@ void Runtime::prepare() const {
         fs::rename(source, frameworks());
     }
 
-    ensureCurrentEngine();
+    currentEngine(*this);
 
     say("Preparing a fresh Windows environment; no existing Steam accounts are imported\u2026");
     const fs::path registry = prefix() / "system.reg";

@@ -20,15 +20,9 @@ fs::path Runtime::defaultRoot(const GameProfile& profile) {
     return platform::applicationSupport() / "Hollowmere" / "Games" / profile.id;
 }
 
-Runtime::Timing& Runtime::timing() {
-    static Timing value;
-    return value;
-}
-
 fs::path Runtime::prefix() const { return root_ / "prefix"; }
 fs::path Runtime::frameworks() const { return root_ / "deps/Frameworks"; }
 fs::path Runtime::renderer() const { return frameworks() / "renderer/d3dmetal"; }
-fs::path Runtime::engine() const { return selectedEngine(); }
 fs::path Runtime::wine() const { return engine() / "bin/wine"; }
 fs::path Runtime::server() const { return engine() / "bin/wineserver"; }
 fs::path Runtime::steam() const { return prefix() / "drive_c/Program Files (x86)/Steam/steam.exe"; }

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <set>
@@ -13,8 +14,6 @@ namespace ludowell {
 
 namespace fs = std::filesystem;
 using Environment = std::map<std::string, std::string>;
-
-struct EngineManifest;
 
 // One game's private Windows environment on disk. Every path is derived
 // from the data root on each access and every answer comes from files.
@@ -66,28 +65,29 @@ public:
     void stop() const;
     void check() const;
 
-    // Preparation and Steam.
-    void prepare() const;
-    void installSteam(bool hud = false) const;
-    void openSteam(bool play, bool hud, bool install = false) const;
+    // Preparation and Steam. Each brings the engine up to date before Wine
+    // runs, through `currentEngine`: that step belongs to the layer above.
+    using EngineStep = std::function<void(const Runtime&)>;
+    void prepare(const EngineStep& currentEngine) const;
+    void installSteam(const EngineStep& currentEngine, bool hud = false) const;
+    void openSteam(const EngineStep& currentEngine, bool play, bool hud, bool install = false) const;
 
-    // Engine.
+    // "engine-selection.json", which names the engine `engine()` gives.
     fs::path engineSelectionFile() const;
-    fs::path selectedEngine() const;
-    std::string engineDigest(const fs::path& file, const EngineManifest& manifest) const;
-    void ensureCurrentEngine() const;
 
-    // Waits that tests shorten; the defaults are the product's.
+    // How long Wine gets for its slow steps; the defaults are the product's.
     struct Timing {
         double registryWait = 90;
         double prefixUpdateLimit = 180;
     };
-    static Timing& timing();
+    const Timing& timing() const { return timing_; }
+    void setTiming(Timing timing) { timing_ = timing; }
 
 private:
     fs::path root_;
     fs::path resources_;
     GameProfile profile_;
+    Timing timing_;
 };
 
 }  // namespace ludowell

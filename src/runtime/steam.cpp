@@ -9,14 +9,14 @@
 #include "core/failure.h"
 #include "platform/platform.h"
 #include "runtime/digest.h"
-#include "runtime/files.h"
+#include "core/files.h"
 #include "runtime/pinned_downloads.h"
 #include "runtime/runtime.h"
 #include "runtime/say.h"
 
 namespace ludowell {
 
-void Runtime::installSteam(bool hud) const {
+void Runtime::installSteam(const EngineStep& currentEngine, bool hud) const {
     if (!exists(marker("runtime-ready"))) throw Failure("Run Set up Steam first.");
     if (!exists(steam())) {
         say("Downloading the official Windows Steam installer\u2026");
@@ -30,14 +30,14 @@ void Runtime::installSteam(bool hud) const {
     }
     say("Steam is installed. Sign in with your own account and install " + profile_.title +
         " in the default Steam library.");
-    openSteam(false, hud, false);
+    openSteam(currentEngine, false, hud, false);
 }
 
-void Runtime::openSteam(bool play, bool hud, bool install) const {
+void Runtime::openSteam(const EngineStep& currentEngine, bool play, bool hud, bool install) const {
     hostCheck();
     if (!exists(marker("runtime-ready")) || !exists(steam()))
         throw Failure("Click Set up Steam before opening the library.");
-    ensureCurrentEngine();
+    currentEngine(*this);
 
     if (play) {
         if (!exists(game()))

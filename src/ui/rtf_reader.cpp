@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ui/code_pages.h"
+#include "core/utf8.h"
 
 namespace ludowell {
 namespace {
@@ -434,18 +435,8 @@ std::string_view trimBom(std::string_view s) {
     return s;
 }
 
-bool validUtf8(std::string_view s) {
-    for (std::size_t i = 0; i < s.size();) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        if (b == 0) return false;
-        const int extra = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : (b >> 3) == 30 ? 3 : -1;
-        if (extra < 0 || i + extra >= s.size()) return false;
-        for (int k = 1; k <= extra; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-        i += 1 + extra;
-    }
-    return true;
-}
+// A NUL never belongs in a text document, however well encoded.
+bool validUtf8(std::string_view s) { return s.find('\0') == std::string_view::npos && isValidUtf8(s); }
 
 bool hasVisibleText(std::string_view s) {
     return std::any_of(s.begin(), s.end(), [](char c) { return c != ' ' && c != '\t' && c != '\n' && c != '\r'; });

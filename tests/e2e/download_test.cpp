@@ -12,7 +12,7 @@
 
 #include "platform/platform.h"
 #include "runtime/digest.h"
-#include "runtime/files.h"
+#include "core/files.h"
 #include "runtime/runtime.h"
 #include "testbed_world.h"
 #include "support/failure_text.h"

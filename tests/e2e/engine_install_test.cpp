@@ -14,13 +14,15 @@
 #include "engine/engine_manifest.h"
 #include "platform/platform.h"
 #include "runtime/digest.h"
-#include "runtime/files.h"
+#include "core/files.h"
 #include "runtime/runtime.h"
 #include "support/files.h"
 #include "support/temp_dir.h"
 #include "testbed_world.h"
 #include "support/failure_text.h"
 #include "support/scoped_env.h"
+#include "engine/engine_digest.h"
+#include "engine/engine_install.h"
 
 namespace fs = std::filesystem;
 using nlohmann::json;
@@ -44,7 +46,7 @@ struct Outcome {
 
 Outcome update(const ludowell::Runtime& runtime) {
     testing::internal::CaptureStdout();
-    std::string error = failureText([&] { runtime.ensureCurrentEngine(); });
+    std::string error = failureText([&] { ludowell::ensureCurrentEngine(runtime); });
     return {testing::internal::GetCapturedStdout(), error};
 }
 
@@ -91,10 +93,16 @@ protected:
         writeFile(at / "engine-selection.json", kOldSelection);
     }
 
-    ludowell::Runtime runtime(const fs::path& at) const { return ludowell::Runtime(at, resources); }
+    ludowell::Runtime runtime(const fs::path& at) const {
+        ludowell::Runtime result(at, resources);
+        result.setTiming(timing);
+        return result;
+    }
 
     Outcome install(const fs::path& at) { return update(runtime(at)); }
     Outcome install() { return install(root); }
+
+    ludowell::Runtime::Timing timing;
 
     TempDir temp;
     const fs::path bundle = temp / "Ludowell.app";
@@ -282,13 +290,13 @@ TEST_F(EngineInstall, ARuntimeInUseIsNotTouched) {
 TEST_F(EngineInstall, AnEngineChangeUpdatesAnExistingPrefixUnhurried) {
     oldEngine(root);
     writeFile(root / "prefix/system.reg", "WINE REGISTRY Version 2\n");
-    ludowell::Runtime::timing().prefixUpdateLimit = 0.2;
+    timing.prefixUpdateLimit = 0.2;
     writeFile(shipped / "bin/wine",
           script("[ \"$1\" = wineboot ] && { echo \"$@\" >> \"$WINEPREFIX.calls\"; sleep 1; }\necho wine-11.0"), true);
     writeManifest();
     EXPECT_NE(install().error, kOK) << "the update must be given its own limit";
     EXPECT_EQ(ludowell::readFile(root / "engine-selection.json"), kOldSelection) << "switched before the update";
-    ludowell::Runtime::timing() = {};
+    timing = {};
     auto outcome = install();
     EXPECT_EQ(outcome.error, kOK);
     EXPECT_EQ(outcome.printed, kUpdating + kUpdated);
@@ -314,25 +322,25 @@ TEST_F(EngineInstall, MachODigestsIgnoreTheSignatureOnly) {
     // without starting the signer (which would leave a command log).
     for (const std::string bytes : {"", "\xCF\xFA\xED", "#!/bin/sh\n"}) {
         writeFile(temp / "plain", bytes);
-        EXPECT_EQ(rt.engineDigest(temp / "plain", unsignedFormat), ludowell::digest(temp / "plain"));
+        EXPECT_EQ(ludowell::engineDigest(rt, temp / "plain", unsignedFormat), ludowell::digest(temp / "plain"));
     }
     EXPECT_FALSE(fs::exists(root / "logs"));
-    EXPECT_THROW(rt.engineDigest(temp / "missing", unsignedFormat), std::system_error);
+    EXPECT_THROW(ludowell::engineDigest(rt, temp / "missing", unsignedFormat), std::system_error);
     for (const char* magic : {"\xCF\xFA\xED\xFE", "\xCE\xFA\xED\xFE", "\xCA\xFE\xBA\xBE", "\xBE\xBA\xFE\xCA",
                               "\xCA\xFE\xBA\xBF"}) {
         writeFile(temp / "body", std::string(magic, 4) + "machine code");
         writeFile(temp / "signed", std::string(magic, 4) + "machine code+SIGNED\n");
-        EXPECT_EQ(rt.engineDigest(temp / "signed", unsignedFormat), ludowell::digest(temp / "body"));
+        EXPECT_EQ(ludowell::engineDigest(rt, temp / "signed", unsignedFormat), ludowell::digest(temp / "body"));
     }
     EXPECT_EQ(ludowell::readFile(temp / "signed"), std::string("\xCA\xFE\xBA\xBF", 4) + "machine code+SIGNED\n")
         << "only the copy loses its signature";
     const auto byteForByte = ludowell::EngineManifest{kVersion, {}, std::nullopt};
-    EXPECT_EQ(rt.engineDigest(temp / "signed", byteForByte), ludowell::digest(temp / "signed")) << "no format given";
+    EXPECT_EQ(ludowell::engineDigest(rt, temp / "signed", byteForByte), ludowell::digest(temp / "signed")) << "no format given";
 
     // A signer failing after the copy still cleans up; the copies never
     // went to the shared temporary folder.
     writeFile(temp / "nostrip", std::string("\xCF\xFA\xED\xFE", 4) + "NOSTRIP+SIGNED\n");
-    EXPECT_THROW(rt.engineDigest(temp / "nostrip", unsignedFormat), ludowell::Failure);
+    EXPECT_THROW(ludowell::engineDigest(rt, temp / "nostrip", unsignedFormat), ludowell::Failure);
     EXPECT_TRUE(fs::is_empty(temp / "tmp"));
     EXPECT_FALSE(stagingLeft(root));
 }

@@ -9,10 +9,11 @@
 
 #include "core/library_snapshot.h"
 #include "core/process_tracking.h"
-#include "runtime/files.h"
+#include "core/files.h"
 #include "runtime/runtime.h"
 #include "support/eventually.h"
 #include "testbed_world.h"
+#include "runtime/library_state.h"
 
 namespace fs = std::filesystem;
 using namespace ludowell;
@@ -77,17 +78,17 @@ TEST_F(Journey, FromNothingToPlayingAndBack) {
     EXPECT_EQ(readFile(root / "runtime-ready"), "runtime-v1\n");
     EXPECT_TRUE(fs::exists(runtime.engine() / "lib/external/libd3dshared.dylib")) << "linked into the package";
     EXPECT_EQ(readFile(root / "steam-session.json"), R"({"hud":true})");
-    EXPECT_EQ(LibrarySnapshot::inspect(runtime).stage, GameStage::signIn);
+    EXPECT_EQ(inspectLibrary(runtime).stage, GameStage::signIn);
 
     std::ofstream(root / "steam-sign-in-confirmed").close();
-    EXPECT_EQ(LibrarySnapshot::inspect(runtime).stage, GameStage::install);
+    EXPECT_EQ(inspectLibrary(runtime).stage, GameStage::install);
 
     auto install = run("install", true);
     ASSERT_EQ(install.status, 0) << install.output;
     EXPECT_EQ(lines(install.output), (Lines{kCompatible, kSteamRequested}));
     std::vector<double> fractions;
     ASSERT_TRUE(eventually([&] {
-        auto snapshot = LibrarySnapshot::inspect(runtime);
+        auto snapshot = inspectLibrary(runtime);
         if (snapshot.stage == GameStage::downloading) fractions.push_back(*snapshot.download);
         return snapshot.stage == GameStage::ready;
     }, std::chrono::seconds(20)));

@@ -21,9 +21,11 @@
 
 #include "engine/engine_manifest.h"
 #include "platform/platform.h"
-#include "runtime/files.h"
+#include "core/files.h"
 #include "runtime/runtime.h"
 #include "testbed_world.h"
+#include "runtime/engine_selection.h"
+#include "engine/engine_digest.h"
 
 namespace fs = std::filesystem;
 using namespace ludowell;
@@ -165,7 +167,7 @@ protected:
                 for (const auto& [path, expected] : manifest.files) {
                     std::string actual;
                     try {
-                        actual = runtime.engineDigest(runtime.engine() / path, manifest);
+                        actual = ludowell::engineDigest(runtime, runtime.engine() / path, manifest);
                     } catch (const std::exception& error) {
                         actual = error.what();
                     }

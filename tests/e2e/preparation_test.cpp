@@ -11,11 +11,12 @@
 #include <nlohmann/json.hpp>
 
 #include "runtime/digest.h"
-#include "runtime/files.h"
+#include "core/files.h"
 #include "runtime/runtime.h"
 #include "testbed_world.h"
 #include "support/failure_text.h"
 #include "support/files.h"
+#include "engine/engine_install.h"
 
 namespace fs = std::filesystem;
 using namespace ludowell;
@@ -32,7 +33,6 @@ std::vector<nlohmann::json> wineCalls(const fs::path& root) {
 class Preparation : public ::testing::Test {
 protected:
     void SetUp() override { world.exportToThisProcess(); }
-    void TearDown() override { Runtime::timing() = {}; }
 
     testbed::World world;
     fs::path root = world.dataRoot();
@@ -42,7 +42,7 @@ protected:
 };
 
 TEST_F(Preparation, UserFoldersStayInsideThePrefix) {
-    runtime.prepare();
+    runtime.prepare(ensureCurrentEngine);
     // Wine links the user's folders to the host; they become plain folders,
     // and a real folder with the user's files is left as it is.
     bool sawUser = false;
@@ -56,7 +56,7 @@ TEST_F(Preparation, UserFoldersStayInsideThePrefix) {
         fs::create_directory_symlink(world.dir, user.path() / "Desktop");
     }
     ASSERT_TRUE(sawUser);
-    runtime.prepare();
+    runtime.prepare(ensureCurrentEngine);
     for (auto& user : fs::directory_iterator(runtime.prefix() / "drive_c/users")) {
         if (!fs::exists(user.path() / "Documents")) continue;
         EXPECT_EQ(readFile(user.path() / "Documents/save.txt"), "keep me");
@@ -79,33 +79,33 @@ TEST_F(Preparation, APackageWithoutTheRendererIsRefused) {
         << nlohmann::json{{"packageURL", "https://localhost:1/none"}, {"packageSHA", sha},
                           {"steamURL", "https://localhost:1/none"}, {"steamSHA", sha}}
                .dump();
-    EXPECT_EQ(failureText([&] { runtime.prepare(); }), "Unexpected graphics package layout.");
+    EXPECT_EQ(failureText([&] { runtime.prepare(ensureCurrentEngine); }), "Unexpected graphics package layout.");
     EXPECT_FALSE(fs::exists(runtime.frameworks()));
     EXPECT_FALSE(stagingLeft(root));
     EXPECT_TRUE(fs::exists(archive)) << "a verified archive is kept";
 }
 
 TEST_F(Preparation, APackageLinkLeadingOutsideIsNotCopied) {
-    runtime.prepare();
+    runtime.prepare(ensureCurrentEngine);
     const fs::path dll = runtime.renderer() / "wine/x86_64-windows/dxgi.dll";
     const fs::path copied = runtime.prefix() / "drive_c/windows/system32/dxgi.dll";
     const auto before = readFile(copied);
     std::ofstream(world.dir / "private.txt") << "not for the prefix";
     fs::remove(dll);
     fs::create_symlink(world.dir / "private.txt", dll);
-    EXPECT_EQ(failureText([&] { runtime.prepare(); }), "Unexpected graphics package layout.");
+    EXPECT_EQ(failureText([&] { runtime.prepare(ensureCurrentEngine); }), "Unexpected graphics package layout.");
     EXPECT_EQ(readFile(copied), before);
     // A link that stays inside the package is followed.
     fs::remove(dll);
     fs::create_symlink("d3d11.dll", dll);
-    runtime.prepare();
+    runtime.prepare(ensureCurrentEngine);
     EXPECT_EQ(readFile(copied), readFile(runtime.renderer() / "wine/x86_64-windows/d3d11.dll"));
 }
 
 // What a killed run may leave: the next run holding the lock sweeps it,
 // and nothing of the user's that merely looks alike.
 TEST_F(Preparation, LeftoversOfKilledRunsAreSweptByTheNextRun) {
-    runtime.prepare();
+    runtime.prepare(ensureCurrentEngine);
     const std::string uuid = "0F1E2D3C-4B5A-4978-8695-A4B3C2D1E0F9";
     const fs::path system32 = runtime.prefix() / "drive_c/windows/system32";
     const std::vector<fs::path> leftovers = {
@@ -138,38 +138,38 @@ TEST_F(Preparation, LeftoversOfKilledRunsAreSweptByTheNextRun) {
 }
 
 TEST_F(Preparation, UnfinishedStepsStartNothing) {
-    EXPECT_EQ(failureText([&] { runtime.installSteam(); }), "Run Set up Steam first.");
+    EXPECT_EQ(failureText([&] { runtime.installSteam(ensureCurrentEngine); }), "Run Set up Steam first.");
     // The testbed writes the registry a second after wineboot returns.
-    Runtime::timing().registryWait = 0.3;
-    EXPECT_EQ(failureText([&] { runtime.prepare(); }),
+    runtime.setTiming({.registryWait = 0.3});
+    EXPECT_EQ(failureText([&] { runtime.prepare(ensureCurrentEngine); }),
               "Wine did not finish creating the Windows environment. Check the setup logs and retry.");
     EXPECT_FALSE(fs::exists(root / "runtime-ready"));
-    Runtime::timing() = {};
-    runtime.prepare();
-    EXPECT_EQ(failureText([&] { runtime.openSteam(false, false); }),
+    runtime.setTiming({});
+    runtime.prepare(ensureCurrentEngine);
+    EXPECT_EQ(failureText([&] { runtime.openSteam(ensureCurrentEngine, false, false); }),
               "Click Set up Steam before opening the library.");
-    runtime.installSteam();
+    runtime.installSteam(ensureCurrentEngine);
 
     // Steam present: nothing is downloaded or installed again.
     fs::remove(root / "downloads/SteamSetup.exe");
     const size_t before = wineCalls(root).size();
-    runtime.installSteam();
+    runtime.installSteam(ensureCurrentEngine);
     EXPECT_FALSE(fs::exists(root / "downloads/SteamSetup.exe"));
     const auto after = wineCalls(root);
     for (size_t i = before; i < after.size(); ++i) EXPECT_NE(after[i].back(), "/S") << after[i];
 
-    EXPECT_EQ(failureText([&] { runtime.openSteam(true, false); }),
+    EXPECT_EQ(failureText([&] { runtime.openSteam(ensureCurrentEngine, true, false); }),
               "Install Age of Empires IV in this Steam client's default library, then choose Play now.");
     fs::create_directories(runtime.game().parent_path());
     std::ofstream(runtime.game()) << "TESTBED-PE game 1466860\npatched\n";
     const size_t calls = wineCalls(root).size();
-    EXPECT_EQ(failureText([&] { runtime.openSteam(true, false); }),
+    EXPECT_EQ(failureText([&] { runtime.openSteam(ensureCurrentEngine, true, false); }),
               "This game build has not been validated for the optimizations. Please update Ludowell.");
     EXPECT_EQ(wineCalls(root).size(), calls) << "an unvalidated build must not be started";
 
     // Asked to install and play at once, it plays.
     std::ofstream(runtime.game()) << "TESTBED-PE game 1466860\n";
-    runtime.openSteam(true, false, true);
+    runtime.openSteam(ensureCurrentEngine, true, false, true);
     const nlohmann::json play = {runtime.steam().string(), "-cef-disable-gpu", "-applaunch", "1466860"};
     // The client starts detached; give it a moment to be journaled.
     auto played = [&] { return std::ranges::count(wineCalls(root), play) == 1; };

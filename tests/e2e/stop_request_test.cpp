@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "runtime/files.h"
+#include "core/files.h"
 #include "runtime/stop_request.h"
 #include "testbed_world.h"
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/engine_manifest.h"
+#include "runtime/engine_selection.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using ludowell::EngineSelection;

@@ -5,7 +5,8 @@
 
 #include "core/game_profile.h"
 #include "core/process_tracking.h"
-#include "runtime/files.h"
+#include "core/files.h"
+#include "core/utf8.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text = ludowell::decodeUtf8Lossy(std::string_view(reinterpret_cast<const char*>(data), size));

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "model_harness.h"
-#include "runtime/files.h"
+#include "core/files.h"
 
 using namespace model_tests;
 

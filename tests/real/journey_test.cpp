@@ -10,10 +10,11 @@
 
 #include "core/library_snapshot.h"
 #include "core/process_tracking.h"
-#include "runtime/files.h"
+#include "core/files.h"
 #include "runtime/runtime.h"
 #include "support/eventually.h"
 #include "testbed_world.h"
+#include "runtime/library_state.h"
 
 namespace fs = std::filesystem;
 using namespace ludowell;
@@ -73,7 +74,7 @@ TEST_F(RealEngine, FromSetupToPlayingAndBackWithASecondDataRootAlongside) {
     std::ofstream(root / "steam-sign-in-confirmed").close();
     auto install = run(root, "install");
     ASSERT_EQ(install.status, 0) << install.output;
-    EXPECT_TRUE(eventually([&] { return LibrarySnapshot::inspect(runtime).stage == GameStage::ready; }, 60s));
+    EXPECT_TRUE(eventually([&] { return inspectLibrary(runtime).stage == GameStage::ready; }, 60s));
 
     auto play = run(root, "play");
     ASSERT_EQ(play.status, 0) << play.output;

@@ -6,7 +6,7 @@
 #include <future>
 #include <regex>
 
-#include "runtime/files.h"
+#include "core/files.h"
 #include "runtime/runtime.h"
 #include "support/temp_dir.h"
 #include "support/failure_text.h"

@@ -16,7 +16,7 @@
 
 #include "core/process_tracking.h"
 #include "platform/platform.h"
-#include "runtime/files.h"
+#include "core/files.h"
 #include "support/eventually.h"
 #include "support/temp_dir.h"
 

@@ -6,6 +6,7 @@
 #include "runtime/runtime.h"
 #include "support/temp_dir.h"
 #include "support/failure_text.h"
+#include "runtime/engine_selection.h"
 
 using ludowell::EngineManifest;
 using ludowell::EngineSelection;
@@ -78,12 +79,12 @@ TEST(EngineSelection, FallsBackToTheDefaultFolderAndEncodesCompactly) {
     TempDir dir;
     Runtime runtime(dir / "root", dir / "res");
     const fs::path root = runtime.root();
-    EXPECT_EQ(runtime.selectedEngine(), root / "engine");
+    EXPECT_EQ(runtime.engine(), root / "engine");
 
     fs::create_directories(root);
     auto select = [&](const std::string& text) {
         std::ofstream(root / "engine-selection.json", std::ios::trunc) << text;
-        return runtime.selectedEngine();
+        return runtime.engine();
     };
     for (const char* text : {"", "not json", "[]", "{}", R"({"previous":"engine-1"})", R"({"current":5})",
                              R"({"current":""})", R"({"current":"1.2"})", R"({"current":"../prefix"})"})
@@ -94,7 +95,7 @@ TEST(EngineSelection, FallsBackToTheDefaultFolderAndEncodesCompactly) {
 
     fs::remove(root / "engine-selection.json");
     fs::create_directories(root / "engine-selection.json");  // unreadable as a file
-    EXPECT_EQ(runtime.selectedEngine(), root / "engine");
+    EXPECT_EQ(runtime.engine(), root / "engine");
 
     // Written compact, without an absent previous.
     EXPECT_EQ(EngineSelection({"11-2-3", std::nullopt}).encode(), R"({"current":"11-2-3"})");

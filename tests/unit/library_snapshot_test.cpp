@@ -6,6 +6,7 @@
 #include "runtime/runtime.h"
 #include "support/files.h"
 #include "support/temp_dir.h"
+#include "runtime/library_state.h"
 
 using ludowell::GameStage;
 using ludowell::LibrarySnapshot;
@@ -35,7 +36,7 @@ protected:
     void signedIn() { writeFile(runtime.root() / "steam-sign-in-confirmed"); }
     LibrarySnapshot with(const std::string& acf) {
         writeFile(runtime.steamFolder() / "steamapps/appmanifest_1466860.acf", acf);
-        return LibrarySnapshot::inspect(runtime);
+        return inspectLibrary(runtime);
     }
 
     TempDir dir;
@@ -45,19 +46,19 @@ protected:
 }  // namespace
 
 TEST_F(Snapshot, SetupUntilPreparedAndSteamInstalled) {
-    EXPECT_EQ(LibrarySnapshot::inspect(runtime), kSetup);
+    EXPECT_EQ(inspectLibrary(runtime), kSetup);
     writeFile(runtime.steam());
     writeFile(runtime.game());
     signedIn();
     EXPECT_EQ(with(manifest("4", "0", "0")), kSetup);  // no marker
     fs::remove(runtime.steam());
     writeFile(runtime.root() / "runtime-ready");
-    EXPECT_EQ(LibrarySnapshot::inspect(runtime), kSetup);  // no Steam
+    EXPECT_EQ(inspectLibrary(runtime), kSetup);  // no Steam
 }
 
 TEST_F(Snapshot, SignInAndInstall) {
     prepared();
-    EXPECT_EQ(LibrarySnapshot::inspect(runtime), kSignIn);
+    EXPECT_EQ(inspectLibrary(runtime), kSignIn);
     EXPECT_EQ(with(manifest("4", "500", "1000")), kSignIn);  // state 4 is never downloading
     signedIn();
     EXPECT_EQ(with(manifest("4", "500", "1000")), kInstall);

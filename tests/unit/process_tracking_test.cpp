@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "runtime/runtime.h"
 #include "support/temp_dir.h"
+#include "runtime/library_state.h"
 
 using ludowell::hasLiveEngine;
 using ludowell::isGameRunning;

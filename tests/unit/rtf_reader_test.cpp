@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "runtime/files.h"
+#include "core/files.h"
 
 using ludowell::readStyledText;
 using ludowell::rtfToRichText;

@@ -13,7 +13,8 @@
 #include <system_error>
 
 #include "platform/platform.h"
-#include "runtime/files.h"
+#include "core/files.h"
+#include "core/utf8.h"
 
 namespace ludowell {
 namespace {

@@ -6,6 +6,8 @@
 #include "app/update/updates.h"
 #include "core/process_tracking.h"
 #include "platform/platform.h"
+#include "runtime/library_state.h"
+#include "engine/engine_install.h"
 
 namespace ludowell {
 namespace {
@@ -263,7 +265,7 @@ void LibraryModel::refresh() {
 LibraryModel::Inspection LibraryModel::inspect(const Runtime& runtime) {
     Inspection result;
     try {
-        result.snapshot = LibrarySnapshot::inspect(runtime);
+        result.snapshot = inspectLibrary(runtime);
         if (result.snapshot.stage == GameStage::ready && isGameRunning(runtime))
             result.snapshot.stage = GameStage::running;
     } catch (const std::exception&) {

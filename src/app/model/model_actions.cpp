@@ -10,7 +10,7 @@
 #include "app/model/command_session.h"
 #include "app/model/library_model.h"
 #include "platform/platform.h"
-#include "runtime/files.h"
+#include "core/files.h"
 
 namespace ludowell {
 namespace {
