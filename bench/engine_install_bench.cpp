@@ -20,6 +20,7 @@
 #include "runtime/digest.h"
 #include "runtime/runtime.h"
 #include "engine/engine_install.h"
+#include "testbed_host.h"
 
 namespace fs = std::filesystem;
 
@@ -84,7 +85,7 @@ int main() {
     const fs::path bundle = work / "Ludowell.app";
     const fs::path resources = bundle / "Contents/Resources";
     write(bundle / "Contents/Helpers/tessaline", "#!/bin/sh\nexit 0\n", true);
-    ludowell::platform::overrideBundle(bundle);
+    testbed::linkedHost().setBundle(bundle);
 
     const size_t bytes = generateEngine(resources / "Engine");
     writeManifest(resources, "11-0-2");

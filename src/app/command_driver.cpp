@@ -10,6 +10,7 @@
 #include "app/operation_lock.h"
 #include "core/failure.h"
 #include "engine/update_lease.h"
+#include "platform/host.h"
 #include "platform/platform.h"
 #include "runtime/runtime.h"
 #include "runtime/say.h"
@@ -87,7 +88,7 @@ int entry(int argc, char** argv, const EntryHooks& hooks) {
     const std::string selectedID = argument(state.arguments, "--game").value_or("aoe4");
 
     try {
-        state.profiles = GameProfile::load(platform::resources());
+        state.profiles = GameProfile::load(platform::host().resources());
     } catch (const std::exception& error) {
         if (hooks.catalogFailed) return hooks.catalogFailed(error.what(), argc, argv);
         std::fprintf(stderr, "%s\n", error.what());

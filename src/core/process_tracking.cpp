@@ -1,21 +1,13 @@
 #include "core/process_tracking.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cctype>
 #include <optional>
 #include <vector>
 
 #include "platform/platform.h"
-#include "core/files.h"
-#include "core/utf8.h"
 
 namespace ludowell {
 namespace {
-
-constexpr int kMaxPids = 8192;
-constexpr unsigned kPathBytes = 4096;
 
 std::string resolved(const std::filesystem::path& path) {
     std::error_code ec;
@@ -27,22 +19,17 @@ std::string resolved(const std::filesystem::path& path) {
 // until it returns true.
 template <typename Found>
 bool anyProcessIn(const std::filesystem::path& folder, Found found) {
-    std::vector<int> pids(kMaxPids, 0);
-    int count = platform::listAllPids(pids.data(), kMaxPids * int(sizeof(int)));
     std::string prefix = resolved(folder);
     if (!prefix.ends_with("/")) prefix += "/";
     // Where the process table already gives resolved paths, resolving again
     // would only cost a walk of every path on every refresh.
     const bool alreadyResolved = platform::pidPathsAreResolved();
-    char path[kPathBytes];
-    for (int i = 0; i < std::max(0, std::min(count, kMaxPids)); ++i) {
-        if (pids[i] < 1) continue;
-        path[0] = '\0';
-        if (platform::pidPath(pids[i], path, kPathBytes) <= 0) continue;
-        std::string resolvedPath;
-        if (!alreadyResolved) resolvedPath = resolved(path);
-        const std::string_view executable = alreadyResolved ? std::string_view(path) : resolvedPath;
-        if (executable.starts_with(prefix) && found(pids[i], executable)) return true;
+    for (const pid_t pid : platform::allPids()) {
+        if (pid < 1) continue;
+        const auto path = platform::executablePath(pid);
+        if (!path) continue;
+        const std::string executable = alreadyResolved ? path->string() : resolved(*path);
+        if (executable.starts_with(prefix) && found(pid, executable)) return true;
     }
     return false;
 }
@@ -70,8 +57,7 @@ bool isWineOwn(int pid, std::string_view executable) {
     // No command line: a process that ended meanwhile (Wine's own come and
     // go around wineboot) counts for nobody; one that still runs but cannot
     // be read counts as the user's.
-    char path[kPathBytes];
-    return arguments.empty() && platform::pidPath(pid, path, kPathBytes) <= 0;
+    return arguments.empty() && !platform::executablePath(pid);
 }
 
 }  // namespace

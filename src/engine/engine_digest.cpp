@@ -33,7 +33,7 @@ std::string engineDigest(const Runtime& runtime, const fs::path& file, const Eng
     if (!isMachOHeader(head, size_t(count))) return digest(file);
 
     // Signatures change with every signing; the code under them does not.
-    auto verify = platform::signatureVerify(file);
+    auto verify = runtime.host().signatureVerify(file);
     runtime.run(verify.executable, verify.arguments, std::nullopt, 15);
 
     // Inside the data root, not the shared temporary folder: a run killed
@@ -43,7 +43,7 @@ std::string engineDigest(const Runtime& runtime, const fs::path& file, const Eng
     ScopedRemoval removal{working};
     const fs::path payload = working / "payload";
     fs::copy_file(file, payload);
-    auto strip = platform::signatureRemove(payload);
+    auto strip = runtime.host().signatureRemove(payload);
     runtime.run(strip.executable, strip.arguments, std::nullopt, 15);
     return digest(payload);
 }

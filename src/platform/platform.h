@@ -14,11 +14,7 @@ namespace ludowell::platform {
 
 namespace fs = std::filesystem;
 
-// The application bundle ("Ludowell.app"), found from the executable's path.
-fs::path bundle();
-fs::path resources();   // bundle + "Contents/Resources"
 fs::path executable();  // the running program itself
-void overrideBundle(std::optional<fs::path> bundle);  // tests run outside a bundle
 
 fs::path homeDir();
 // The account's own home folder from the user database, whatever the
@@ -29,33 +25,12 @@ fs::path accountApplicationSupport();  // its "Library/Application Support" (Lin
 fs::path applicationSupport();
 fs::path temporaryDir();
 
-int osMajorVersion();
-void overrideOSMajorVersion(std::optional<int> major);  // tests
-std::string osVersion();  // "26.1"; the major version alone when overridden
-
-// A system tool call that stands in for a macOS-only command elsewhere.
+// A system tool and its arguments.
 struct Command {
     fs::path executable;
     std::vector<std::string> arguments;
 };
-Command rosettaTest();  // "/usr/bin/arch" "-x86_64" "/usr/bin/true" on macOS
 Command recursiveCopy(const fs::path& from, const fs::path& to);  // ditto
-Command signatureVerify(const fs::path& file);                    // codesign --verify --strict
-Command signatureRemove(const fs::path& file);                    // codesign --remove-signature
-void overrideRosettaTest(std::optional<Command> command);         // tests
-
-// Download addresses and pins: fixed constants on macOS; on Linux the
-// bundle's testbed.json points the app at the simulated world.
-struct PinnedSource {
-    std::string url;
-    std::string sha;
-    std::uint64_t size = 0;  // expected bytes, for progress only; 0: unknown
-};
-struct DownloadSources {
-    PinnedSource package;
-    PinnedSource steamInstaller;
-};
-std::optional<DownloadSources> downloadOverrides(const fs::path& resources);
 
 // Processes.
 struct SpawnRequest {
@@ -70,10 +45,11 @@ struct SpawnRequest {
 // lock descriptors never leak into Wine. Throws std::system_error.
 pid_t spawn(const SpawnRequest& request);
 
-// The process table (libproc on macOS, /proc on Linux).
-int listAllPids(int* buffer, int bufferBytes);
-int pidPath(int pid, char* buffer, unsigned size);
-// True where pidPath already yields paths with every link resolved.
+// The process table (libproc on macOS, /proc on Linux), newest first.
+std::vector<pid_t> allPids();
+// The executable a process runs; none when it has ended or is hidden.
+std::optional<fs::path> executablePath(pid_t pid);
+// True where executablePath already yields paths with every link resolved.
 bool pidPathsAreResolved();
 // The command line a process shows (Wine rewrites it to the Windows
 // program's path); empty when it cannot be read.

@@ -12,7 +12,6 @@
 #include <random>
 #include <system_error>
 
-#include <nlohmann/json.hpp>
 
 #include "platform/platform.h"
 #include "platform/platform_private.h"
@@ -21,50 +20,9 @@ extern char** environ;
 
 namespace ludowell::platform {
 namespace {
-std::mutex overrideMutex;
-std::optional<fs::path> bundleOverride;
-std::optional<int> osOverride;
-std::optional<Command> rosettaOverride;
 // Written by the SIGTERM handler; set once before it is installed.
 volatile int writeEnd = -1;
 }  // namespace
-
-void overrideBundle(std::optional<fs::path> value) {
-    std::lock_guard lock(overrideMutex);
-    bundleOverride = std::move(value);
-}
-
-fs::path bundle() {
-    {
-        std::lock_guard lock(overrideMutex);
-        if (bundleOverride) return *bundleOverride;
-    }
-    // Contents/MacOS/ludowell -> the bundle three levels up.
-    return executable().parent_path().parent_path().parent_path();
-}
-
-fs::path resources() { return bundle() / "Contents" / "Resources"; }
-
-void overrideOSMajorVersion(std::optional<int> major) {
-    std::lock_guard lock(overrideMutex);
-    osOverride = major;
-}
-
-int osMajorVersion() {
-    {
-        std::lock_guard lock(overrideMutex);
-        if (osOverride) return *osOverride;
-    }
-    return nativeOSMajorVersion();
-}
-
-std::string osVersion() {
-    {
-        std::lock_guard lock(overrideMutex);
-        if (osOverride) return std::to_string(*osOverride);
-    }
-    return nativeOSVersion();
-}
 
 fs::path accountHome() {
     if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_dir && *entry->pw_dir) return entry->pw_dir;
@@ -91,19 +49,6 @@ int terminationRequests() {
         return fds[0];
     }();
     return readEnd;
-}
-
-void overrideRosettaTest(std::optional<Command> command) {
-    std::lock_guard lock(overrideMutex);
-    rosettaOverride = std::move(command);
-}
-
-Command rosettaTest() {
-    {
-        std::lock_guard lock(overrideMutex);
-        if (rosettaOverride) return *rosettaOverride;
-    }
-    return nativeRosettaTest();
 }
 
 pid_t spawn(const SpawnRequest& request) {

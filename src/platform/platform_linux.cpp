@@ -1,6 +1,5 @@
-// Linux: the development host. Mac-only tools are replaced by stand-ins
-// that keep the same outcomes, and the bundle's testbed.json points
-// downloads at the simulated world.
+// Linux: the development host. What only a Mac has comes from the
+// testbed's host instead (testbed/host).
 #include <dirent.h>
 #include <fcntl.h>
 #include <stdio.h>
@@ -15,8 +14,6 @@
 #include <fstream>
 #include <sstream>
 #include <system_error>
-
-#include <nlohmann/json.hpp>
 
 #include "platform/platform.h"
 #include "platform/platform_private.h"
@@ -49,37 +46,10 @@ fs::path temporaryDir() {
     return ec ? fs::path("/tmp") : dir;
 }
 
-// The Linux host stands in for a supported Mac.
-int nativeOSMajorVersion() { return 26; }
-std::string nativeOSVersion() { return "26.0"; }
-
-// There is no Rosetta; running a trivial program keeps the step's shape.
-Command nativeRosettaTest() { return {"/usr/bin/true", {}}; }
-
 Command recursiveCopy(const fs::path& from, const fs::path& to) {
     // Keeps links as links, modes and times; extended attributes are not kept.
     return {"/usr/bin/cp",
             {"-R", "-P", "--preserve=mode,timestamps", (from / ".").string(), to.string()}};
-}
-
-Command signatureVerify(const fs::path& file) {
-    return {resources() / "Testbed" / "codesign", {"--verify", "--strict", file.string()}};
-}
-
-Command signatureRemove(const fs::path& file) {
-    return {resources() / "Testbed" / "codesign", {"--remove-signature", file.string()}};
-}
-
-std::optional<DownloadSources> downloadOverrides(const fs::path& resourcesFolder) {
-    std::ifstream in(resourcesFolder / "testbed.json");
-    if (!in) return std::nullopt;
-    auto document = nlohmann::json::parse(in);
-    return DownloadSources{
-        {document.at("packageURL").get<std::string>(), document.at("packageSHA").get<std::string>(),
-         document.value("packageSize", std::uint64_t{0})},
-        {document.at("steamURL").get<std::string>(), document.at("steamSHA").get<std::string>(),
-         document.value("steamSize", std::uint64_t{0})},
-    };
 }
 
 void addChdir(posix_spawn_file_actions_t* actions, const char* folder) {
@@ -92,41 +62,35 @@ void configureSpawn(posix_spawn_file_actions_t* actions, posix_spawnattr_t*, sho
     if (newSession) flags |= POSIX_SPAWN_SETSID;
 }
 
-int listAllPids(int* buffer, int bufferBytes) {
+std::vector<pid_t> allPids() {
+    std::vector<pid_t> pids;
     DIR* dir = opendir("/proc");
-    if (!dir) return -1;
-    int capacity = bufferBytes / int(sizeof(int));
-    int count = 0;
+    if (!dir) return pids;
     while (dirent* entry = readdir(dir)) {
-        if (count >= capacity) break;
         char* end = nullptr;
         long pid = std::strtol(entry->d_name, &end, 10);
-        if (*entry->d_name && *end == '\0' && pid > 0) buffer[count++] = int(pid);
+        if (*entry->d_name && *end == '\0' && pid > 0) pids.push_back(pid_t(pid));
     }
     closedir(dir);
     // Newest first, as libproc lists them: a scan for a recently started
     // game or client then stops early.
-    std::reverse(buffer, buffer + count);
-    return count;
+    std::reverse(pids.begin(), pids.end());
+    return pids;
 }
 
-int pidPath(int pid, char* buffer, unsigned size) {
-    if (size < 2) return 0;
+std::optional<fs::path> executablePath(pid_t pid) {
     char link[64];
-    std::snprintf(link, sizeof link, "/proc/%d/exe", pid);
-    ssize_t length = readlink(link, buffer, size - 1);
-    if (length <= 0) return 0;
-    buffer[length] = '\0';
+    std::snprintf(link, sizeof link, "/proc/%d/exe", int(pid));
+    char buffer[4096];
+    ssize_t length = readlink(link, buffer, sizeof buffer - 1);
+    if (length <= 0) return std::nullopt;
+    std::string path(buffer, size_t(length));
     // An executable removed or replaced while it runs is still a process
     // of the folder it was started from: the kernel marks the old path.
-    static constexpr char kDeleted[] = " (deleted)";
-    size_t suffix = sizeof kDeleted - 1;
-    if (size_t(length) > suffix && std::memcmp(buffer + length - suffix, kDeleted, suffix) == 0 &&
-        access(buffer, F_OK) != 0) {
-        length -= ssize_t(suffix);
-        buffer[length] = '\0';
-    }
-    return int(length);
+    static constexpr std::string_view kDeleted = " (deleted)";
+    if (path.size() > kDeleted.size() && path.ends_with(kDeleted) && access(path.c_str(), F_OK) != 0)
+        path.resize(path.size() - kDeleted.size());
+    return fs::path(std::move(path));
 }
 
 // The kernel reports an executable's path with every link resolved.

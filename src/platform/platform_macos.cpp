@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <stdio.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -41,30 +42,9 @@ fs::path temporaryDir() {
     return n > 0 ? fs::path(path) : fs::temp_directory_path();
 }
 
-std::string nativeOSVersion() {
-    char version[64] = {};
-    size_t size = sizeof version;
-    if (sysctlbyname("kern.osproductversion", version, &size, nullptr, 0) != 0) return "0";
-    return version;
-}
-
-int nativeOSMajorVersion() { return std::atoi(nativeOSVersion().c_str()); }
-
-Command nativeRosettaTest() { return {"/usr/bin/arch", {"-x86_64", "/usr/bin/true"}}; }
-
 Command recursiveCopy(const fs::path& from, const fs::path& to) {
     return {"/usr/bin/ditto", {"--noextattr", "--norsrc", from.string(), to.string()}};
 }
-
-Command signatureVerify(const fs::path& file) {
-    return {"/usr/bin/codesign", {"--verify", "--strict", file.string()}};
-}
-
-Command signatureRemove(const fs::path& file) {
-    return {"/usr/bin/codesign", {"--remove-signature", file.string()}};
-}
-
-std::optional<DownloadSources> downloadOverrides(const fs::path&) { return std::nullopt; }
 
 void addChdir(posix_spawn_file_actions_t* actions, const char* folder) {
     posix_spawn_file_actions_addchdir_np(actions, folder);
@@ -79,9 +59,21 @@ void configureSpawn(posix_spawn_file_actions_t* actions, posix_spawnattr_t*, sho
     if (newSession) flags |= POSIX_SPAWN_SETSID;
 }
 
-int listAllPids(int* buffer, int bufferBytes) { return proc_listallpids(buffer, bufferBytes); }
+std::vector<pid_t> allPids() {
+    // Asked for the count first, with room for processes started meanwhile.
+    int count = proc_listallpids(nullptr, 0);
+    if (count <= 0) return {};
+    std::vector<pid_t> pids(size_t(count) + 64);
+    count = proc_listallpids(pids.data(), int(pids.size() * sizeof(pid_t)));
+    pids.resize(size_t(std::max(count, 0)));
+    return pids;
+}
 
-int pidPath(int pid, char* buffer, unsigned size) { return proc_pidpath(pid, buffer, size); }
+std::optional<fs::path> executablePath(pid_t pid) {
+    char buffer[PROC_PIDPATHINFO_MAXSIZE];
+    if (proc_pidpath(pid, buffer, sizeof buffer) <= 0) return std::nullopt;
+    return fs::path(buffer);
+}
 
 bool pidPathsAreResolved() { return false; }
 

@@ -5,9 +5,6 @@
 #include "platform/platform.h"
 
 namespace ludowell::platform {
-int nativeOSMajorVersion();
-std::string nativeOSVersion();
-Command nativeRosettaTest();
 void addChdir(posix_spawn_file_actions_t* actions, const char* folder);
 void configureSpawn(posix_spawn_file_actions_t* actions, posix_spawnattr_t* attributes,
                     short& flags, bool newSession);

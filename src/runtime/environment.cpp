@@ -57,7 +57,7 @@ Environment Runtime::environment(bool hud, bool optimized) const {
     if (optimized && profile_.optimization == "aoe4-cache-v1") {
         env["TRIVEN_SOFTFAULT_GAME"] = "1";
         env["TRIVEN_CODE_CACHE_GAME"] = "1";
-        env["TRIVEN_SIDECAR_PATH"] = (platform::bundle() / "Contents/Helpers/Corvantle").string();
+        env["TRIVEN_SIDECAR_PATH"] = (host_->helpers() / "Corvantle").string();
     }
     return env;
 }

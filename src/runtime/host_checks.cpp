@@ -23,12 +23,12 @@ std::string trimmed(const std::string& text) {
 }  // namespace
 
 void Runtime::hostCheck() const {
-    if (platform::osMajorVersion() < 26)
+    if (host_->osMajorVersion() < 26)
         throw Failure(
             "This build requires macOS 26 or later. Earlier macOS versions have not been validated.");
 
     try {
-        auto rosetta = platform::rosettaTest();
+        auto rosetta = host_->rosettaTest();
         run(rosetta.executable, rosetta.arguments, std::nullopt, 10);
     } catch (const std::exception&) {
         throw Failure(
@@ -40,7 +40,7 @@ void Runtime::hostCheck() const {
         "The optimization is not compatible with this Mac's current Rosetta runtime. No system "
         "settings were changed. ";
     try {
-        run(platform::bundle() / "Contents/Helpers/tessaline", {"--probe"}, std::nullopt, 25);
+        run(host_->helpers() / "tessaline", {"--probe"}, std::nullopt, 25);
     } catch (const TimedOut&) {
         throw Failure(incompatible + "tessaline did not answer within 25 seconds.");
     } catch (const std::exception& error) {

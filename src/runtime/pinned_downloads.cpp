@@ -1,20 +1,17 @@
 #include "runtime/pinned_downloads.h"
 
-#include "platform/platform.h"
+#include "platform/host.h"
 
 namespace ludowell {
 
-PinnedDownload packageDownload(const std::filesystem::path& resources) {
-    if (auto overrides = platform::downloadOverrides(resources))
-        return {overrides->package.url, overrides->package.sha, overrides->package.size};
-    return {"https://github.com/Gcenx/macOS_Wine_builds/releases/download/template/Template-1.0.15.tar.xz",
-            templateSHA, templateSize};
+PinnedDownload packageDownload(const platform::Host& host) {
+    const auto source = host.downloads().package;
+    return {source.url, source.sha, source.size};
 }
 
-PinnedDownload steamInstallerDownload(const std::filesystem::path& resources) {
-    if (auto overrides = platform::downloadOverrides(resources))
-        return {overrides->steamInstaller.url, overrides->steamInstaller.sha, overrides->steamInstaller.size};
-    return {"https://cdn.cloudflare.steamstatic.com/client/installer/SteamSetup.exe", steamSHA, steamSize};
+PinnedDownload steamInstallerDownload(const platform::Host& host) {
+    const auto source = host.downloads().steamInstaller;
+    return {source.url, source.sha, source.size};
 }
 
 }  // namespace ludowell

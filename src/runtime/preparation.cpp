@@ -37,7 +37,7 @@ void Runtime::prepare(const EngineStep& currentEngine) const {
     make(root_ / "downloads");
     if (!exists(frameworks())) {
         say("Downloading the validated graphics and dependency package (about 87 MB)\u2026");
-        const auto package = packageDownload(resources_);
+        const auto package = packageDownload(*host_);
         const fs::path archive = root_ / "downloads/Template-1.0.15.tar.xz";
         download(package.url, archive, package.sha);
 

@@ -6,14 +6,15 @@
 
 namespace ludowell {
 
-Runtime::Runtime(std::optional<fs::path> root, std::optional<fs::path> resources, GameProfile profile)
-    : profile_(std::move(profile)) {
+Runtime::Runtime(std::optional<fs::path> root, std::optional<fs::path> resources, GameProfile profile,
+                 const platform::Host& host)
+    : host_(&host), profile_(std::move(profile)) {
     fs::path chosen = root ? *root : defaultRoot(profile_);
     // Standardized textually: "." and ".." resolve, links stay as they are.
     chosen = chosen.lexically_normal();
     if (chosen.has_relative_path() && !chosen.has_filename()) chosen = chosen.parent_path();
     root_ = chosen;
-    resources_ = resources ? *resources : platform::resources();
+    resources_ = resources ? *resources : host.resources();
 }
 
 fs::path Runtime::defaultRoot(const GameProfile& profile) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/game_profile.h"
+#include "platform/host.h"
 
 namespace ludowell {
 
@@ -21,11 +22,13 @@ class Runtime {
 public:
     explicit Runtime(std::optional<fs::path> root = std::nullopt,
                      std::optional<fs::path> resources = std::nullopt,
-                     GameProfile profile = GameProfile::aoeIV());
+                     GameProfile profile = GameProfile::aoeIV(),
+                     const platform::Host& host = platform::host());
 
     const fs::path& root() const { return root_; }
     const fs::path& resources() const { return resources_; }
     const GameProfile& profile() const { return profile_; }
+    const platform::Host& host() const { return *host_; }
 
     static fs::path defaultRoot(const GameProfile& profile);
 
@@ -84,6 +87,7 @@ public:
     void setTiming(Timing timing) { timing_ = timing; }
 
 private:
+    const platform::Host* host_;
     fs::path root_;
     fs::path resources_;
     GameProfile profile_;

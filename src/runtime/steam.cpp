@@ -20,7 +20,7 @@ void Runtime::installSteam(const EngineStep& currentEngine, bool hud) const {
     if (!exists(marker("runtime-ready"))) throw Failure("Run Set up Steam first.");
     if (!exists(steam())) {
         say("Downloading the official Windows Steam installer\u2026");
-        const auto installer = steamInstallerDownload(resources_);
+        const auto installer = steamInstallerDownload(*host_);
         const fs::path setup = root_ / "downloads/SteamSetup.exe";
         download(installer.url, setup, installer.sha);
         run(wine(), {setup.string(), "/S"}, environment(hud, true), 180);

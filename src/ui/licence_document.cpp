@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "platform/platform.h"
+#include "platform/host.h"
 #include "ui/rtf_reader.h"
 
 namespace ludowell::ui {
@@ -17,7 +17,7 @@ QString LicenceDocument::failureText() {
 }
 
 QString LicenceDocument::defaultPath() {
-    return QString::fromStdString((platform::resources() / "Licenses" / "Apple-GPTK-License.rtf").string());
+    return QString::fromStdString((platform::host().resources() / "Licenses" / "Apple-GPTK-License.rtf").string());
 }
 
 LicenceDocument::LicenceDocument(QObject* parent) : QObject(parent), path_(defaultPath()) {

@@ -19,6 +19,7 @@
 
 #include "platform/platform.h"
 #include "runtime/runtime.h"
+#include "testbed_host.h"
 
 extern char** environ;
 
@@ -214,7 +215,7 @@ World::~World() {
             if (value) ::setenv(name.c_str(), value->c_str(), 1);
             else ::unsetenv(name.c_str());
         }
-        ludowell::platform::overrideBundle(std::nullopt);
+        testbed::linkedHost().setBundle(std::nullopt);
     }
     removeTree(dir);
     if (lockFd_ >= 0) ::close(lockFd_);
@@ -333,7 +334,7 @@ void World::exportToThisProcess() const {
         ::setenv(name.c_str(), value.c_str(), 1);
     }
     exported_ = true;
-    ludowell::platform::overrideBundle(bundle);
+    testbed::linkedHost().setBundle(bundle);
 }
 
 World::Result World::ludowell(const std::vector<std::string>& args, double timeoutSeconds) const {

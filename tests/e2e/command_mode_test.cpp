@@ -54,6 +54,24 @@ TEST_F(CommandMode, EveryFailureIsAnErrorLine) {
     EXPECT_NE(ignoring.output.find("ERROR: wine failed (3). broken"), std::string::npos) << ignoring.output;
 }
 
+TEST_F(CommandMode, AnOldMacOrMissingRosettaIsRefusedBeforeAnyToolRuns) {
+    const fs::path root = world.dataRoot();
+    auto onMac = [&](const std::string& setting) {
+        return world.run("/usr/bin/env", {setting, world.executable.string(), "--command", "check",
+                                          "--data-root", root.string()});
+    };
+    auto old = onMac("LUDOWELL_TESTBED_MACOS=15.6");
+    EXPECT_EQ(old.status, 1);
+    EXPECT_EQ(old.output, "ERROR: This build requires macOS 26 or later. Earlier macOS versions have not been "
+                          "validated.\n");
+    auto intelless = onMac("LUDOWELL_TESTBED_ROSETTA=missing");
+    EXPECT_EQ(intelless.status, 1);
+    EXPECT_EQ(intelless.output, "ERROR: Rosetta is required. Open an Intel app and follow macOS's Rosetta "
+                                "installation prompt, then try again.\n");
+    EXPECT_TRUE(testbed::World::journal(root).empty()) << "no helper, engine or download may start";
+    EXPECT_FALSE(fs::exists(root / "runtime-ready"));
+}
+
 TEST_F(CommandMode, HeldLocksKeepEveryOtherRunOutAtOnce) {
     const fs::path root = world.dataRoot();
     {

@@ -16,6 +16,7 @@
 #include "runtime/runtime.h"
 #include "testbed_world.h"
 #include "support/failure_text.h"
+#include "testbed_host.h"
 
 namespace fs = std::filesystem;
 using namespace ludowell;
@@ -42,9 +43,9 @@ protected:
     void SetUp() override { world.exportToThisProcess(); }
 
     testbed::World world;
-    const platform::PinnedSource package = platform::downloadOverrides(world.bundle / "Contents/Resources")->package;
-    const platform::PinnedSource installer =
-        platform::downloadOverrides(world.bundle / "Contents/Resources")->steamInstaller;
+    const platform::DownloadSources pins = testbed::Host({.bundle = world.bundle}).downloads();
+    const platform::PinnedSource package = pins.package;
+    const platform::PinnedSource installer = pins.steamInstaller;
     Runtime runtime{world.dataRoot(), world.bundle / "Contents/Resources"};
     fs::path destination = world.dataRoot() / "downloads/Template-1.0.15.tar.xz";
 };

@@ -23,6 +23,7 @@
 #include "support/scoped_env.h"
 #include "engine/engine_digest.h"
 #include "engine/engine_install.h"
+#include "testbed_host.h"
 
 namespace fs = std::filesystem;
 using nlohmann::json;
@@ -58,11 +59,11 @@ json selection(const fs::path& root) {
 class EngineInstall : public ::testing::Test {
 protected:
     void SetUp() override {
-        ludowell::platform::overrideBundle(bundle);
+        testbed::linkedHost().setBundle(bundle);
         writeFile(resources / "dependency-links.json", "{}");
         shipEngine();
     }
-    void TearDown() override { ludowell::platform::overrideBundle(std::nullopt); }
+    void TearDown() override { testbed::linkedHost().setBundle(std::nullopt); }
 
     // A small engine: two programs, a library and a link inside the engine.
     // The loader only answers when it is started as the staged engine's own.

@@ -13,6 +13,7 @@
 #include "platform/platform.h"
 #include "runtime/runtime.h"
 #include "support/event_loop.h"
+#include "testbed_host.h"
 
 namespace uitest {
 namespace fs = std::filesystem;
@@ -22,7 +23,7 @@ fs::path builtBundle() {
 }
 
 Window::Window(Setup setup) {
-    ludowell::platform::overrideBundle(setup.bundle.value_or(builtBundle()));
+    testbed::linkedHost().setBundle(setup.bundle.value_or(builtBundle()));
     ludowell::ui::AppDelegate::Options options;
     options.profiles = setup.profiles;
     options.model.profile = setup.profiles.front();
@@ -43,7 +44,7 @@ Window::Window(Setup setup) {
 
 Window::~Window() {
     shell_.reset();
-    ludowell::platform::overrideBundle(std::nullopt);
+    testbed::linkedHost().setBundle(std::nullopt);
 }
 
 static std::vector<QQuickItem*> allItems(QQuickItem* item) {

@@ -7,6 +7,7 @@
 #include "runtime/runtime.h"
 #include "support/temp_dir.h"
 #include "support/scoped_env.h"
+#include "testbed_host.h"
 
 using ludowell::GameProfile;
 using ludowell::Runtime;
@@ -64,11 +65,11 @@ TEST(Environment, VariablesFollowTheSelectedEngine) {
 
 TEST(Environment, OptimizationOnlyForTheExactNameAndOnlyWhenOptimized) {
     TempDir dir;
-    ludowell::platform::overrideBundle("/Applications/Ludowell.app");
+    const testbed::Host host({.bundle = "/Applications/Ludowell.app"});
     ScopedEnv inherited("TRIVEN_SIDECAR_PATH", "/inherited/Corvantle");
     const char* optimizationVars[] = {"TRIVEN_SOFTFAULT_GAME", "TRIVEN_CODE_CACHE_GAME", "TRIVEN_SIDECAR_PATH"};
 
-    Runtime aoe(dir / "root", dir / "res");
+    Runtime aoe(dir / "root", dir / "res", GameProfile::aoeIV(), host);
     auto env = aoe.environment(false, true);
     EXPECT_EQ(env["TRIVEN_SOFTFAULT_GAME"], "1");
     EXPECT_EQ(env["TRIVEN_CODE_CACHE_GAME"], "1");
@@ -80,11 +81,10 @@ TEST(Environment, OptimizationOnlyForTheExactNameAndOnlyWhenOptimized) {
     for (const char* name : {"none", "AOE4-cache-v1", "aoe4-cache-v1 "}) {
         GameProfile profile = GameProfile::aoeIV();
         profile.optimization = name;
-        env = Runtime(dir / "root", dir / "res", profile).environment(false, true);
+        env = Runtime(dir / "root", dir / "res", profile, host).environment(false, true);
         for (const char* var : optimizationVars) EXPECT_EQ(env.count(var), 0u) << name << " " << var;
         EXPECT_EQ(env["TRIVEN_STEAM_SINGLEPROCESS"], "1");
     }
-    ludowell::platform::overrideBundle(std::nullopt);
 }
 
 TEST(Environment, RootIsStandardizedAndDefaultsUnderTheUserDataFolder) {

@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/platform.h"
 #include "runtime/runtime.h"
 #include "support/temp_dir.h"
 #include "support/failure_text.h"
+#include "testbed_host.h"
 
 namespace fs = std::filesystem;
 using namespace ludowell;
@@ -19,12 +19,6 @@ protected:
     void SetUp() override {
         fs::create_directories(dir / "Ludowell.app/Contents/Helpers");
         probe("exit 0");
-        platform::overrideBundle(dir / "Ludowell.app");
-    }
-    void TearDown() override {
-        platform::overrideBundle(std::nullopt);
-        platform::overrideOSMajorVersion(std::nullopt);
-        platform::overrideRosettaTest(std::nullopt);
     }
     void probe(const std::string& body) {
         const fs::path file = dir / "Ludowell.app/Contents/Helpers/tessaline";
@@ -35,21 +29,23 @@ protected:
         if (!fs::exists(runtime.logs())) return 0;
         return std::distance(fs::directory_iterator(runtime.logs()), fs::directory_iterator());
     }
-    std::string failure() { return failureText([&] { runtime.hostCheck(); }); }
+    std::string failure(const testbed::Host::Settings& mac = {}) {
+        testbed::Host host(mac);
+        host.setBundle(dir / "Ludowell.app");
+        return failureText([&] { Runtime(runtime.root(), dir.path(), GameProfile::aoeIV(), host).hostCheck(); });
+    }
 
     TempDir dir;
     Runtime runtime{dir / "root", dir.path()};
 };
 
 TEST_F(HostChecks, AnOldSystemThenAFailingRosettaTestStopTheChecks) {
-    platform::overrideOSMajorVersion(25);
-    platform::overrideRosettaTest(platform::Command{"/bin/false", {}});
     probe("touch \"$0.ran\"; exit 0");
-    EXPECT_EQ(failure(), "This build requires macOS 26 or later. Earlier macOS versions have not been validated.");
+    EXPECT_EQ(failure({.osVersion = "25.4", .rosetta = false}),
+              "This build requires macOS 26 or later. Earlier macOS versions have not been validated.");
     EXPECT_FALSE(fs::exists(runtime.root())) << "no process may start";
 
-    platform::overrideOSMajorVersion(std::nullopt);
-    EXPECT_EQ(failure(),
+    EXPECT_EQ(failure({.rosetta = false}),
               "Rosetta is required. Open an Intel app and follow macOS's Rosetta installation prompt, "
               "then try again.");
     EXPECT_FALSE(fs::exists(dir / "Ludowell.app/Contents/Helpers/tessaline.ran"));

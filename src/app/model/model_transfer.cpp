@@ -30,10 +30,10 @@ void LibraryModel::watchTransfer() {
     std::filesystem::path destination;
     const Runtime current = runtime();
     if (busy_ && activity_ == QStringLiteral("Downloading game components…")) {
-        pin = packageDownload(current.resources());
+        pin = packageDownload(current.host());
         destination = current.root() / "downloads" / packageFileName;
     } else if (busy_ && activity_ == QStringLiteral("Installing Steam…")) {
-        pin = steamInstallerDownload(current.resources());
+        pin = steamInstallerDownload(current.host());
         destination = current.root() / "downloads" / steamInstallerFileName;
     }
     if (!pin) {

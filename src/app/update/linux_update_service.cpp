@@ -91,7 +91,7 @@ std::unique_ptr<UpdateService> makePlatformUpdateService(UpdateServiceDelegate& 
 
 LinuxUpdateService::Options LinuxUpdateService::Options::standard(UpdateUserDriver* userDriver) {
     Options options;
-    options.bundle = platform::bundle();
+    options.bundle = platform::host().bundle();
     options.executable = platform::executable();
     auto cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation).toStdString();
     options.cache = (cache.empty() ? platform::temporaryDir() : fs::path(cache)) / "Ludowell" / "Updates";
@@ -199,7 +199,7 @@ void LinuxUpdateService::feedArrived(int status, const QByteArray& output, const
                                                          lastLine(problem))));
     std::optional<AppcastItem> found;
     try {
-        found = newest(parse(output.toStdString()), configuration_->bundleVersion, platform::osVersion());
+        found = newest(parse(output.toStdString()), configuration_->bundleVersion, options_.systemVersion);
     } catch (const UpdateError& error) {
         return abort(error);
     }

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "app/update/update_service.h"
+#include "platform/host.h"
 
 class QProcess;
 
@@ -47,6 +48,8 @@ public:
         std::vector<std::string> relaunchArguments;
         std::function<void()> terminate;   // ends this process once the new one runs
         UpdateUserDriver* userDriver = nullptr;
+        // The system an item's minimum and maximum versions are held against.
+        std::string systemVersion = platform::host().osVersion();
 
         // This process's bundle, the per-user cache, and the arguments it
         // was started with.

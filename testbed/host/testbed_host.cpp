@@ -1,0 +1,70 @@
+#include "testbed_host.h"
+
+#include <cstdlib>
+#include <fstream>
+
+#include <nlohmann/json.hpp>
+
+namespace testbed {
+
+using ludowell::platform::Command;
+
+Host::Settings Host::fromEnvironment() {
+    Settings settings;
+    if (const char* version = std::getenv("LUDOWELL_TESTBED_MACOS"); version && *version)
+        settings.osVersion = version;
+    if (const char* rosetta = std::getenv("LUDOWELL_TESTBED_ROSETTA"))
+        settings.rosetta = std::string(rosetta) != "missing";
+    return settings;
+}
+
+fs::path Host::bundle() const {
+    {
+        std::lock_guard lock(mutex_);
+        if (settings_.bundle) return *settings_.bundle;
+    }
+    // Contents/MacOS/ludowell -> the bundle three levels up.
+    return ludowell::platform::executable().parent_path().parent_path().parent_path();
+}
+
+void Host::setBundle(std::optional<fs::path> bundle) {
+    std::lock_guard lock(mutex_);
+    settings_.bundle = std::move(bundle);
+}
+
+std::string Host::osVersion() const { return settings_.osVersion; }
+
+// Linux runs no Intel translation; a trivial program keeps the step's shape.
+Command Host::rosettaTest() const { return {settings_.rosetta ? "/usr/bin/true" : "/usr/bin/false", {}}; }
+
+Command Host::signatureVerify(const fs::path& file) const {
+    return {resources() / "Testbed" / "codesign", {"--verify", "--strict", file.string()}};
+}
+
+Command Host::signatureRemove(const fs::path& file) const {
+    return {resources() / "Testbed" / "codesign", {"--remove-signature", file.string()}};
+}
+
+ludowell::platform::DownloadSources Host::downloads() const {
+    // A bundle without pins has nowhere to download from.
+    std::ifstream in(resources() / "testbed.json");
+    if (!in) return {};
+    auto document = nlohmann::json::parse(in);
+    return {
+        {document.at("packageURL").get<std::string>(), document.at("packageSHA").get<std::string>(),
+         document.value("packageSize", std::uint64_t{0})},
+        {document.at("steamURL").get<std::string>(), document.at("steamSHA").get<std::string>(),
+         document.value("steamSize", std::uint64_t{0})},
+    };
+}
+
+Host& linkedHost() {
+    static Host host;
+    return host;
+}
+
+}  // namespace testbed
+
+namespace ludowell::platform {
+const Host& host() { return testbed::linkedHost(); }
+}  // namespace ludowell::platform
