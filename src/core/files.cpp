@@ -137,6 +137,12 @@ std::uintmax_t treeSize(const fs::path& folder) {
     return total;
 }
 
+std::filesystem::path standardizedPath(std::filesystem::path path) {
+    path = path.lexically_normal();
+    if (path.has_relative_path() && !path.has_filename()) path = path.parent_path();
+    return path;
+}
+
 std::optional<std::string> readFile(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) return std::nullopt;

@@ -45,6 +45,9 @@ void atomicCopy(const std::filesystem::path& from, const std::filesystem::path& 
 std::filesystem::path temporaryBeside(const std::filesystem::path& file);
 bool isTemporaryOf(const std::string& name, const std::string& base);
 
+// The path with "." and ".." resolved textually and no trailing slash;
+// links stay as they are.
+std::filesystem::path standardizedPath(std::filesystem::path path);
 // Where a path leads once every link in it is followed, a dangling last
 // one included. A missing file resolves to itself; other errors go to `ec`.
 std::filesystem::path resolveLinks(const std::filesystem::path& path, std::error_code& ec);

@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "core/files.h"
 #include "platform/platform.h"
 
 namespace ludowell {
@@ -9,11 +10,7 @@ namespace ludowell {
 Runtime::Runtime(std::optional<fs::path> root, std::optional<fs::path> resources, GameProfile profile,
                  const platform::Host& host)
     : host_(&host), profile_(std::move(profile)) {
-    fs::path chosen = root ? *root : defaultRoot(profile_);
-    // Standardized textually: "." and ".." resolve, links stay as they are.
-    chosen = chosen.lexically_normal();
-    if (chosen.has_relative_path() && !chosen.has_filename()) chosen = chosen.parent_path();
-    root_ = chosen;
+    root_ = standardizedPath(root ? *root : defaultRoot(profile_));
     resources_ = resources ? *resources : host.resources();
 }
 

@@ -7,7 +7,7 @@
 #include "core/process_tracking.h"
 #include "platform/platform.h"
 #include "runtime/library_state.h"
-#include "engine/engine_install.h"
+#include "core/files.h"
 
 namespace ludowell {
 namespace {
@@ -16,12 +16,6 @@ const QString kShowFPS = QStringLiteral("showFPS");
 const QString kPreviewError = QStringLiteral("Steam couldn't connect. Check your internet connection, then try again.");
 
 QString dataRootKey(const GameProfile& profile) { return QStringLiteral("dataRoot-") + QString::fromStdString(profile.id); }
-
-fs::path standardized(fs::path path) {
-    path = path.lexically_normal();
-    if (path.has_relative_path() && !path.has_filename()) path = path.parent_path();
-    return path;
-}
 
 }  // namespace
 
@@ -275,7 +269,7 @@ LibraryModel::Inspection LibraryModel::inspect(const Runtime& runtime) {
     // own data root has none and is not that folder already.
     const fs::path legacy = legacyRoot();
     result.legacy = runtime.profile().id == "aoe4" && !runtime.exists(runtime.marker("runtime-ready")) &&
-                    runtime.exists(legacy / "runtime-ready") && standardized(runtime.root()) != standardized(legacy);
+                    runtime.exists(legacy / "runtime-ready") && runtime.root() != standardizedPath(legacy);
     result.server = runtime.exists(runtime.server());
     return result;
 }
