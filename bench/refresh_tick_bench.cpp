@@ -15,14 +15,15 @@
 #include "core/library_snapshot.h"
 #include "core/process_tracking.h"
 #include "platform/platform.h"
+#include "platform/subprocess.h"
 #include "runtime/runtime.h"
 
 namespace fs = std::filesystem;
 using namespace ludowell;
 
 static pid_t startSleeper(const fs::path& program) {
-    platform::SpawnRequest request{program, {"600"}};
-    return platform::spawn(request);
+    platform::Subprocess::Options request{program, {"600"}};
+    return platform::Subprocess::start(request).release();
 }
 
 static void write(const fs::path& file, const std::string& text) {

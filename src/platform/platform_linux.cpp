@@ -6,7 +6,6 @@
 #include <stdio.h>
 #include <pwd.h>
 #include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -82,10 +81,6 @@ std::optional<DownloadSources> downloadOverrides(const fs::path& resourcesFolder
     };
 }
 
-void addChdir(posix_spawn_file_actions_t* actions, const char* folder) {
-    posix_spawn_file_actions_addchdir_np(actions, folder);
-}
-
 void configureSpawn(posix_spawn_file_actions_t* actions, posix_spawnattr_t*, short& flags,
                     bool newSession) {
     posix_spawn_file_actions_addclosefrom_np(actions, 3);
@@ -156,17 +151,7 @@ bool displayAvailable() {
 
 bool hasGlobalMenuBar() { return false; }
 
-void openInFileBrowser(const fs::path& folder) {
-    SpawnRequest request{"/usr/bin/xdg-open", {folder.string()}};
-    request.newSession = true;
-    try {
-        pid_t pid = spawn(request);
-        // Reap it without blocking the caller for long: xdg-open returns quickly.
-        int status = 0;
-        waitpid(pid, &status, 0);
-    } catch (const std::system_error&) {
-    }
-}
+fs::path fileOpener() { return "/usr/bin/xdg-open"; }
 
 void exchangePaths(const fs::path& a, const fs::path& b) {
     if (::renameat2(AT_FDCWD, a.c_str(), AT_FDCWD, b.c_str(), RENAME_EXCHANGE) != 0)

@@ -3,7 +3,6 @@
 #include <mach-o/dyld.h>
 #include <pwd.h>
 #include <spawn.h>
-#include <sys/wait.h>
 #include <sys/sysctl.h>
 #include <unistd.h>
 
@@ -66,10 +65,6 @@ Command signatureRemove(const fs::path& file) {
 
 std::optional<DownloadSources> downloadOverrides(const fs::path&) { return std::nullopt; }
 
-void addChdir(posix_spawn_file_actions_t* actions, const char* folder) {
-    posix_spawn_file_actions_addchdir_np(actions, folder);
-}
-
 void configureSpawn(posix_spawn_file_actions_t* actions, posix_spawnattr_t*, short& flags,
                     bool newSession) {
     // Close everything but the standard descriptors, as Foundation's Process does.
@@ -119,15 +114,7 @@ bool displayAvailable() { return true; }
 
 bool hasGlobalMenuBar() { return true; }
 
-void openInFileBrowser(const fs::path& folder) {
-    SpawnRequest request{"/usr/bin/open", {folder.string()}};
-    try {
-        pid_t pid = spawn(request);
-        int status = 0;
-        waitpid(pid, &status, 0);
-    } catch (const std::system_error&) {
-    }
-}
+fs::path fileOpener() { return "/usr/bin/open"; }
 
 void exchangePaths(const fs::path& a, const fs::path& b) {
     if (::renamex_np(a.c_str(), b.c_str(), RENAME_SWAP) != 0)

@@ -8,7 +8,7 @@ namespace ludowell::platform {
 int nativeOSMajorVersion();
 std::string nativeOSVersion();
 Command nativeRosettaTest();
-void addChdir(posix_spawn_file_actions_t* actions, const char* folder);
+fs::path fileOpener();  // the program that shows a folder in the file browser
 void configureSpawn(posix_spawn_file_actions_t* actions, posix_spawnattr_t* attributes,
                     short& flags, bool newSession);
 }  // namespace ludowell::platform

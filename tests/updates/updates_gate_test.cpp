@@ -10,6 +10,7 @@
 #include "app/model/library_model.h"
 #include "app/update/updates.h"
 #include "platform/platform.h"
+#include "platform/subprocess.h"
 #include "testbed_world.h"
 #include "update_support.h"
 
@@ -83,7 +84,7 @@ struct Game {
     explicit Game(const fs::path& root) {
         fs::create_directories(root / "engine/bin");
         fs::copy_file("/bin/sleep", root / "engine/bin/sleep", fs::copy_options::overwrite_existing);
-        pid = platform::spawn({root / "engine/bin/sleep", {"60"}});
+        pid = platform::Subprocess::start({root / "engine/bin/sleep", {"60"}}).release();
     }
     ~Game() { end(); }
     void end() {

@@ -3,6 +3,7 @@
 #include <QThread>
 
 #include "app/model/assign_changed.h"
+#include "app/model/command_session.h"
 #include "app/update/updates.h"
 #include "core/process_tracking.h"
 #include "platform/platform.h"
@@ -83,6 +84,7 @@ LibraryModel::LibraryModel(Options options, QObject* parent)
 LibraryModel::~LibraryModel() {
     timer_.stop();
     transferTimer_.stop();
+    delete session_;
     workers_.waitForDone();
 }
 

@@ -26,6 +26,7 @@
 
 namespace ludowell {
 
+class CommandSession;
 class Updates;
 
 class LibraryModel : public QObject {
@@ -81,7 +82,7 @@ public:
 
     // Outside preview mode, inspects at once and then on every timer tick.
     explicit LibraryModel(Options options, QObject* parent = nullptr);
-    // Waits for the workers: an inspection, or a child until it has ended.
+    // Waits for an inspection, or a child until it has ended.
     ~LibraryModel() override;
 
     // Not owned; without alerts every question counts as unanswered, so
@@ -237,6 +238,7 @@ private:
     bool serverPresent_ = false;
     Updates* updates_ = nullptr;
     std::optional<pid_t> child_;
+    CommandSession* session_ = nullptr;  // the running step's child, a child object
     bool refreshInFlight_ = false;
     const std::optional<QString> preview_;
     const std::optional<std::filesystem::path> overrideRoot_;
@@ -250,8 +252,8 @@ private:
     DownloadWatch::Reading transfer_;
     QTimer transferTimer_;
     bool stopping_ = false;
-    // Inspections and children; the destructor waits for them, since their
-    // hand-backs post to this object.
+    // Inspections; the destructor waits for them, since their hand-backs
+    // post to this object.
     QThreadPool workers_;
 };
 

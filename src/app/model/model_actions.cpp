@@ -132,7 +132,8 @@ void LibraryModel::launch(const QString& command) {
     events.started = [this](pid_t pid) { child_ = pid; };
     events.chunk = [this](const QString& chunk) { received(chunk); };
     events.finished = [this, command](int status, const QString& output) { completed(command, status, output); };
-    startCommand(workers_, this, std::move(run), std::move(events));
+    session_ = new CommandSession(std::move(run), std::move(events), this);
+    session_->start();
 }
 
 void LibraryModel::received(const QString& chunk) {
@@ -149,6 +150,7 @@ void LibraryModel::received(const QString& chunk) {
 
 void LibraryModel::completed(const QString& command, int status, const QString& output) {
     child_.reset();
+    if (session_) std::exchange(session_, nullptr)->deleteLater();  // it is still reporting
     setBusy(false);
     setActivity({});
     const bool stopped = std::exchange(stopping_, false);

@@ -1,7 +1,6 @@
 // The running step's download progress and its stop, as the window shows
 // and offers them.
-#include <signal.h>
-
+#include "app/model/command_session.h"
 #include "app/model/library_model.h"
 #include "runtime/pinned_downloads.h"
 
@@ -74,7 +73,7 @@ void LibraryModel::cancel() {
     if (answer != 1 || !busy_ || !child_) return;
     stopping_ = true;
     emit stoppingChanged();
-    ::kill(*child_, SIGTERM);
+    session_->requestStop();
 }
 
 }  // namespace ludowell
