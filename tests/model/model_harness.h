@@ -66,6 +66,9 @@ struct Sandbox {
         options.overrideRoot = path("data");
         options.executable = executable;
         options.settingsFile = settingsFile();
+        // Short enough to watch a download and a launch within the suite.
+        options.timing.refreshMilliseconds = 200;
+        options.timing.launchingMilliseconds = 1500;
         return options;
     }
 };

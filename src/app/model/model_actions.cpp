@@ -163,7 +163,7 @@ void LibraryModel::completed(const QString& command, int status, const QString& 
         if (command == QLatin1String("play")) {
             setLaunching(true);
             // Not cancelled by later events: each play clears it at its own time.
-            QTimer::singleShot(timing().launchingMilliseconds, this, [this] {
+            QTimer::singleShot(timing_.launchingMilliseconds, this, [this] {
                 setLaunching(false);
                 refresh();
             });
@@ -219,9 +219,7 @@ void LibraryModel::reuseLegacy() {
                        "launcher before using this one. No files will be moved or deleted."),
         {QStringLiteral("Use existing setup"), QStringLiteral("Cancel")});
     if (answer != 0) return;
-    settings_->setValue(QStringLiteral("dataRoot-") + QString::fromStdString(profile_.id),
-                        QString::fromStdString(legacyRoot().string()));
-    settings_->sync();
+    preferences_.setDataRoot(profile_.id, legacyRoot());
     emit dataRootChanged();
     refresh();
 }

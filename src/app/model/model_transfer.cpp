@@ -46,7 +46,7 @@ void LibraryModel::watchTransfer() {
     }
     watch_.emplace(destination, pin->size, DownloadWatch::Clock::now());
     if (!transferTimer_.isActive()) {
-        transferTimer_.setInterval(timing().transferMilliseconds);
+        transferTimer_.setInterval(timing_.transferMilliseconds);
         connect(&transferTimer_, &QTimer::timeout, this, &LibraryModel::sampleTransfer, Qt::UniqueConnection);
         transferTimer_.start();
     }
