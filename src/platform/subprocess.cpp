@@ -89,12 +89,8 @@ Subprocess Subprocess::start(const Options& options) {
         posix_spawn_file_actions_addchdir_np(&actions, options.workingDirectory->c_str());
     short flags = 0;
     configureSpawn(&actions, &attributes, flags, options.newSession);
-    if (options.newGroup && !options.newSession) {
-        flags |= POSIX_SPAWN_SETPGROUP;
-        posix_spawnattr_setpgroup(&attributes, 0);
-    }
     posix_spawnattr_setflags(&attributes, flags);
-    child.ownGroup_ = options.newSession || options.newGroup;
+    child.ownGroup_ = options.newSession;
 
     int rc = posix_spawn(&child.pid_, argvStore[0].c_str(), &actions, &attributes, argv.data(), envArray);
     if (rc != 0) {

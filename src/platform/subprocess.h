@@ -28,7 +28,6 @@ public:
         int outputFd = -1;         // stdout and stderr; -1 keeps the parent's
         bool capture = false;      // stdout and stderr into a pipe read here instead
         bool newSession = false;   // detach from our session (long-lived clients)
-        bool newGroup = false;     // a process group of its own, ended as one
     };
 
     // Starts the program with every descriptor above 2 closed in the child,
@@ -59,7 +58,7 @@ public:
     // passes or `giveUp` says so.
     std::optional<int> waitUntil(Clock::time_point deadline, const Sink& sink = {},
                                  const std::function<bool()>& giveUp = {});
-    // Sends `signal` to the child, or to its group when it leads one.
+    // Sends `signal` to the child, or to its whole session when it leads one.
     void signal(int signal);
     // SIGTERM, and SIGKILL when it is still there after `grace`; returns
     // the exit status.
