@@ -104,7 +104,7 @@ Subprocess::Subprocess(Subprocess&& other) noexcept { *this = std::move(other); 
 
 Subprocess& Subprocess::operator=(Subprocess&& other) noexcept {
     if (this == &other) return *this;
-    this->~Subprocess();
+    end();
     pid_ = std::exchange(other.pid_, -1);
     output_ = std::exchange(other.output_, -1);
     ownGroup_ = other.ownGroup_;
@@ -113,7 +113,9 @@ Subprocess& Subprocess::operator=(Subprocess&& other) noexcept {
     return *this;
 }
 
-Subprocess::~Subprocess() {
+Subprocess::~Subprocess() { end(); }
+
+void Subprocess::end() {
     closeOutput();
     if (pid_ > 0 && !status_) {
         try {

@@ -70,6 +70,7 @@ public:
 private:
     Subprocess() = default;
     void closeOutput();
+    void end();  // ends and reaps a child still ours
 
     pid_t pid_ = -1;
     int output_ = -1;
