@@ -15,6 +15,7 @@
 #include "core/library_snapshot.h"
 #include "core/process_tracking.h"
 #include "platform/platform.h"
+#include "platform/subprocess.h"
 #include "runtime/runtime.h"
 #include "runtime/library_state.h"
 
@@ -22,8 +23,8 @@ namespace fs = std::filesystem;
 using namespace ludowell;
 
 static pid_t startSleeper(const fs::path& program) {
-    platform::SpawnRequest request{program, {"600"}};
-    return platform::spawn(request);
+    platform::Subprocess::Options request{program, {"600"}};
+    return platform::Subprocess::start(request).release();
 }
 
 static void write(const fs::path& file, const std::string& text) {

@@ -110,6 +110,8 @@ int entry(int argc, char** argv, const EntryHooks& hooks) {
         if (!ec) state.overrideRoot = absolute.string();
     }
 
+    state.preview = argument(state.arguments, "--preview-state");
+
     auto action = argument(state.arguments, "--command");
     if (!action) return hooks.windowed ? hooks.windowed(state, argc, argv) : 0;
     return runCommandMode(state, *action);

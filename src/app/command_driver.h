@@ -1,19 +1,9 @@
 #pragma once
-#include <optional>
 #include <string>
-#include <vector>
 
-#include "core/game_profile.h"
+#include "app/startup_state.h"
 
 namespace ludowell {
-
-// Process-wide values set once at start-up.
-struct StartupState {
-    std::vector<std::string> arguments;
-    std::vector<GameProfile> profiles;
-    GameProfile selectedProfile;
-    std::optional<std::string> overrideRoot;  // absolute path of --data-root
-};
 
 // Runs one action for one data root; returns the exit status.
 int runCommandMode(const StartupState& state, const std::string& action);

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "app/command_driver.h"
+#include "app/startup_state.h"
 
 namespace ludowell {
 int runWindowed(const StartupState& state, int argc, char** argv);

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,19 +31,6 @@ struct Command {
 };
 Command recursiveCopy(const fs::path& from, const fs::path& to);  // ditto
 
-// Processes.
-struct SpawnRequest {
-    fs::path executable;
-    std::vector<std::string> arguments;
-    const std::map<std::string, std::string>* environment = nullptr;  // null: inherit
-    std::optional<fs::path> workingDirectory;
-    int outputFd = -1;        // stdout and stderr; -1 keeps the parent's
-    bool newSession = false;  // detach from our session (long-lived clients)
-};
-// Starts the program with every descriptor above 2 closed in the child, so
-// lock descriptors never leak into Wine. Throws std::system_error.
-pid_t spawn(const SpawnRequest& request);
-
 // The process table (libproc on macOS, /proc on Linux), newest first.
 std::vector<pid_t> allPids();
 // The executable a process runs; none when it has ended or is hidden.
@@ -58,6 +44,8 @@ std::vector<std::string> processArguments(int pid);
 // A pipe whose two ends are closed on exec. Returns 0, or -1 with errno.
 int openPipe(int fds[2]);
 
+// Shows the folder in the platform's file browser (Finder), waiting only
+// for the opener program, which hands it on at once.
 void openInFileBrowser(const fs::path& folder);
 
 // True when the process can show a window: a display server to talk to, or

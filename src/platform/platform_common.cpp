@@ -2,7 +2,6 @@
 #include <fcntl.h>
 #include <pwd.h>
 #include <signal.h>
-#include <spawn.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -15,8 +14,7 @@
 
 #include "platform/platform.h"
 #include "platform/platform_private.h"
-
-extern char** environ;
+#include "platform/subprocess.h"
 
 namespace ludowell::platform {
 namespace {
@@ -51,53 +49,13 @@ int terminationRequests() {
     return readEnd;
 }
 
-pid_t spawn(const SpawnRequest& request) {
-    std::vector<std::string> argvStore;
-    argvStore.push_back(request.executable.string());
-    argvStore.insert(argvStore.end(), request.arguments.begin(), request.arguments.end());
-    std::vector<char*> argv;
-    for (auto& a : argvStore) argv.push_back(a.data());
-    argv.push_back(nullptr);
-
-    std::vector<std::string> envStore;
-    std::vector<char*> envp;
-    char** envArray = environ;
-    if (request.environment) {
-        for (const auto& [k, v] : *request.environment) envStore.push_back(k + "=" + v);
-        for (auto& e : envStore) envp.push_back(e.data());
-        envp.push_back(nullptr);
-        envArray = envp.data();
+void openInFileBrowser(const fs::path& folder) {
+    Subprocess::Options options{fileOpener(), {folder.string()}};
+    options.newSession = true;
+    try {
+        Subprocess::start(options).waitUntil(Subprocess::Clock::time_point::max());
+    } catch (const std::system_error&) {
     }
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawnattr_t attributes;
-    posix_spawnattr_init(&attributes);
-    struct Cleanup {
-        posix_spawn_file_actions_t* a;
-        posix_spawnattr_t* b;
-        ~Cleanup() {
-            posix_spawn_file_actions_destroy(a);
-            posix_spawnattr_destroy(b);
-        }
-    } cleanup{&actions, &attributes};
-
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    if (request.outputFd >= 0) {
-        posix_spawn_file_actions_adddup2(&actions, request.outputFd, 1);
-        posix_spawn_file_actions_adddup2(&actions, request.outputFd, 2);
-    }
-    if (request.workingDirectory) addChdir(&actions, request.workingDirectory->c_str());
-    short flags = 0;
-    configureSpawn(&actions, &attributes, flags, request.newSession);
-    posix_spawnattr_setflags(&attributes, flags);
-
-    pid_t pid = 0;
-    int rc = posix_spawn(&pid, argvStore[0].c_str(), &actions, &attributes, argv.data(), envArray);
-    if (rc != 0)
-        throw std::system_error(rc, std::generic_category(),
-                                "Could not start " + request.executable.string());
-    return pid;
 }
 
 std::string makeUUID() {

@@ -5,7 +5,6 @@
 #include <stdio.h>
 #include <pwd.h>
 #include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -50,10 +49,6 @@ Command recursiveCopy(const fs::path& from, const fs::path& to) {
     // Keeps links as links, modes and times; extended attributes are not kept.
     return {"/usr/bin/cp",
             {"-R", "-P", "--preserve=mode,timestamps", (from / ".").string(), to.string()}};
-}
-
-void addChdir(posix_spawn_file_actions_t* actions, const char* folder) {
-    posix_spawn_file_actions_addchdir_np(actions, folder);
 }
 
 void configureSpawn(posix_spawn_file_actions_t* actions, posix_spawnattr_t*, short& flags,
@@ -120,17 +115,7 @@ bool displayAvailable() {
 
 bool hasGlobalMenuBar() { return false; }
 
-void openInFileBrowser(const fs::path& folder) {
-    SpawnRequest request{"/usr/bin/xdg-open", {folder.string()}};
-    request.newSession = true;
-    try {
-        pid_t pid = spawn(request);
-        // Reap it without blocking the caller for long: xdg-open returns quickly.
-        int status = 0;
-        waitpid(pid, &status, 0);
-    } catch (const std::system_error&) {
-    }
-}
+fs::path fileOpener() { return "/usr/bin/xdg-open"; }
 
 void exchangePaths(const fs::path& a, const fs::path& b) {
     if (::renameat2(AT_FDCWD, a.c_str(), AT_FDCWD, b.c_str(), RENAME_EXCHANGE) != 0)

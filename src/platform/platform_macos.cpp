@@ -3,7 +3,6 @@
 #include <mach-o/dyld.h>
 #include <pwd.h>
 #include <spawn.h>
-#include <sys/wait.h>
 #include <sys/sysctl.h>
 #include <unistd.h>
 
@@ -44,10 +43,6 @@ fs::path temporaryDir() {
 
 Command recursiveCopy(const fs::path& from, const fs::path& to) {
     return {"/usr/bin/ditto", {"--noextattr", "--norsrc", from.string(), to.string()}};
-}
-
-void addChdir(posix_spawn_file_actions_t* actions, const char* folder) {
-    posix_spawn_file_actions_addchdir_np(actions, folder);
 }
 
 void configureSpawn(posix_spawn_file_actions_t* actions, posix_spawnattr_t*, short& flags,
@@ -111,15 +106,7 @@ bool displayAvailable() { return true; }
 
 bool hasGlobalMenuBar() { return true; }
 
-void openInFileBrowser(const fs::path& folder) {
-    SpawnRequest request{"/usr/bin/open", {folder.string()}};
-    try {
-        pid_t pid = spawn(request);
-        int status = 0;
-        waitpid(pid, &status, 0);
-    } catch (const std::system_error&) {
-    }
-}
+fs::path fileOpener() { return "/usr/bin/open"; }
 
 void exchangePaths(const fs::path& a, const fs::path& b) {
     if (::renamex_np(a.c_str(), b.c_str(), RENAME_SWAP) != 0)

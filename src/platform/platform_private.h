@@ -5,7 +5,7 @@
 #include "platform/platform.h"
 
 namespace ludowell::platform {
-void addChdir(posix_spawn_file_actions_t* actions, const char* folder);
+fs::path fileOpener();  // the program that shows a folder in the file browser
 void configureSpawn(posix_spawn_file_actions_t* actions, posix_spawnattr_t* attributes,
                     short& flags, bool newSession);
 }  // namespace ludowell::platform

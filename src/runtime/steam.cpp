@@ -1,4 +1,3 @@
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -7,12 +6,13 @@
 #include <nlohmann/json.hpp>
 
 #include "core/failure.h"
-#include "platform/platform.h"
+#include "platform/subprocess.h"
 #include "runtime/digest.h"
 #include "core/files.h"
 #include "runtime/pinned_downloads.h"
 #include "runtime/runtime.h"
 #include "runtime/say.h"
+#include "runtime/tool_log.h"
 
 namespace ludowell {
 
@@ -76,18 +76,15 @@ void Runtime::openSteam(const EngineStep& currentEngine, bool play, bool hud, bo
 
     make(logs());
     const fs::path sessionLog = logs() / "steam-session.log";
-    int logFd = ::open(sessionLog.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (logFd < 0)
-        throw fs::filesystem_error("Could not open the Steam log", sessionLog,
-                                   std::error_code(errno, std::generic_category()));
+    const int logFd = openToolLog(sessionLog, "Steam");
     const auto env = environment(hud, true);
-    platform::SpawnRequest request{wine(), arguments};
-    request.environment = &env;
-    request.workingDirectory = steamFolder();
-    request.outputFd = logFd;
-    request.newSession = true;  // the client outlives this run
+    platform::Subprocess::Options options{wine(), arguments};
+    options.environment = &env;
+    options.workingDirectory = steamFolder();
+    options.outputFd = logFd;
+    options.newSession = true;  // the client outlives this run
     try {
-        platform::spawn(request);
+        platform::Subprocess::start(options).release();
     } catch (...) {
         ::close(logFd);
         throw;

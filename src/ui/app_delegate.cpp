@@ -12,7 +12,7 @@
 #include <QQuickWindow>
 #include <QScreen>
 
-#include "app/command_driver.h"
+#include "app/startup_state.h"
 #include "app/update/updates.h"
 #include "platform/platform.h"
 #include "ui/dialogs.h"

@@ -29,7 +29,9 @@ int runWindowed(const StartupState& state, int argc, char** argv) {
     ui::AlertUpdateDriver updateDialogs(alerts, QCoreApplication::applicationVersion());
     ui::AppDelegate::Options options = ui::AppDelegate::optionsFrom(state);
     options.alerts = &alerts;
-    options.makeUpdates = [&updateDialogs](LibraryModel& model) { return new Updates(&model, &updateDialogs); };
+    options.makeUpdates = [&updateDialogs, &state](LibraryModel& model) {
+        return new Updates(&model, &updateDialogs, {state});
+    };
     ui::AppDelegate delegate(std::move(options));
     if (!delegate.applicationDidFinishLaunching()) {
         std::fprintf(stderr, "Ludowell couldn't open its window.\n");

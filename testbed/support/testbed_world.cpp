@@ -18,6 +18,7 @@
 #include <thread>
 
 #include "platform/platform.h"
+#include "platform/subprocess.h"
 #include "runtime/runtime.h"
 #include "testbed_host.h"
 
@@ -121,11 +122,11 @@ void stopWineServersIn(const fs::path& folder, const fs::path& resources,
         auto env = runtime.environment(false, false);
         for (auto& [name, value] : overrides) env[name] = value;
         int devNull = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
-        ludowell::platform::SpawnRequest request{server, {"-k"}};
+        ludowell::platform::Subprocess::Options request{server, {"-k"}};
         request.environment = &env;
         request.outputFd = devNull;
         try {
-            pid_t pid = ludowell::platform::spawn(request);
+            pid_t pid = ludowell::platform::Subprocess::start(request).release();
             int status = 0;
             if (!waitFor(pid, status, 20)) killAndReap(pid);
         } catch (const std::exception&) {
@@ -372,12 +373,12 @@ pid_t World::startLudowell(const std::vector<std::string>& args, const fs::path&
 // Starts the app with the world's environment; takes over `fd`.
 pid_t World::spawnWithOutput(const fs::path& program, const std::vector<std::string>& args, int fd) const {
     const auto env = environment();
-    ludowell::platform::SpawnRequest request{program, args};
+    ludowell::platform::Subprocess::Options request{program, args};
     request.environment = &env;
     request.outputFd = fd;
     pid_t pid;
     try {
-        pid = ludowell::platform::spawn(request);
+        pid = ludowell::platform::Subprocess::start(request).release();
     } catch (...) {
         ::close(fd);
         throw;

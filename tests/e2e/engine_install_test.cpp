@@ -13,6 +13,7 @@
 #include "app/operation_lock.h"
 #include "engine/engine_manifest.h"
 #include "platform/platform.h"
+#include "platform/subprocess.h"
 #include "runtime/digest.h"
 #include "core/files.h"
 #include "runtime/runtime.h"
@@ -254,7 +255,7 @@ TEST_F(EngineInstall, ARuntimeInUseIsNotTouched) {
     // A process started from anywhere inside the data root.
     fs::create_directories(root / "engine-old/bin");
     fs::copy_file("/bin/sleep", root / "engine-old/bin/sleep");
-    const pid_t pid = ludowell::platform::spawn({root / "engine-old/bin/sleep", {"30"}});
+    const pid_t pid = ludowell::platform::Subprocess::start({root / "engine-old/bin/sleep", {"30"}}).release();
     // Steam opens with the engine current: that must go on working.
     auto current = install();
     oldEngine(root);
@@ -279,7 +280,7 @@ TEST_F(EngineInstall, ARuntimeInUseIsNotTouched) {
     oldEngine(busy);
     writeFile(busy / "engine-1-0/bin/wineserver", script("exec sleep 5"), true);
     fs::copy_file("/bin/sleep", busy / "engine-1-0/bin/steam");
-    const pid_t steam = ludowell::platform::spawn({busy / "engine-1-0/bin/steam", {"30"}});
+    const pid_t steam = ludowell::platform::Subprocess::start({busy / "engine-1-0/bin/steam", {"30"}}).release();
     auto serving = install(busy);
     ::kill(steam, SIGKILL);
     ::waitpid(steam, nullptr, 0);

@@ -22,6 +22,7 @@
 #include "engine/engine_manifest.h"
 #include "platform/platform.h"
 #include "core/files.h"
+#include "platform/subprocess.h"
 #include "runtime/runtime.h"
 #include "testbed_world.h"
 #include "runtime/engine_selection.h"
@@ -130,12 +131,12 @@ protected:
                                             world.executable.string()};
         for (auto& a : args(action, root)) command.push_back(a);
         const auto env = world.environment();
-        platform::SpawnRequest request{kStrace, command};
+        platform::Subprocess::Options request{kStrace, command};
         request.environment = &env;
         request.newSession = true;
         const int devNull = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
         request.outputFd = devNull;
-        const pid_t pid = platform::spawn(request);
+        const pid_t pid = platform::Subprocess::start(request).release();
         ::close(devNull);
         int status = 0;
         ::waitpid(pid, &status, 0);

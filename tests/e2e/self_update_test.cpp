@@ -13,6 +13,7 @@
 
 #include "e2e/virtual_screen.h"
 #include "platform/platform.h"
+#include "platform/subprocess.h"
 #include "runtime/runtime.h"
 #include "support/eventually.h"
 #include "support/info_plist.h"
@@ -147,10 +148,10 @@ TEST(SelfUpdate, NoWayOutInstallsUnderARunningGameAndTheGamesEndDoesOnce) {
     ASSERT_TRUE(eventually([&] { return windows() == 2; }, 60s)) << read(world.dir / "app.log");
     std::ofstream(game.root() / "game.exe") << "TESTBED-PE waiter\n";
     const auto env = game.environment();
-    platform::SpawnRequest start{game.wine(), {(game.root() / "game.exe").string()}};
+    platform::Subprocess::Options start{game.wine(), {(game.root() / "game.exe").string()}};
     start.environment = &env;
     start.newSession = true;
-    platform::spawn(start);
+    platform::Subprocess::start(start).release();
     ASSERT_TRUE(eventually([&] { return game.running(); }, 10s));
     screen.type(screen.windowsOf(app).back(), "Return");
     ASSERT_TRUE(eventually([&] { return stagedUpdateReady(world); }, 60s)) << read(world.dir / "app.log");

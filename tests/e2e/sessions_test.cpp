@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/platform.h"
+#include "platform/subprocess.h"
 #include "runtime/runtime.h"
 #include "testbed_world.h"
 #include "support/failure_text.h"
@@ -30,10 +31,10 @@ void startWaiter(const Runtime& runtime) {
     const fs::path program = runtime.root() / "waiter.exe";
     std::ofstream(program) << "TESTBED-PE waiter\n";
     const auto env = runtime.environment();
-    platform::SpawnRequest request{runtime.wine(), {program.string()}};
+    platform::Subprocess::Options request{runtime.wine(), {program.string()}};
     request.environment = &env;
     request.newSession = true;
-    pid_t pid = platform::spawn(request);
+    pid_t pid = platform::Subprocess::start(request).release();
     // The loader returns at once or keeps running as the program; either way
     // the prefix's server must come up.
     for (int i = 0; i < 100 && !runtime.running(); ++i) waitpid(pid, nullptr, WNOHANG);

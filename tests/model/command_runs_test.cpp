@@ -38,7 +38,7 @@ TEST(Utf8Stream, HoldsACharacterCutByThePipe) {
 
 TEST(CommandRuns, ArgumentsCarryTheOverlayChosenWhenTheRunStarted) {
     Sandbox box;
-    const auto child = box.script("child", "sleep 0.5");
+    const auto child = box.script("child", "");
     const std::string root = box.path("data").string();
     {
         auto model = settledModel(box.options(child));
@@ -77,25 +77,80 @@ TEST(CommandRuns, ManyFastChunksArriveWholeAndInOrder) {
 
 TEST(CommandRuns, ActivityFollowsWholePhrasesInEachChunk) {
     Sandbox box;
-    auto model = settledModel(box.options(box.script("child",
-        "printf 'Downloading the val'; sleep 0.5; printf 'idated package\\n'; sleep 0.5\n"
-        "printf 'Nothing to see\\n'; sleep 0.5\n"
-        "printf 'Checking the installed game; Downloading the validated package\\n'; sleep 0.5\n"
-        "printf 'Preparing a fresh Windows environment\\n'; sleep 0.5\n"
+    // Each piece is written once the test has seen the one before it, so
+    // every piece arrives as a chunk of its own.
+    const auto child = box.script("child",
+        "printf 'Downloading the val'; step 1; printf 'idated package\\n'; step 2\n"
+        "printf 'Nothing to see\\n'; step 3\n"
+        "printf 'Checking the installed game; Downloading the validated package\\n'; step 4\n"
+        "printf 'Preparing a fresh Windows environment\\n'; step 5\n"
         "echo 'ERROR: Another setup or launch is already in progress. Please wait for it to finish.' >&2\n"
-        "exit 1")));
+        "exit 1");
+    auto model = settledModel(box.options(child));
     model->setNotice("left over");
     std::vector<QString> seen;
     QObject::connect(model.get(), &LibraryModel::activityChanged, [&] { seen.push_back(model->activity()); });
     model->launch("steam");
     EXPECT_EQ(model->primaryTitle(), "Opening Steam…");
     EXPECT_TRUE(model->notice().isEmpty());
+    for (const char* step : {"1", "2", "3", "4", "5"}) {
+        const auto before = model->details().size();
+        ASSERT_TRUE(waitFor([&] { return model->details().size() > before || !model->busy(); })) << step;
+        box.release(child, step);
+    }
     ASSERT_TRUE(finished(*model));
     EXPECT_EQ(seen, (std::vector<QString>{"Opening Steam…", "Downloading game components…",
                                           "Preparing your Mac for play…", ""}));
     EXPECT_EQ(model->error(), kAnotherRun);
     EXPECT_TRUE(model->details().startsWith("Downloading the validated package\nNothing to see\n"));
     EXPECT_TRUE(model->details().endsWith("Please wait for it to finish.\n"));
+}
+
+TEST(CommandRuns, PrimaryRunsTheStagesStepAndSaysWhatComesNext) {
+    Sandbox box;
+    const auto child = box.script("child", "");
+    auto options = box.options(child);
+    options.timing.launchingMilliseconds = 100;
+    auto model = settledModel(options);
+    const ludowell::Runtime runtime = model->runtime();
+    const fs::path manifest =
+        runtime.steam().parent_path() / ("steamapps/appmanifest_" + model->profile().steamID + ".acf");
+    fs::create_directories(manifest.parent_path());
+    fs::create_directories(runtime.game().parent_path());
+    std::ofstream(runtime.marker("runtime-ready")) << "runtime-v1\n";
+    std::ofstream(runtime.steam()).close();
+    std::ofstream(runtime.marker("steam-sign-in-confirmed")).close();
+
+    struct Row {
+        const char* manifest;
+        GameStage stage;
+        const char* command;
+        QString notice;
+    };
+    const Row rows[] = {
+        {"", GameStage::install, "install",
+         "In Steam, confirm Install and keep the suggested folder. You can return here while the download finishes."},
+        {"\"StateFlags\" \"1026\" \"BytesDownloaded\" \"25\" \"BytesToDownload\" \"100\"", GameStage::downloading,
+         "steam", "Steam is opening in a separate window. The first launch may take a few minutes while Steam updates."},
+        {"\"StateFlags\" \"4\"", GameStage::ready, "play",
+         "Your game is opening through Steam. If Steam asks for confirmation, choose Play."},
+    };
+    size_t runs = 0;
+    for (const auto& row : rows) {
+        std::ofstream(manifest) << row.manifest;
+        if (row.stage == GameStage::ready) std::ofstream(runtime.game()).close();
+        ASSERT_TRUE(waitFor([&] { return model->snapshot().stage == row.stage; })) << row.command;
+        EXPECT_EQ(model->download(), row.stage == GameStage::downloading ? 0.25 : -1);
+        model->primary();
+        ASSERT_TRUE(finished(*model));
+        EXPECT_EQ(box.arguments(child).at(6 * runs++ + 1), row.command);
+        EXPECT_EQ(model->notice(), row.notice);
+    }
+    // The game takes a moment to appear; the button says so meanwhile.
+    EXPECT_TRUE(model->launching());
+    EXPECT_EQ(model->primaryTitle(), "Opening your game…");
+    EXPECT_TRUE(waitFor([&] { return !model->launching(); }));
+    EXPECT_EQ(model->primaryTitle(), "Play now");
 }
 
 TEST(CommandRuns, AChildThatCannotStartFails) {
@@ -114,8 +169,10 @@ TEST(CommandRuns, AChildThatCannotStartFails) {
 
 TEST(CommandRuns, OneRunAtATimeAndNoInspectionWhileItRuns) {
     Sandbox box;
-    const auto child = box.script("child", "sleep 1");
-    auto model = settledModel(box.options(child));
+    const auto child = box.script("child", "step done");
+    auto options = box.options(child);
+    options.timing.refreshMilliseconds = 20;
+    auto model = settledModel(options);
     model->setUpdateInstalling(true);
     model->launch("check");
     EXPECT_FALSE(model->busy());
@@ -131,8 +188,9 @@ TEST(CommandRuns, OneRunAtATimeAndNoInspectionWhileItRuns) {
     model->launch("play");
     model->refresh();
     EXPECT_FALSE(model->refreshInFlight());
-    waitFor([] { return false; }, 0.5);  // timer ticks pass
+    waitFor([] { return false; }, 0.1);  // timer ticks pass
     EXPECT_EQ(model->snapshot().stage, GameStage::setup);
+    box.release(child, "done");
 
     ASSERT_TRUE(finished(*model));
     EXPECT_TRUE(waitFor([&] { return model->snapshot().stage == GameStage::signIn; }));

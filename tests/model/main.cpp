@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/model/library_model.h"
-
 // Set by ThreadSanitizer builds (tests/support/tsan), which must see each
 // queued call arrive after the thread that queued it; none otherwise.
 void (*beforeEachEvent)() = nullptr;
@@ -23,8 +21,5 @@ public:
 int main(int argc, char** argv) {
     TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    // Short enough to watch a download and a launch within the suite.
-    ludowell::LibraryModel::timing().refreshMilliseconds = 200;
-    ludowell::LibraryModel::timing().launchingMilliseconds = 1500;
     return RUN_ALL_TESTS();
 }

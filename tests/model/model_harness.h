@@ -47,12 +47,19 @@ struct Sandbox {
     fs::path path(const std::string& name) const { return fs::path(dir.path().toStdString()) / name; }
     QString settingsFile() const { return QString::fromStdString(path("settings.ini").string()); }
 
-    // Records its arguments, one a line, in "<name>.args", then runs `body`.
+    // Records its arguments, one a line, in "<name>.args", then runs `body`,
+    // in which `step <name>` waits until the test releases that step.
     fs::path script(const std::string& name, const std::string& body) const {
         const fs::path file = path(name);
-        std::ofstream(file) << "#!/bin/sh\nprintf '%s\\n' \"$@\" >> \"$0.args\"\n" << body << "\n";
+        std::ofstream(file) << "#!/bin/sh\nprintf '%s\\n' \"$@\" >> \"$0.args\"\n"
+                            << "step() { while [ ! -e \"$0.$1\" ]; do sleep 0.01; done; }\n"
+                            << body << "\n";
         ::chmod(file.c_str(), 0755);
         return file;
+    }
+    // Lets a script's `step <name>` go on.
+    void release(const fs::path& script, const std::string& step) const {
+        std::ofstream(script.string() + "." + step).close();
     }
     std::vector<std::string> arguments(const fs::path& script) const {
         std::ifstream in(script.string() + ".args");
@@ -66,6 +73,9 @@ struct Sandbox {
         options.overrideRoot = path("data");
         options.executable = executable;
         options.settingsFile = settingsFile();
+        // Short enough to watch a download and a launch within the suite.
+        options.timing.refreshMilliseconds = 200;
+        options.timing.launchingMilliseconds = 1500;
         return options;
     }
 };

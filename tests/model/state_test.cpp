@@ -71,16 +71,15 @@ TEST(Legacy, OfferedOnlyWhenEveryConditionHoldsAndReusedOnConfirmation) {
 
 TEST(Switching, ResultForTheEarlierGameIsDropped) {
     Sandbox box;
-    QSettings settings(box.settingsFile(), QSettings::IniFormat);
+    ludowell::Preferences preferences(box.settingsFile());
     for (const char* id : {"aoe4", "other"}) {
         const ludowell::Runtime runtime(box.path(id));
         fs::create_directories(runtime.steamFolder());
         std::ofstream(runtime.marker("runtime-ready")).close();
         std::ofstream(runtime.steam()).close();
-        settings.setValue(QString("dataRoot-") + id, QString::fromStdString(runtime.root().string()));
+        preferences.setDataRoot(id, runtime.root());
     }
     std::ofstream(box.path("aoe4/steam-sign-in-confirmed")).close();  // "install"; the other reads "signIn"
-    settings.sync();
     auto options = box.options();
     options.overrideRoot.reset();
     LibraryModel model(options);

@@ -17,6 +17,7 @@
 #include "core/process_tracking.h"
 #include "platform/platform.h"
 #include "core/files.h"
+#include "platform/subprocess.h"
 #include "support/eventually.h"
 #include "support/temp_dir.h"
 
@@ -67,11 +68,11 @@ protected:
     void TearDown() override { run("wineserver", {"-k"}, 30s); }
 
     pid_t start(const std::string& tool, const std::vector<std::string>& args) const {
-        ludowell::platform::SpawnRequest request{engine / "bin" / tool, args};
+        ludowell::platform::Subprocess::Options request{engine / "bin" / tool, args};
         request.environment = &env;
         request.outputFd = devNull;
         request.newSession = true;
-        return ludowell::platform::spawn(request);
+        return ludowell::platform::Subprocess::start(request).release();
     }
     // True when the tool ended within `limit`, with status 0 (it is killed otherwise).
     bool run(const std::string& tool, const std::vector<std::string>& args, std::chrono::milliseconds limit) const {

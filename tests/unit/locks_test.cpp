@@ -12,6 +12,7 @@
 #include "app/operation_lock.h"
 #include "engine/update_lease.h"
 #include "platform/platform.h"
+#include "platform/subprocess.h"
 #include "support/temp_dir.h"
 #include "support/failure_text.h"
 #include "support/scoped_env.h"
@@ -110,7 +111,7 @@ TEST(OperationLocks, OneRunPerDataRootAndNoneLeftInItsTools) {
     EXPECT_EQ(failureText([&] { OperationLock missing(dir / "absent"); }), "Could not open the operation lock.");
 
     auto lock = std::make_unique<OperationLock>(dir / "other");
-    pid_t tool = ludowell::platform::spawn({"/bin/sleep", {"30"}});
+    pid_t tool = ludowell::platform::Subprocess::start({"/bin/sleep", {"30"}}).release();
     lock.reset();
     // Had the descriptor leaked into the tool, the lock would still be held.
     EXPECT_EQ(failureText([&] { OperationLock next(dir / "other"); }), kNoFailure);

@@ -9,6 +9,7 @@
 
 #include "core/process_tracking.h"
 #include "platform/platform.h"
+#include "platform/subprocess.h"
 #include "runtime/runtime.h"
 #include "support/temp_dir.h"
 #include "runtime/library_state.h"
@@ -46,10 +47,10 @@ public:
         fs::copy_file("/bin/sleep", executable);
         fs::permissions(executable, fs::perms::owner_all);
         if (shownAs.empty()) {
-            pid_ = ludowell::platform::spawn({executable, {"30"}});
+            pid_ = ludowell::platform::Subprocess::start({executable, {"30"}}).release();
             return;
         }
-        pid_ = ludowell::platform::spawn({"/bin/bash", {"-c", "exec -a \"$0\" \"$1\" 30", shownAs, executable.string()}});
+        pid_ = ludowell::platform::Subprocess::start({"/bin/bash", {"-c", "exec -a \"$0\" \"$1\" 30", shownAs, executable.string()}}).release();
         auto shown = [&] {
             auto arguments = ludowell::platform::processArguments(pid_);
             return !arguments.empty() && arguments.front() == shownAs;

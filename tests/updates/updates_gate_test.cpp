@@ -1,15 +1,15 @@
 // The update gate against a scripted update service, a real model and the
 // testbed: refused checks, a found update waiting for the sessions to end,
 // the lease, quitting, aborts and preview mode.
-#include <QSettings>
-
 #include <gtest/gtest.h>
 
 #include <thread>
 
 #include "app/model/library_model.h"
+#include "app/preferences.h"
 #include "app/update/updates.h"
 #include "platform/platform.h"
+#include "platform/subprocess.h"
 #include "testbed_world.h"
 #include "update_support.h"
 
@@ -68,14 +68,18 @@ struct ScriptedService : UpdateService {
 // One world for the suite, removed when the run ends.
 testbed::World& world() {
     static testbed::World shared;
-    static const bool exported = [] {
-        shared.exportToThisProcess();
-        auto profiles = GameProfile::load(shared.bundle / "Contents/Resources");
-        LibraryModel::setStartup({{}, profiles, profiles.front(), std::nullopt});
-        return true;
-    }();
+    static const bool exported = (shared.exportToThisProcess(), true);
     (void)exported;
     return shared;
+}
+
+// The catalog as the entry point would hand it over.
+const StartupState& startup() {
+    static const StartupState state = [] {
+        auto profiles = GameProfile::load(world().bundle / "Contents/Resources");
+        return StartupState{{}, profiles, profiles.front(), std::nullopt, std::nullopt};
+    }();
+    return state;
 }
 
 // A program running from inside a data root, as a game or Steam would.
@@ -83,7 +87,7 @@ struct Game {
     explicit Game(const fs::path& root) {
         fs::create_directories(root / "engine/bin");
         fs::copy_file("/bin/sleep", root / "engine/bin/sleep", fs::copy_options::overwrite_existing);
-        pid = platform::spawn({root / "engine/bin/sleep", {"60"}});
+        pid = platform::Subprocess::start({root / "engine/bin/sleep", {"60"}}).release();
     }
     ~Game() { end(); }
     void end() {
@@ -97,16 +101,16 @@ class Gate : public ::testing::Test {
 protected:
     void SetUp() override {
         world();
-        Updates::timing().pollMilliseconds = 5000;
         // Stands in for command mode; runs until told to stop.
         writeFile(child_, "#!/bin/sh\nwhile [ ! -f \"$0.stop\" ]; do sleep 0.05; done\n", true);
         makeGate();
     }
     void TearDown() override { stopChild(); }
 
-    void makeGate(std::optional<std::string> preview = std::nullopt) {
+    // `poll`: how often a waiting update looks at the sessions.
+    void makeGate(std::optional<std::string> preview = std::nullopt, int poll = 50) {
         LibraryModel::Options options;
-        options.profile = LibraryModel::startup().profiles.front();
+        options.profile = startup().profiles.front();
         options.executable = child_;
         options.settingsFile = settings_;
         options.preview = preview;
@@ -115,9 +119,10 @@ protected:
             auto made = std::make_unique<ScriptedService>(delegate);
             service_ = made.get();
             return made;
-        });
+        }, {startup(), poll});
         model_->setUpdates(gate_);
-        spin(50);  // the service's first values arrive through the event loop
+        // The service's first values arrive through the event loop.
+        waitUntil([&] { return preview || gate_->canCheck(); });
     }
 
     void stopChild() {
@@ -135,7 +140,7 @@ protected:
         return true;
     }
 
-    fs::path root(size_t entry) const { return model_->runtime(LibraryModel::startup().profiles.at(entry)).root(); }
+    fs::path root(size_t entry) const { return model_->runtime(startup().profiles.at(entry)).root(); }
 
     static bool leaseIsFree() {
         try {
@@ -177,9 +182,7 @@ TEST_F(Gate, RefusesChecksWhileAnySessionRuns) {
         EXPECT_TRUE(refused()) << root(0);
     }
     // The second entry's data root, chosen by the user.
-    QSettings(settings_, QSettings::IniFormat)
-        .setValue("dataRoot-" + QString::fromStdString(LibraryModel::startup().profiles.at(1).id),
-                  QString::fromStdString((dir_ / "elsewhere").string()));
+    Preferences(settings_).setDataRoot(startup().profiles.at(1).id, dir_ / "elsewhere");
     ASSERT_EQ(root(1), dir_ / "elsewhere");
     {
         Game game(dir_ / "elsewhere");
@@ -199,7 +202,7 @@ TEST_F(Gate, WaitsForTheSessionsThenInstallsAndHoldsEveryRunOff) {
     EXPECT_TRUE(leaseIsFree()) << "no lease while only waiting";
 
     game.end();
-    ASSERT_TRUE(waitUntil([&] { return service_->installs > 0; }, 12000));
+    ASSERT_TRUE(waitUntil([&] { return service_->installs > 0; }));
     EXPECT_EQ(gate_->status(), "Installing update\u2026");
     EXPECT_TRUE(gate_->installing());
     EXPECT_TRUE(model_->updateInstalling());
@@ -217,7 +220,7 @@ TEST_F(Gate, WaitsForTheSessionsThenInstallsAndHoldsEveryRunOff) {
 }
 
 TEST_F(Gate, QuitTakesTheLeaseOnceTheSessionsHaveEnded) {
-    Updates::timing().pollMilliseconds = 600000;  // only the quit request acts here
+    makeGate(std::nullopt, 600000);  // only the quit request acts here
     {
         Game game(root(0));
         ASSERT_TRUE(service_->offer());
@@ -236,7 +239,6 @@ TEST_F(Gate, QuitTakesTheLeaseOnceTheSessionsHaveEnded) {
 }
 
 TEST_F(Gate, AnAbortReleasesEverything) {
-    Updates::timing().pollMilliseconds = 100;
     {
         Game game(root(0));
         ASSERT_TRUE(service_->offer());
@@ -244,7 +246,7 @@ TEST_F(Gate, AnAbortReleasesEverything) {
     }
     EXPECT_EQ(gate_->status(), "Couldn't check for updates. Please try again later.");
     EXPECT_FALSE(gate_->waiting());
-    spin(400);
+    spin(200);  // several polls' time
     EXPECT_EQ(service_->installs, 0) << "the poll stopped with the abort";
 
     // Idle, so it installs at once; an abort then gives the lease back.

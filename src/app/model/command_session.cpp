@@ -1,47 +1,19 @@
 #include "app/model/command_session.h"
 
-#include <fcntl.h>
-#include <poll.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <signal.h>
 
-#include <QThread>
-
-#include <cerrno>
-#include <chrono>
-#include <optional>
 #include <system_error>
 
-#include "platform/platform.h"
-#include "core/files.h"
 #include "core/utf8.h"
 
 namespace ludowell {
 namespace {
 
-constexpr int kPollMilliseconds = 200;
+constexpr int kReapMilliseconds = 200;
+// The pipe's end and the child's exit arrive in either order.
+constexpr int kReapAfterEndMilliseconds = 10;
 // A grandchild that kept our pipe must not keep the step busy for ever.
 constexpr auto kDrainAfterExit = std::chrono::seconds(2);
-
-int statusOf(int raw) {
-    if (WIFEXITED(raw)) return WEXITSTATUS(raw);
-    if (WIFSIGNALED(raw)) return WTERMSIG(raw);
-    return 1;
-}
-
-// The exit status once the child has ended; none while it runs.
-std::optional<int> reap(pid_t pid, bool block) {
-    int raw = 0;
-    for (;;) {
-        pid_t done = ::waitpid(pid, &raw, block ? 0 : WNOHANG);
-        if (done == pid) return statusOf(raw);
-        if (done == 0) return std::nullopt;
-        if (errno == EINTR) continue;
-        return 1;  // reaped elsewhere: the outcome is unknown, so not a success
-    }
-}
-
-QString describe(int error) { return QString::fromStdString(std::generic_category().message(error)); }
 
 }  // namespace
 
@@ -68,66 +40,92 @@ QString Utf8Stream::finish() {
     return QString::fromStdString(decodeUtf8Lossy(rest));
 }
 
-void startCommand(QThreadPool& pool, QObject* receiver, CommandRun run, CommandEvents events) {
-    pool.start([receiver, run = std::move(run), events = std::move(events)] {
-        // The user is waiting for this step.
-        QThread::currentThread()->setPriority(QThread::NormalPriority);
-        auto post = [receiver](auto call) { QMetaObject::invokeMethod(receiver, std::move(call), Qt::QueuedConnection); };
-        auto finish = [&](int status, const QString& output) {
-            post([finished = events.finished, status, output] { finished(status, output); });
-        };
+CommandSession::CommandSession(CommandRun run, CommandEvents events, QObject* parent)
+    : QObject(parent), run_(std::move(run)), events_(std::move(events)) {
+    reaper_.setInterval(kReapMilliseconds);
+    connect(&reaper_, &QTimer::timeout, this, &CommandSession::reap);
+}
 
-        int fds[2];
-        if (platform::openPipe(fds) != 0) return finish(1, describe(errno));
-        pid_t pid = -1;
+CommandSession::~CommandSession() {
+    notifier_.reset();
+    if (child_ && !status_) {
         try {
-            platform::SpawnRequest request{run.executable, run.arguments};
-            request.outputFd = fds[1];
-            pid = platform::spawn(request);
-        } catch (const std::exception& error) {
-            ::close(fds[0]);
-            ::close(fds[1]);
-            return finish(1, QString::fromStdString(error.what()));
+            child_->waitUntil(platform::Subprocess::Clock::time_point::max());
+        } catch (const std::system_error&) {
         }
-        ::close(fds[1]);  // the child holds the only write end now
-        post([started = events.started, pid] { started(pid); });
+    }
+}
 
-        QString output;
-        Utf8Stream stream;
-        auto deliver = [&](const QString& text) {
-            if (text.isEmpty()) return;
-            output += text;
-            post([chunk = events.chunk, text] { chunk(text); });
-        };
-        std::optional<int> status;
-        std::chrono::steady_clock::time_point exitedAt;
-        char buffer[65536];
-        for (;;) {
-            pollfd readable{fds[0], POLLIN, 0};
-            int ready = ::poll(&readable, 1, kPollMilliseconds);
-            if (ready < 0) {
-                if (errno == EINTR) continue;
-                break;
-            }
-            if (ready == 0) {
-                if (status) break;  // ended, and its pipe has gone quiet
-                if ((status = reap(pid, false))) exitedAt = std::chrono::steady_clock::now();
-                continue;
-            }
-            ssize_t count = ::read(fds[0], buffer, sizeof buffer);
-            if (count < 0) {
-                if (errno == EINTR || errno == EAGAIN) continue;
-                break;
-            }
-            if (count == 0) break;
-            deliver(stream.decode(std::string_view(buffer, size_t(count))));
-            if (status && std::chrono::steady_clock::now() - exitedAt > kDrainAfterExit) break;
-        }
-        deliver(stream.finish());
-        ::close(fds[0]);
-        if (!status) status = reap(pid, true);
-        finish(*status, output);
+void CommandSession::start() {
+    platform::Subprocess::Options options{run_.executable, run_.arguments};
+    options.capture = true;
+    try {
+        child_ = platform::Subprocess::start(options);
+    } catch (const std::exception& error) {
+        status_ = 1;
+        output_ = QString::fromStdString(error.what());
+        QMetaObject::invokeMethod(this, &CommandSession::finish, Qt::QueuedConnection);
+        return;
+    }
+    notifier_ = std::make_unique<QSocketNotifier>(child_->outputDescriptor(), QSocketNotifier::Read);
+    connect(notifier_.get(), &QSocketNotifier::activated, this, &CommandSession::readOutput);
+    reaper_.start();
+    if (events_.started) events_.started(child_->pid());
+}
+
+void CommandSession::requestStop() {
+    if (child_ && !status_) child_->signal(SIGTERM);
+}
+
+void CommandSession::deliver(const QString& text) {
+    if (text.isEmpty()) return;
+    output_ += text;
+    if (events_.chunk) events_.chunk(text);
+}
+
+void CommandSession::readOutput() {
+    if (done_ || !notifier_) return;
+    const bool open = child_->read([this](std::string_view bytes) {
+        heard_ = true;
+        deliver(stream_.decode(bytes));
     });
+    if (open) return;
+    notifier_.reset();  // the child and everything it started have let go
+    reaper_.setInterval(kReapAfterEndMilliseconds);
+    reap();
+}
+
+void CommandSession::reap() {
+    if (done_) return;
+    if (!status_) {
+        try {
+            status_ = child_->poll();
+        } catch (const std::system_error&) {
+            status_ = 1;  // reaped elsewhere: the outcome is unknown, so not a success
+        }
+        if (!status_) return;
+        exitedAt_ = std::chrono::steady_clock::now();
+        heard_ = false;
+        if (notifier_) return;  // give its output a moment to arrive
+    }
+    // Ended, and its pipe at its end, gone quiet, or held for too long.
+    if (notifier_ && heard_ && std::chrono::steady_clock::now() - exitedAt_ < kDrainAfterExit) {
+        heard_ = false;
+        return;
+    }
+    finish();
+}
+
+void CommandSession::finish() {
+    if (done_) return;
+    done_ = true;
+    reaper_.stop();
+    if (notifier_) {
+        child_->read([this](std::string_view bytes) { deliver(stream_.decode(bytes)); });
+        notifier_.reset();
+    }
+    deliver(stream_.finish());
+    if (events_.finished) events_.finished(status_.value_or(1), output_);
 }
 
 }  // namespace ludowell

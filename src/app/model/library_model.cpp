@@ -3,6 +3,7 @@
 #include <QThread>
 
 #include "app/model/assign_changed.h"
+#include "app/model/command_session.h"
 #include "app/update/updates.h"
 #include "core/process_tracking.h"
 #include "platform/platform.h"
@@ -12,43 +13,17 @@
 namespace ludowell {
 namespace {
 
-const QString kShowFPS = QStringLiteral("showFPS");
 const QString kPreviewError = QStringLiteral("Steam couldn't connect. Check your internet connection, then try again.");
-
-QString dataRootKey(const GameProfile& profile) { return QStringLiteral("dataRoot-") + QString::fromStdString(profile.id); }
 
 }  // namespace
 
 fs::path LibraryModel::legacyRoot() { return platform::homeDir() / "Library/Application Support/Ambrovel"; }
 
-LibraryModel::Timing& LibraryModel::timing() {
-    static Timing value;
-    return value;
-}
-
-namespace {
-StartupState& startupState() {
-    static StartupState state;
-    return state;
-}
-}  // namespace
-
-const StartupState& LibraryModel::startup() { return startupState(); }
-
-void LibraryModel::setStartup(StartupState state) { startupState() = std::move(state); }
-
 LibraryModel::Options LibraryModel::optionsFrom(const StartupState& state) {
-    setStartup(state);
     Options options;
     options.profile = state.selectedProfile;
     if (state.overrideRoot) options.overrideRoot = fs::path(*state.overrideRoot);
-    // The value after the first "--preview-state", taken verbatim.
-    const auto& arguments = state.arguments;
-    for (size_t i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] != "--preview-state") continue;
-        if (i + 1 < arguments.size()) options.preview = arguments[i + 1];
-        break;
-    }
+    options.preview = state.preview;
     return options;
 }
 
@@ -58,9 +33,9 @@ LibraryModel::LibraryModel(Options options, QObject* parent)
       preview_(options.preview ? std::optional<QString>(QString::fromStdString(*options.preview)) : std::nullopt),
       overrideRoot_(std::move(options.overrideRoot)),
       executable_(std::move(options.executable)),
-      settings_(options.settingsFile.isEmpty() ? std::make_unique<QSettings>()
-                                               : std::make_unique<QSettings>(options.settingsFile, QSettings::IniFormat)) {
-    hud_ = settings_->value(kShowFPS, false).toBool();
+      preferences_(options.settingsFile),
+      timing_(options.timing) {
+    hud_ = preferences_.overlay();
     workers_.setMaxThreadCount(4);
 
     if (preview_) {
@@ -71,7 +46,7 @@ LibraryModel::LibraryModel(Options options, QObject* parent)
         return;
     }
     refresh();
-    timer_.setInterval(timing().refreshMilliseconds);
+    timer_.setInterval(timing_.refreshMilliseconds);
     connect(&timer_, &QTimer::timeout, this, &LibraryModel::refresh);
     timer_.start();
 }
@@ -79,6 +54,7 @@ LibraryModel::LibraryModel(Options options, QObject* parent)
 LibraryModel::~LibraryModel() {
     timer_.stop();
     transferTimer_.stop();
+    delete session_;
     workers_.waitForDone();
 }
 
@@ -111,12 +87,7 @@ void LibraryModel::setUpdates(Updates* gate) {
 Runtime LibraryModel::runtime() const { return runtime(profile_); }
 
 Runtime LibraryModel::runtime(const GameProfile& profile) const {
-    std::optional<fs::path> root = overrideRoot_;
-    if (!root) {
-        const QString stored = settings_->value(dataRootKey(profile)).toString();
-        if (!stored.isEmpty()) root = fs::path(stored.toStdString());
-    }
-    return Runtime(root, std::nullopt, profile);
+    return Runtime(overrideRoot_ ? overrideRoot_ : preferences_.dataRoot(profile.id), std::nullopt, profile);
 }
 
 QString LibraryModel::dataRoot() const { return QString::fromStdString(runtime().root().string()); }
@@ -195,9 +166,8 @@ void LibraryModel::setShowDiagnostics(bool show) {
 }
 
 void LibraryModel::setHud(bool on) {
-    // Stored on every assignment, and flushed so a crash cannot lose it.
-    settings_->setValue(kShowFPS, on);
-    settings_->sync();
+    // Stored on every assignment.
+    preferences_.setOverlay(on);
     if (assignChanged(hud_, on)) emit hudChanged();
 }
 

@@ -6,7 +6,6 @@
 #include <sys/types.h>
 
 #include <QObject>
-#include <QSettings>
 #include <QString>
 #include <QThreadPool>
 #include <QTimer>
@@ -17,7 +16,8 @@
 #include <optional>
 #include <string>
 
-#include "app/command_driver.h"
+#include "app/preferences.h"
+#include "app/startup_state.h"
 #include "app/model/download_watch.h"
 #include "app/model/window_services.h"
 #include "core/game_profile.h"
@@ -26,6 +26,7 @@
 
 namespace ludowell {
 
+class CommandSession;
 class Updates;
 
 class LibraryModel : public QObject {
@@ -64,38 +65,33 @@ class LibraryModel : public QObject {
     Q_PROPERTY(bool stopping READ stopping NOTIFY stoppingChanged)
 
 public:
+    // Intervals; tests shorten them.
+    struct Timing {
+        int refreshMilliseconds = 5000;
+        int launchingMilliseconds = 25000;
+        int transferMilliseconds = 500;
+    };
+
     struct Options {
         GameProfile profile = GameProfile::aoeIV();
         std::optional<std::filesystem::path> overrideRoot;  // --data-root
         std::optional<std::string> preview;                 // --preview-state
         std::filesystem::path executable;                   // empty: this program
         QString settingsFile;  // an INI file; empty: the application's user defaults
+        Timing timing;
     };
-    // The model's options for the window the entry point opens. Also keeps
-    // `state` as the process-wide start-up values that startup() returns.
+    // The model's options for the window the entry point opens.
     static Options optionsFrom(const StartupState& state);
-    // The catalog, selected game and --data-root, as set once at start-up;
-    // empty until optionsFrom() or setStartup() ran.
-    static const StartupState& startup();
-    static void setStartup(StartupState state);
 
     // Outside preview mode, inspects at once and then on every timer tick.
     explicit LibraryModel(Options options, QObject* parent = nullptr);
-    // Waits for the workers: an inspection, or a child until it has ended.
+    // Waits for an inspection, or a child until it has ended.
     ~LibraryModel() override;
 
     // Not owned; without alerts every question counts as unanswered, so
     // nothing is changed or started.
     void setAlerts(Alerts* alerts) { alerts_ = alerts; }
     void setFileBrowser(FileBrowser* browser) { fileBrowser_ = browser; }
-
-    // Intervals that tests shorten; the defaults are the product's.
-    struct Timing {
-        int refreshMilliseconds = 5000;
-        int launchingMilliseconds = 25000;
-        int transferMilliseconds = 500;
-    };
-    static Timing& timing();
 
     // State.
     const GameProfile& profile() const { return profile_; }
@@ -237,11 +233,13 @@ private:
     bool serverPresent_ = false;
     Updates* updates_ = nullptr;
     std::optional<pid_t> child_;
+    CommandSession* session_ = nullptr;  // the running step's child, a child object
     bool refreshInFlight_ = false;
     const std::optional<QString> preview_;
     const std::optional<std::filesystem::path> overrideRoot_;
     const std::filesystem::path executable_;
-    std::unique_ptr<QSettings> settings_;
+    Preferences preferences_;
+    const Timing timing_;
     Alerts* alerts_ = nullptr;
     FileBrowser* fileBrowser_ = nullptr;
     SystemFileBrowser systemFileBrowser_;
@@ -250,8 +248,8 @@ private:
     DownloadWatch::Reading transfer_;
     QTimer transferTimer_;
     bool stopping_ = false;
-    // Inspections and children; the destructor waits for them, since their
-    // hand-backs post to this object.
+    // Inspections; the destructor waits for them, since their hand-backs
+    // post to this object.
     QThreadPool workers_;
 };
 

@@ -132,7 +132,8 @@ void LibraryModel::launch(const QString& command) {
     events.started = [this](pid_t pid) { child_ = pid; };
     events.chunk = [this](const QString& chunk) { received(chunk); };
     events.finished = [this, command](int status, const QString& output) { completed(command, status, output); };
-    startCommand(workers_, this, std::move(run), std::move(events));
+    session_ = new CommandSession(std::move(run), std::move(events), this);
+    session_->start();
 }
 
 void LibraryModel::received(const QString& chunk) {
@@ -149,6 +150,7 @@ void LibraryModel::received(const QString& chunk) {
 
 void LibraryModel::completed(const QString& command, int status, const QString& output) {
     child_.reset();
+    if (session_) std::exchange(session_, nullptr)->deleteLater();  // it is still reporting
     setBusy(false);
     setActivity({});
     const bool stopped = std::exchange(stopping_, false);
@@ -161,7 +163,7 @@ void LibraryModel::completed(const QString& command, int status, const QString& 
         if (command == QLatin1String("play")) {
             setLaunching(true);
             // Not cancelled by later events: each play clears it at its own time.
-            QTimer::singleShot(timing().launchingMilliseconds, this, [this] {
+            QTimer::singleShot(timing_.launchingMilliseconds, this, [this] {
                 setLaunching(false);
                 refresh();
             });
@@ -217,9 +219,7 @@ void LibraryModel::reuseLegacy() {
                        "launcher before using this one. No files will be moved or deleted."),
         {QStringLiteral("Use existing setup"), QStringLiteral("Cancel")});
     if (answer != 0) return;
-    settings_->setValue(QStringLiteral("dataRoot-") + QString::fromStdString(profile_.id),
-                        QString::fromStdString(legacyRoot().string()));
-    settings_->sync();
+    preferences_.setDataRoot(profile_.id, legacyRoot());
     emit dataRootChanged();
     refresh();
 }

@@ -1,7 +1,6 @@
 // The running step's download progress and its stop, as the window shows
 // and offers them.
-#include <signal.h>
-
+#include "app/model/command_session.h"
 #include "app/model/library_model.h"
 #include "runtime/pinned_downloads.h"
 
@@ -47,7 +46,7 @@ void LibraryModel::watchTransfer() {
     }
     watch_.emplace(destination, pin->size, DownloadWatch::Clock::now());
     if (!transferTimer_.isActive()) {
-        transferTimer_.setInterval(timing().transferMilliseconds);
+        transferTimer_.setInterval(timing_.transferMilliseconds);
         connect(&transferTimer_, &QTimer::timeout, this, &LibraryModel::sampleTransfer, Qt::UniqueConnection);
         transferTimer_.start();
     }
@@ -74,7 +73,7 @@ void LibraryModel::cancel() {
     if (answer != 1 || !busy_ || !child_) return;
     stopping_ = true;
     emit stoppingChanged();
-    ::kill(*child_, SIGTERM);
+    session_->requestStop();
 }
 
 }  // namespace ludowell

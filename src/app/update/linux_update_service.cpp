@@ -20,6 +20,7 @@
 #include "app/update/appcast.h"
 #include "app/update/info_plist.h"
 #include "platform/platform.h"
+#include "platform/subprocess.h"
 
 namespace ludowell {
 namespace {
@@ -317,11 +318,11 @@ void LinuxUpdateService::installStaged(bool relaunch) {
     }
     if (relaunch) {
         try {
-            platform::SpawnRequest request;
+            platform::Subprocess::Options request;
             request.executable = bundle / options_.executable.lexically_relative(bundle);
             request.arguments = options_.relaunchArguments;
             request.newSession = true;
-            platform::spawn(request);
+            platform::Subprocess::start(request).release();
         } catch (const std::exception& error) {
             try {
                 platform::exchangePaths(app, bundle);

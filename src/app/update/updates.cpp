@@ -1,9 +1,8 @@
 #include "app/update/updates.h"
 
-#include <QSettings>
-
 #include "app/model/assign_changed.h"
 #include "app/model/library_model.h"
+#include "app/preferences.h"
 #include "core/process_tracking.h"
 
 namespace ludowell {
@@ -20,18 +19,13 @@ constexpr auto kRefusal =
 
 }  // namespace
 
-Updates::Timing& Updates::timing() {
-    static Timing value;
-    return value;
-}
-
-Updates::Updates(LibraryModel* model, UpdateUserDriver* userDriver, QObject* parent)
+Updates::Updates(LibraryModel* model, UpdateUserDriver* userDriver, Options options, QObject* parent)
     : Updates(
           model, [userDriver](UpdateServiceDelegate& delegate) { return makePlatformUpdateService(delegate, userDriver); },
-          parent) {}
+          std::move(options), parent) {}
 
-Updates::Updates(LibraryModel* model, const ServiceFactory& makeService, QObject* parent)
-    : QObject(parent), model_(model), status_(kCreated) {
+Updates::Updates(LibraryModel* model, const ServiceFactory& makeService, Options options, QObject* parent)
+    : QObject(parent), model_(model), options_(std::move(options)), status_(kCreated) {
     timer_.setSingleShot(false);
     // Queued, so a tick never runs inside whatever the main thread is doing.
     connect(&timer_, &QTimer::timeout, this, [this] {
@@ -80,7 +74,7 @@ void Updates::check() {
 }
 
 std::vector<Runtime> Updates::allRuntimes() const {
-    const auto& state = LibraryModel::startup();
+    const auto& state = options_.startup;
     std::vector<GameProfile> profiles = state.profiles;
     if (profiles.empty() && model_) profiles.push_back(model_->profile());
     std::vector<Runtime> runtimes;
@@ -91,12 +85,10 @@ std::vector<Runtime> Updates::allRuntimes() const {
         }
         // The model has gone: choose the root the way it would have.
         std::optional<fs::path> root;
-        if (state.overrideRoot) {
+        if (state.overrideRoot)
             root = fs::path(*state.overrideRoot);
-        } else {
-            const auto chosen = QSettings().value(QString::fromStdString("dataRoot-" + profile.id)).toString();
-            if (!chosen.isEmpty()) root = fs::path(chosen.toStdString());
-        }
+        else
+            root = Preferences().dataRoot(profile.id);
         runtimes.emplace_back(root, std::nullopt, profile);
     }
     return runtimes;
@@ -161,7 +153,7 @@ bool Updates::shouldPostponeRelaunch(const AppcastItem&, std::function<void()> i
     pending_ = std::move(install);
     setStatus(kWaiting);
     if (model_) model_->setNotice(kWaiting);
-    timer_.start(timing().pollMilliseconds);
+    timer_.start(options_.pollMilliseconds);
     return true;
 }
 

@@ -12,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/startup_state.h"
 #include "app/update/update_service.h"
 #include "engine/update_lease.h"
 #include "runtime/runtime.h"
@@ -19,6 +20,13 @@
 namespace ludowell {
 
 class LibraryModel;
+
+struct UpdatesOptions {
+    // The catalog and --data-root: every game's sessions hold an update
+    // off. Without a catalog, the model's game alone.
+    StartupState startup;
+    int pollMilliseconds = 5000;  // the look while an update waits
+};
 
 class Updates : public QObject, public UpdateServiceDelegate {
     Q_OBJECT
@@ -30,11 +38,14 @@ class Updates : public QObject, public UpdateServiceDelegate {
 public:
     using ServiceFactory = std::function<std::unique_ptr<UpdateService>(UpdateServiceDelegate&)>;
 
+    using Options = UpdatesOptions;
+
     // The platform's update service (Sparkle on the Mac, our own elsewhere);
     // `userDriver` shows our own service's dialogs and is not owned.
-    explicit Updates(LibraryModel* model, UpdateUserDriver* userDriver = nullptr, QObject* parent = nullptr);
+    explicit Updates(LibraryModel* model, UpdateUserDriver* userDriver = nullptr, Options options = {},
+                     QObject* parent = nullptr);
     // Any service; tests script one.
-    Updates(LibraryModel* model, const ServiceFactory& makeService, QObject* parent = nullptr);
+    Updates(LibraryModel* model, const ServiceFactory& makeService, Options options = {}, QObject* parent = nullptr);
     ~Updates() override;
 
     bool automatic() const { return automatic_; }
@@ -52,12 +63,6 @@ public:
     bool sessionsActive() const;
     // Takes the exclusive lease when everything is idle.
     bool acquireIfIdle();
-
-    // The poll while an update waits; tests shorten it.
-    struct Timing {
-        int pollMilliseconds = 5000;
-    };
-    static Timing& timing();
 
     // The update service's delegate.
     void mayPerformUpdateCheck() override;
@@ -88,6 +93,7 @@ private:
     void setAutomaticMirror(bool on);
 
     QPointer<LibraryModel> model_;
+    const Options options_;
     std::unique_ptr<UpdateService> controller_;
     std::vector<Observation> observations_;
     std::function<void()> pending_;
