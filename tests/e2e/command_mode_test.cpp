@@ -20,30 +20,38 @@ protected:
     testbed::World world;
 };
 
-TEST_F(CommandMode, UnknownGamesAndActions) {
-    auto game = world.ludowell({"--command", "check", "--game", "nope"});
-    EXPECT_EQ(game.status, 1);
-    EXPECT_EQ(game.output, "Unknown game\n");
-
-    // Actions match case-sensitively, and even an unknown one takes the data root and its lock.
+// Refusals before any work: status 1 and one line. Actions match
+// case-sensitively, and even an unknown one takes the data root and its
+// lock; the Mac is judged before any helper, engine or download starts,
+// its system before Rosetta.
+TEST_F(CommandMode, RefusalsAtStartAreOneLine) {
     const fs::path root = world.dataRoot();
-    auto action = world.ludowell({"--command", "CHECK", "--data-root", root.string()});
-    EXPECT_EQ(action.status, 1);
-    EXPECT_EQ(action.output, "ERROR: Unknown action.\n");
+    const std::string env = "/usr/bin/env", app = world.executable.string(), data = root.string();
+    const std::string emptyRoot = "ERROR: The data folder given with --data-root is empty.\n";
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{app, "--command", "check", "--game", "nope"}, "Unknown game\n"},
+        {{app, "--command", "CHECK", "--data-root", data}, "ERROR: Unknown action.\n"},
+        {{app, "--data-root", "", "--command", "check"}, emptyRoot},
+        {{app, "--command", "check", "--data-root", ""}, emptyRoot},
+        {{"LUDOWELL_TESTBED_MACOS=15.6", "LUDOWELL_TESTBED_ROSETTA=missing", app, "--command", "check",
+          "--data-root", data},
+         "ERROR: This build requires macOS 26 or later. Earlier macOS versions have not been validated.\n"},
+        {{"LUDOWELL_TESTBED_ROSETTA=missing", app, "--command", "check", "--data-root", data},
+         "ERROR: Rosetta is required. Open an Intel app and follow macOS's Rosetta installation prompt, then try "
+         "again.\n"},
+    };
+    for (const auto& [args, output] : cases) {
+        auto result = world.run(env, args);
+        EXPECT_EQ(result.status, 1) << output;
+        EXPECT_EQ(result.output, output);
+    }
     EXPECT_TRUE(fs::exists(root / "operation.lock"));
+    EXPECT_TRUE(testbed::World::journal(root).empty()) << "no helper, engine or download may start";
+    EXPECT_FALSE(fs::exists(root / "runtime-ready"));
 }
 
-TEST_F(CommandMode, EveryFailureIsAnErrorLine) {
-    // An empty data root, wherever the option stands.
-    for (const auto& args : {std::vector<std::string>{"--data-root", "", "--command", "check"},
-                             std::vector<std::string>{"--command", "check", "--data-root", ""}}) {
-        auto result = world.ludowell(args);
-        EXPECT_EQ(result.status, 1);
-        EXPECT_EQ(result.output, "ERROR: The data folder given with --data-root is empty.\n");
-    }
-
-    // A failing tool fails the run even when the app inherits an ignored
-    // SIGCHLD, which would otherwise reap its children unseen.
+TEST_F(CommandMode, AFailingToolFailsTheRunEvenWithSIGCHLDIgnored) {
+    // An ignored SIGCHLD would otherwise reap the app's children unseen.
     const fs::path root = world.dataRoot();
     fs::create_directories(root / "engine/bin");
     std::ofstream(root / "engine/bin/wine") << "#!/bin/sh\necho broken; exit 3\n";
@@ -52,24 +60,6 @@ TEST_F(CommandMode, EveryFailureIsAnErrorLine) {
                                     world.executable.string(), "--command", "check", "--data-root", root.string()});
     EXPECT_EQ(ignoring.status, 1);
     EXPECT_NE(ignoring.output.find("ERROR: wine failed (3). broken"), std::string::npos) << ignoring.output;
-}
-
-TEST_F(CommandMode, AnOldMacOrMissingRosettaIsRefusedBeforeAnyToolRuns) {
-    const fs::path root = world.dataRoot();
-    auto onMac = [&](const std::string& setting) {
-        return world.run("/usr/bin/env", {setting, world.executable.string(), "--command", "check",
-                                          "--data-root", root.string()});
-    };
-    auto old = onMac("LUDOWELL_TESTBED_MACOS=15.6");
-    EXPECT_EQ(old.status, 1);
-    EXPECT_EQ(old.output, "ERROR: This build requires macOS 26 or later. Earlier macOS versions have not been "
-                          "validated.\n");
-    auto intelless = onMac("LUDOWELL_TESTBED_ROSETTA=missing");
-    EXPECT_EQ(intelless.status, 1);
-    EXPECT_EQ(intelless.output, "ERROR: Rosetta is required. Open an Intel app and follow macOS's Rosetta "
-                                "installation prompt, then try again.\n");
-    EXPECT_TRUE(testbed::World::journal(root).empty()) << "no helper, engine or download may start";
-    EXPECT_FALSE(fs::exists(root / "runtime-ready"));
 }
 
 TEST_F(CommandMode, HeldLocksKeepEveryOtherRunOutAtOnce) {

@@ -6,7 +6,6 @@
 
 #include <chrono>
 #include <fstream>
-#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -15,6 +14,7 @@
 #include "core/files.h"
 #include "runtime/runtime.h"
 #include "testbed_world.h"
+#include "support/eventually.h"
 #include "support/failure_text.h"
 #include "testbed_host.h"
 
@@ -98,11 +98,8 @@ TEST_F(InterruptedDownloads, AKilledDownloadIsNeverTakenForAWholeFile) {
         ::_exit(0);
     }
     ::setpgid(child, child);
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    std::error_code ec;
     // curl creates its output file when the first bytes arrive.
-    while (!fs::exists(partial(destination), ec) && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    eventually([&] { return fs::exists(partial(destination)); }, std::chrono::seconds(20));
     // A slow transfer holds up no other request.
     runtime.download(installer.url, world.dataRoot() / "SteamSetup.exe", installer.sha);
     EXPECT_EQ(::waitpid(child, nullptr, WNOHANG), 0) << "the small file waited for the large one";

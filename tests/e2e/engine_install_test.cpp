@@ -1,10 +1,6 @@
 // Installing the shipped engine into a data root: staging, verification,
 // dependency links, the start-up check, the selection switch, and what is
 // left on disk after every way out. Killed updates are the kill sweep's.
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <fstream>
 
 #include <gtest/gtest.h>
@@ -13,11 +9,11 @@
 #include "app/operation_lock.h"
 #include "engine/engine_manifest.h"
 #include "platform/platform.h"
-#include "platform/subprocess.h"
 #include "runtime/digest.h"
 #include "core/files.h"
 #include "runtime/runtime.h"
 #include "support/files.h"
+#include "support/live_process.h"
 #include "support/temp_dir.h"
 #include "testbed_world.h"
 #include "support/failure_text.h"
@@ -253,15 +249,12 @@ TEST_F(EngineInstall, TheStartupCheckLooksForWineInAnyCase) {
 TEST_F(EngineInstall, ARuntimeInUseIsNotTouched) {
     ASSERT_EQ(install().error, kOK);
     // A process started from anywhere inside the data root.
-    fs::create_directories(root / "engine-old/bin");
-    fs::copy_file("/bin/sleep", root / "engine-old/bin/sleep");
-    const pid_t pid = ludowell::platform::Subprocess::start({root / "engine-old/bin/sleep", {"30"}}).release();
+    LiveProcess anywhere(root / "engine-old/bin/sleep");
     // Steam opens with the engine current: that must go on working.
     auto current = install();
     oldEngine(root);
     auto live = install();
-    ::kill(pid, SIGKILL);
-    ::waitpid(pid, nullptr, 0);
+    anywhere.end();
     EXPECT_EQ(current.error, kOK);
     EXPECT_EQ(current.printed, "");
     EXPECT_EQ(live.error, "Save and close your game and Steam before updating game components.");
@@ -279,11 +272,9 @@ TEST_F(EngineInstall, ARuntimeInUseIsNotTouched) {
     const fs::path busy = temp / "busy";
     oldEngine(busy);
     writeFile(busy / "engine-1-0/bin/wineserver", script("exec sleep 5"), true);
-    fs::copy_file("/bin/sleep", busy / "engine-1-0/bin/steam");
-    const pid_t steam = ludowell::platform::Subprocess::start({busy / "engine-1-0/bin/steam", {"30"}}).release();
+    LiveProcess steam(busy / "engine-1-0/bin/steam");
     auto serving = install(busy);
-    ::kill(steam, SIGKILL);
-    ::waitpid(steam, nullptr, 0);
+    steam.end();
     EXPECT_EQ(serving.error,
               "Save and close AoE IV and this app's Steam client before setting up or repairing the environment.");
     EXPECT_EQ(serving.printed, "");

@@ -12,6 +12,7 @@
 #include "core/files.h"
 #include "runtime/runtime.h"
 #include "support/eventually.h"
+#include "support/wine_calls.h"
 #include "testbed_world.h"
 #include "runtime/library_state.h"
 
@@ -29,14 +30,6 @@ Lines lines(const std::string& text) {
     for (size_t start = 0, end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
         result.push_back(text.substr(start, end - start));
     return result;
-}
-
-// Every Wine invocation the journal holds, in order.
-std::vector<nlohmann::json> wineCalls(const fs::path& root) {
-    std::vector<nlohmann::json> calls;
-    for (auto& entry : testbed::World::journal(root))
-        if (entry["program"] == "wine") calls.push_back(entry);
-    return calls;
 }
 
 class Journey : public ::testing::Test {

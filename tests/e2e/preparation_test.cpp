@@ -3,9 +3,7 @@
 // start nothing, and what a killed run leaves behind.
 
 #include <algorithm>
-#include <chrono>
 #include <fstream>
-#include <thread>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -15,7 +13,9 @@
 #include "runtime/runtime.h"
 #include "testbed_world.h"
 #include "support/failure_text.h"
+#include "support/eventually.h"
 #include "support/files.h"
+#include "support/wine_calls.h"
 #include "engine/engine_install.h"
 
 namespace fs = std::filesystem;
@@ -23,10 +23,9 @@ using namespace ludowell;
 
 namespace {
 
-std::vector<nlohmann::json> wineCalls(const fs::path& root) {
+std::vector<nlohmann::json> wineArgs(const fs::path& root) {
     std::vector<nlohmann::json> argvs;
-    for (auto& entry : testbed::World::journal(root))
-        if (entry["program"] == "wine") argvs.push_back(entry["argv"]);
+    for (auto& call : wineCalls(root)) argvs.push_back(call["argv"]);
     return argvs;
 }
 
@@ -152,29 +151,28 @@ TEST_F(Preparation, UnfinishedStepsStartNothing) {
 
     // Steam present: nothing is downloaded or installed again.
     fs::remove(root / "downloads/SteamSetup.exe");
-    const size_t before = wineCalls(root).size();
+    const size_t before = wineArgs(root).size();
     runtime.installSteam(ensureCurrentEngine);
     EXPECT_FALSE(fs::exists(root / "downloads/SteamSetup.exe"));
-    const auto after = wineCalls(root);
+    const auto after = wineArgs(root);
     for (size_t i = before; i < after.size(); ++i) EXPECT_NE(after[i].back(), "/S") << after[i];
 
     EXPECT_EQ(failureText([&] { runtime.openSteam(ensureCurrentEngine, true, false); }),
               "Install Age of Empires IV in this Steam client's default library, then choose Play now.");
     fs::create_directories(runtime.game().parent_path());
     std::ofstream(runtime.game()) << "TESTBED-PE game 1466860\npatched\n";
-    const size_t calls = wineCalls(root).size();
+    const size_t calls = wineArgs(root).size();
     EXPECT_EQ(failureText([&] { runtime.openSteam(ensureCurrentEngine, true, false); }),
               "This game build has not been validated for the optimizations. Please update Ludowell.");
-    EXPECT_EQ(wineCalls(root).size(), calls) << "an unvalidated build must not be started";
+    EXPECT_EQ(wineArgs(root).size(), calls) << "an unvalidated build must not be started";
 
     // Asked to install and play at once, it plays.
     std::ofstream(runtime.game()) << "TESTBED-PE game 1466860\n";
     runtime.openSteam(ensureCurrentEngine, true, false, true);
     const nlohmann::json play = {runtime.steam().string(), "-cef-disable-gpu", "-applaunch", "1466860"};
     // The client starts detached; give it a moment to be journaled.
-    auto played = [&] { return std::ranges::count(wineCalls(root), play) == 1; };
-    for (int i = 0; i < 100 && !played(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    EXPECT_TRUE(played()) << nlohmann::json(wineCalls(root));
+    EXPECT_TRUE(eventually([&] { return std::ranges::count(wineArgs(root), play) == 1; }))
+        << nlohmann::json(wineArgs(root));
     runtime.stop();
 }
 

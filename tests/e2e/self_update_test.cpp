@@ -15,10 +15,14 @@
 #include "platform/platform.h"
 #include "platform/subprocess.h"
 #include "runtime/runtime.h"
+#include "core/files.h"
 #include "support/eventually.h"
+#include "support/files.h"
+#include "support/https_server.h"
 #include "support/info_plist.h"
 #include "support/scoped_env.h"
 #include "support/temp_dir.h"
+#include "support/update_feed.h"
 #include "testbed_world.h"
 
 namespace fs = std::filesystem;
@@ -27,75 +31,36 @@ using namespace std::chrono_literals;
 
 namespace {
 
-std::string read(const fs::path& file) {
-    std::stringstream text;
-    text << std::ifstream(file).rdbuf();
-    return text.str();
-}
-
-std::string shell(const std::string& command) {
-    std::string output;
-    if (FILE* pipe = ::popen(command.c_str(), "r")) {
-        char buffer[512];
-        while (size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
-        ::pclose(pipe);
-    }
-    while (!output.empty() && output.back() == '\n') output.pop_back();
-    return output;
-}
+std::string read(const fs::path& file) { return readFile(file).value_or(""); }
 
 // An appcast offering `version`: a copy of the world's bundle that says so
 // in its update settings, signed with a key the world's bundle trusts.
 class PublishedUpdate {
 public:
-    PublishedUpdate(const testbed::World& world, const std::string& version) {
-        // The world's certificate, so the app already trusts this server.
-        const auto https = fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "testbed/bin/testbed-https";
-        const auto portFile = source_ / "port";
-        server_ = ::fork();
-        if (server_ == 0) {
-            ::execl(https.c_str(), https.c_str(), "--root", www_.path().c_str(), "--port", "0", "--port-file",
-                    portFile.c_str(), "--cert-dir", (world.dir / "certs").c_str(), static_cast<char*>(nullptr));
-            ::_exit(127);
-        }
-        if (!eventually([&] { return !read(portFile).empty(); }, 10s)) throw std::runtime_error("no update server");
-        port_ = std::stoi(read(portFile));
-
-        const auto key = source_ / "key.pem";
-        shell("openssl genpkey -algorithm ed25519 -out '" + key.string() + "' 2>/dev/null");
-        publicKey_ = shell("openssl pkey -in '" + key.string() + "' -pubout -outform DER | tail -c 32 | base64");
-        const auto copy = source_ / "Ludowell.app";
+    // Served with the world's certificate, which the app already trusts.
+    PublishedUpdate(const testbed::World& world, const std::string& version)
+        : server_(www_.path(), world.dir / "certs") {
+        const auto copy = source_.path() / "Ludowell.app";
         fs::copy(world.bundle, copy, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
         settle(world.bundle, "1.0.0");
         settle(copy, version);
         const auto archive = www_ / ("Ludowell-" + version + ".tar");
         shell("tar -cf '" + archive.string() + "' -C '" + source_.path().string() + "' Ludowell.app");
-        const auto signature = shell("openssl pkeyutl -sign -rawin -inkey '" + key.string() + "' -in '" +
-                                     archive.string() + "' | base64 -w0");
-        std::ofstream(www_ / "appcast.xml")
-            << "<rss xmlns:sparkle=\"http://www.andymatuschak.org/xml-namespaces/sparkle\"><channel><item>"
-            << "<sparkle:version>" << version << "</sparkle:version><enclosure url=\"https://localhost:" << port_
-            << "/" << archive.filename().string() << "\" length=\"" << fs::file_size(archive)
-            << "\" sparkle:edSignature=\"" << signature << "\"/></item></channel></rss>";
-    }
-    ~PublishedUpdate() {
-        ::kill(server_, SIGTERM);
-        ::waitpid(server_, nullptr, 0);
+        const FeedItem item{version, server_.url(archive.filename().string()), key_.sign(archive),
+                            (long long)fs::file_size(archive)};
+        writeFile(www_ / "appcast.xml", appcastFeed({item}));
     }
 
 private:
     // A bundle's own Info.plist (not the build's, which it links to).
     void settle(const fs::path& bundle, const std::string& version) {
-        const auto file = bundle / "Contents/Info.plist";
-        fs::remove(file);
-        std::ofstream(file) << infoPlist("https://localhost:" + std::to_string(port_) + "/appcast.xml", publicKey_,
-                                         version);
+        fs::remove(bundle / "Contents/Info.plist");
+        writeFile(bundle / "Contents/Info.plist", infoPlist(server_.url("appcast.xml"), key_.publicKey(), version));
     }
 
     TempDir www_, source_;
-    std::string publicKey_;
-    pid_t server_ = -1;
-    int port_ = 0;
+    HttpsServer server_;
+    SigningKey key_;
 };
 
 std::string installedVersion(const testbed::World& world) {

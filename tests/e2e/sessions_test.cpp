@@ -10,6 +10,7 @@
 #include "platform/subprocess.h"
 #include "runtime/runtime.h"
 #include "testbed_world.h"
+#include "support/eventually.h"
 #include "support/failure_text.h"
 
 namespace fs = std::filesystem;
@@ -37,7 +38,10 @@ void startWaiter(const Runtime& runtime) {
     pid_t pid = platform::Subprocess::start(request).release();
     // The loader returns at once or keeps running as the program; either way
     // the prefix's server must come up.
-    for (int i = 0; i < 100 && !runtime.running(); ++i) waitpid(pid, nullptr, WNOHANG);
+    eventually([&] {
+        ::waitpid(pid, nullptr, WNOHANG);
+        return runtime.running();
+    });
 }
 
 class Sessions : public ::testing::Test {

@@ -1,16 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/wait.h>
-
-#include <unistd.h>
-
 #include <fstream>
 
 #include "core/process_tracking.h"
-#include "platform/platform.h"
-#include "platform/subprocess.h"
 #include "runtime/runtime.h"
+#include "support/live_process.h"
 #include "support/temp_dir.h"
 #include "runtime/library_state.h"
 
@@ -36,35 +30,6 @@ std::string removal(const std::string& app = "1466860") {
 std::string crlf(std::string line) { return line.insert(line.size() - 1, "\r"); }
 
 bool tracked(const std::string& log) { return ludowell::hasTrackedGame(log, ludowell::GameProfile::aoeIV()); }
-
-// A copy of sleep started from a chosen path, so the process table shows
-// that path as its executable; `shownAs` names it otherwise in its
-// arguments, as Wine shows its programs.
-class LiveProcess {
-public:
-    explicit LiveProcess(const fs::path& executable, const std::string& shownAs = "") {
-        fs::create_directories(executable.parent_path());
-        fs::copy_file("/bin/sleep", executable);
-        fs::permissions(executable, fs::perms::owner_all);
-        if (shownAs.empty()) {
-            pid_ = ludowell::platform::Subprocess::start({executable, {"30"}}).release();
-            return;
-        }
-        pid_ = ludowell::platform::Subprocess::start({"/bin/bash", {"-c", "exec -a \"$0\" \"$1\" 30", shownAs, executable.string()}}).release();
-        auto shown = [&] {
-            auto arguments = ludowell::platform::processArguments(pid_);
-            return !arguments.empty() && arguments.front() == shownAs;
-        };
-        for (int i = 0; i < 500 && !shown(); ++i) ::usleep(2000);
-    }
-    ~LiveProcess() {
-        ::kill(pid_, SIGKILL);
-        ::waitpid(pid_, nullptr, 0);
-    }
-
-private:
-    pid_t pid_;
-};
 
 }  // namespace
 
@@ -117,6 +82,13 @@ TEST(LiveEngine, ProcessesBelowTheFolderCount) {
     // Neither the executable itself nor a sibling whose name merely extends the folder's.
     for (const char* folder : {"engine/bin/wineserver", "engine-2", "engin", "root/engine", "other"})
         EXPECT_FALSE(hasLiveEngine(dir / folder)) << folder;
+
+    // A process whose executable was removed still counts.
+    LiveProcess replaced(dir / "root2/engine-1/bin/wineserver");
+    fs::remove(dir / "root2/engine-1/bin/wineserver");
+    EXPECT_TRUE(hasLiveEngine(dir / "root2"));
+    EXPECT_TRUE(hasLiveEngine(dir / "root2/engine-1"));
+    EXPECT_FALSE(hasLiveEngine(dir / "root2/engine-2"));
 }
 
 TEST(LiveEngine, WinesServerAndItsOwnProgramsAreNotTheUsers) {
@@ -129,15 +101,6 @@ TEST(LiveEngine, WinesServerAndItsOwnProgramsAreNotTheUsers) {
     // A loader named in front of the program is skipped; anything else is the user's.
     LiveProcess steam(dir / "engine/lib/wine-preloader", "C:\\Program Files (x86)\\Steam\\steam.exe");
     EXPECT_TRUE(ludowell::hasUserProgram(dir / "engine"));
-}
-
-TEST(LiveEngine, AProcessWhoseExecutableWasRemovedStillCounts) {
-    TempDir dir;
-    LiveProcess replaced(dir / "root/engine-1/bin/wineserver");
-    fs::remove(dir / "root/engine-1/bin/wineserver");
-    EXPECT_TRUE(hasLiveEngine(dir / "root"));
-    EXPECT_TRUE(hasLiveEngine(dir / "root/engine-1"));
-    EXPECT_FALSE(hasLiveEngine(dir / "root/engine-2"));
 }
 
 TEST(GameRunning, NeedsALiveSelectedEngineAndATrackedGameInTheLogsTail) {

@@ -47,16 +47,11 @@ struct Script : UpdateServiceDelegate, UpdateUserDriver {
     void showUpdateError(const std::string& message) override { errors.push_back(message); }
 };
 
-struct Release {
-    std::string version, url, signature;
-    long long length = 0;
-    std::string shortVersion = version;
-};
-
 class LinuxService : public ::testing::Test {
 protected:
     void SetUp() override {
         QSettings().clear();
+        ::setenv("CURL_CA_BUNDLE", server_.certificate().c_str(), 1);
         makeBundle(bundle_, "old");
         configure(true);
     }
@@ -71,7 +66,9 @@ protected:
         writeFile(bundle / "Contents/MacOS/ludowell", "#!/bin/sh\necho \"" + name + " $*\" > " + marker_.string(), true);
         writeFile(bundle / "Contents/Resources/version.txt", name);
     }
-    std::string installedVersion() const { return readFile(bundle_ / "Contents/Resources/version.txt"); }
+    std::string installedVersion() const {
+        return readFile(bundle_ / "Contents/Resources/version.txt").value_or("");
+    }
 
     std::unique_ptr<LinuxUpdateService> service() {
         LinuxUpdateService::Options options{bundle_, bundle_ / "Contents/MacOS/ludowell", dir_ / "cache",
@@ -80,7 +77,7 @@ protected:
     }
 
     // A new bundle, packed as `appName` and served.
-    Release release(const std::string& version, const std::string& appName = "Ludowell.app") {
+    FeedItem release(const std::string& version, const std::string& appName = "Ludowell.app") {
         makeBundle(dir_ / version / appName, "new");
         const auto archive = www_ / (version + ".tar.xz");
         const auto pack = "tar -cJf " + archive.string() + " -C " + (dir_ / version).string() + " " + appName;
@@ -88,14 +85,7 @@ protected:
         return {version, server_.url(version + ".tar.xz"), key_.sign(archive), (long long)fs::file_size(archive)};
     }
 
-    void publish(const std::vector<Release>& releases) {
-        std::string xml = "<rss xmlns:sparkle=\"http://www.andymatuschak.org/xml-namespaces/sparkle\"><channel>";
-        for (const auto& r : releases)
-            xml += "<item><sparkle:version>" + r.version + "</sparkle:version><sparkle:shortVersionString>" +
-                   r.shortVersion + "</sparkle:shortVersionString><enclosure url=\"" + r.url + "\" length=\"" +
-                   std::to_string(r.length) + "\" sparkle:edSignature=\"" + r.signature + "\"/></item>";
-        writeFile(www_ / "appcast.xml", xml + "</channel></rss>");
-    }
+    void publish(const std::vector<FeedItem>& items) { writeFile(www_ / "appcast.xml", appcastFeed(items)); }
 
     // Until the cycle ends or waits for its go-ahead.
     void checkAndWait(LinuxUpdateService& service) {
@@ -113,7 +103,7 @@ protected:
 
     TempDir dir_, www_;
     SigningKey key_;
-    Server server_{www_.path()};
+    HttpsServer server_{www_.path()};
     fs::path bundle_ = dir_ / "Applications/Ludowell.app";
     fs::path marker_ = dir_ / "started";
     Script script_;

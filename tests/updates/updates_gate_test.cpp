@@ -9,7 +9,7 @@
 #include "app/preferences.h"
 #include "app/update/updates.h"
 #include "platform/platform.h"
-#include "platform/subprocess.h"
+#include "support/live_process.h"
 #include "testbed_world.h"
 #include "update_support.h"
 
@@ -83,18 +83,8 @@ const StartupState& startup() {
 }
 
 // A program running from inside a data root, as a game or Steam would.
-struct Game {
-    explicit Game(const fs::path& root) {
-        fs::create_directories(root / "engine/bin");
-        fs::copy_file("/bin/sleep", root / "engine/bin/sleep", fs::copy_options::overwrite_existing);
-        pid = platform::Subprocess::start({root / "engine/bin/sleep", {"60"}}).release();
-    }
-    ~Game() { end(); }
-    void end() {
-        if (pid > 0 && ::kill(pid, SIGKILL) == 0) ::waitpid(pid, nullptr, 0);
-        pid = -1;
-    }
-    pid_t pid;
+struct Game : LiveProcess {
+    explicit Game(const fs::path& root) : LiveProcess(root / "engine/bin/sleep") {}
 };
 
 class Gate : public ::testing::Test {
