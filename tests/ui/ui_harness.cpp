@@ -2,12 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QThread>
 #include <QTest>
+#include <QtQuickTest/quicktest.h>
 
 #include "app/update/updates.h"
 #include "platform/platform.h"
@@ -107,14 +107,23 @@ std::vector<QQuickItem*> Window::itemsWithText(const QString& text) const {
     return found;
 }
 
-void Window::settle(int milliseconds) {
-    QElapsedTimer timer;
-    timer.start();
-    do {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QThread::msleep(5);
-    } while (timer.elapsed() < milliseconds);
+void Window::settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (QQuickTest::qIsPolishScheduled(window())) QQuickTest::qWaitForPolish(window(), 2000);
+}
+
+bool Window::still() {
+    settle();
+    return waitFor([this] {
+        QQuickItem* page = item(QStringLiteral("page"));
+        if (page && page->opacity() < 1.0) return false;
+        for (QObject* popup : window()->findChildren<QObject*>())
+            if (popup->inherits("QQuickPopup") && popup->property("visible").toBool() &&
+                !popup->property("opened").toBool())
+                return false;
+        return !QQuickTest::qIsPolishScheduled(window());
+    }, 5000);
 }
 
 bool Window::waitFor(const std::function<bool()>& condition, int milliseconds) {
@@ -122,9 +131,22 @@ bool Window::waitFor(const std::function<bool()>& condition, int milliseconds) {
 }
 
 void Window::screenshot(const QString& name) {
-    settle(250);  // page fades and sheet transitions
+    still();
+    // Behaviours animate frame by frame: wait for a frame drawn the same as
+    // the one before it.
+    QImage image = window()->grabWindow();
+    waitFor([&] {
+        bool drawn = false;
+        const auto connection = QObject::connect(window(), &QQuickWindow::frameSwapped, [&] { drawn = true; });
+        window()->update();
+        waitFor([&] { return drawn; }, 200);
+        QObject::disconnect(connection);
+        QImage again = window()->grabWindow();
+        std::swap(image, again);
+        return image == again;
+    }, 1000);
     QDir().mkpath(QStringLiteral(LUDOWELL_SCREENSHOT_DIR));
-    window()->grabWindow().save(QStringLiteral(LUDOWELL_SCREENSHOT_DIR "/") + name + QStringLiteral(".png"));
+    image.save(QStringLiteral(LUDOWELL_SCREENSHOT_DIR "/") + name + QStringLiteral(".png"));
 }
 
 Window::Setup preview(const std::string& stage) {
@@ -152,7 +174,7 @@ std::shared_ptr<int> giveUpdates(Window& w, bool session) {
     w.model().setUpdates(new ludowell::Updates(&w.model(), [=](ludowell::UpdateServiceDelegate&) {
         return std::unique_ptr<ludowell::UpdateService>(std::make_unique<StubUpdates>(session, checks));
     }));
-    w.settle(100);
+    w.settle();
     return checks;
 }
 

@@ -85,11 +85,15 @@ public:
     QQuickItem* focused() const { return window()->activeFocusItem(); }
     // Every shown item (overlay included) whose "text" is `text`.
     std::vector<QQuickItem*> itemsWithText(const QString& text) const;
-    // Lets bindings, layouts and animations settle.
-    void settle(int milliseconds = 60);
+    // Delivers what is queued and lets the views lay themselves out again.
+    void settle();
+    // Settles, then waits until the page has faded in and every sheet and
+    // menu has finished opening or closing.
+    bool still();
     bool waitFor(const std::function<bool()>& condition, int milliseconds);
 
-    // Saves the window as <screenshots>/<name>.png.
+    // Saves the window, once still and drawn the same twice running (a
+    // spinner never stops), as <screenshots>/<name>.png.
     void screenshot(const QString& name);
 
     RecordingAlerts alerts;

@@ -1,11 +1,12 @@
 import QtQuick
+import Ludowell
 
 // One of the Mac's symbol images by name, from the drawings the app ships,
 // filled with one colour. `size` is the symbol's point size.
 Image {
     id: symbol
     property string name
-    property color color: Qt.rgba(1, 1, 1, 0.85)
+    property color color: Style.text
     property real size: 13
 
     width: size
