@@ -15,6 +15,8 @@ class ArtworkImage : public QQuickPaintedItem {
     Q_PROPERTY(QUrl source READ source WRITE setSource NOTIFY sourceChanged)
     Q_PROPERTY(qreal radius READ radius WRITE setRadius NOTIFY radiusChanged)
     Q_PROPERTY(bool loaded READ loaded NOTIFY sourceChanged)
+    // A picture is being decoded for the item's present size.
+    Q_PROPERTY(bool loading READ loading NOTIFY loadingChanged)
 
 public:
     explicit ArtworkImage(QQuickItem* parent = nullptr);
@@ -24,19 +26,31 @@ public:
     qreal radius() const { return radius_; }
     void setRadius(qreal radius);
     bool loaded() const { return fullSize_.isValid(); }
+    bool loading() const { return decoding_.isValid(); }
 
     void paint(QPainter* painter) override;
 
 signals:
     void sourceChanged();
     void radiusChanged();
+    void loadingChanged();
+
+protected:
+    void geometryChange(const QRectF& newGeometry, const QRectF& oldGeometry) override;
+    void itemChange(ItemChange change, const ItemChangeData& value) override;
 
 private:
+    QRectF target() const;
+    // Decodes the picture at the size it is shown, off the GUI thread, so
+    // the window's first frame does not wait for it.
+    void decodeForSize();
+
     QUrl source_;
     // Only the file's header is read up front; the picture is decoded at
     // the size it is shown, again only when that size changes.
     QSize fullSize_;
     QImage shown_;
+    QSize decoding_;
     qreal radius_ = 0;
 };
 

@@ -118,10 +118,14 @@ bool Window::still() {
     return waitFor([this] {
         QQuickItem* page = item(QStringLiteral("page"));
         if (page && page->opacity() < 1.0) return false;
-        for (QObject* popup : window()->findChildren<QObject*>())
-            if (popup->inherits("QQuickPopup") && popup->property("visible").toBool() &&
-                !popup->property("opened").toBool())
+        for (QObject* object : window()->findChildren<QObject*>()) {
+            if (object->inherits("QQuickPopup") && object->property("visible").toBool() &&
+                !object->property("opened").toBool())
                 return false;
+            // Symbols and the artwork are drawn off the GUI thread.
+            if (object->inherits("QQuickImageBase") && object->property("status").toInt() == 2) return false;
+            if (object->property("loading").toBool()) return false;
+        }
         return !QQuickTest::qIsPolishScheduled(window());
     }, 5000);
 }

@@ -87,8 +87,8 @@ public:
     std::vector<QQuickItem*> itemsWithText(const QString& text) const;
     // Delivers what is queued and lets the views lay themselves out again.
     void settle();
-    // Settles, then waits until the page has faded in and every sheet and
-    // menu has finished opening or closing.
+    // Settles, then waits until the page has faded in, every sheet and
+    // menu has finished opening or closing, and every picture is drawn.
     bool still();
     bool waitFor(const std::function<bool()>& condition, int milliseconds);
 

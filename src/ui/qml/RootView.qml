@@ -145,17 +145,38 @@ Item {
         }
     }
 
-    Sheet {
-        objectName: "license-sheet"
-        source: "LicenseSheet.qml"
-        presented: LibraryModel.showLicense
-        onDismissed: LibraryModel.showLicense = false
+    // Each sheet is built the first time it is presented, and then kept
+    // for its closing transition and the next time.
+    Loader {
+        id: licenceSheet
+        active: false
+        sourceComponent: Sheet {
+            objectName: "license-sheet"
+            source: "LicenseSheet.qml"
+            presented: LibraryModel.showLicense
+            onDismissed: LibraryModel.showLicense = false
+        }
     }
 
-    Sheet {
-        objectName: "diagnostics-sheet"
-        source: "DiagnosticsSheet.qml"
-        presented: LibraryModel.showDiagnostics
-        onDismissed: LibraryModel.showDiagnostics = false
+    Loader {
+        id: diagnosticsSheet
+        active: false
+        sourceComponent: Sheet {
+            objectName: "diagnostics-sheet"
+            source: "DiagnosticsSheet.qml"
+            presented: LibraryModel.showDiagnostics
+            onDismissed: LibraryModel.showDiagnostics = false
+        }
+    }
+
+    function buildSheets() {
+        if (LibraryModel.showLicense) licenceSheet.active = true
+        if (LibraryModel.showDiagnostics) diagnosticsSheet.active = true
+    }
+    Component.onCompleted: buildSheets()
+    Connections {
+        target: LibraryModel
+        function onShowLicenseChanged() { root.buildSheets() }
+        function onShowDiagnosticsChanged() { root.buildSheets() }
     }
 }
