@@ -29,6 +29,7 @@ class Style : public QObject {
     Q_PROPERTY(QColor orange MEMBER orange CONSTANT)
     Q_PROPERTY(QColor green MEMBER green CONSTANT)
     // Type.
+    Q_PROPERTY(QColor brightText MEMBER brightText CONSTANT)
     Q_PROPERTY(QColor text MEMBER text CONSTANT)
     Q_PROPERTY(QColor strongText MEMBER strongText CONSTANT)
     Q_PROPERTY(QColor muted MEMBER muted CONSTANT)
@@ -37,6 +38,8 @@ class Style : public QObject {
     Q_PROPERTY(QColor onGold MEMBER onGold CONSTANT)
     Q_PROPERTY(QColor onGoldMuted MEMBER onGoldMuted CONSTANT)
     // Lines, fills and washes over the grounds.
+    Q_PROPERTY(QColor knob MEMBER knob CONSTANT)
+    Q_PROPERTY(QColor shadow MEMBER shadow CONSTANT)
     Q_PROPERTY(QColor hairline MEMBER hairline CONSTANT)
     Q_PROPERTY(QColor faintLine MEMBER faintLine CONSTANT)
     Q_PROPERTY(QColor quietFill MEMBER quietFill CONSTANT)
@@ -95,6 +98,7 @@ public:
     const QColor orange = rgba(1.0f, 0.624f, 0.039f);
     const QColor green = rgba(0.188f, 0.820f, 0.345f);
 
+    const QColor brightText = white(1);
     const QColor text = white(0.85f);
     const QColor strongText = white(0.88f);
     const QColor muted = rgba(0.64f, 0.66f, 0.70f);
@@ -103,6 +107,8 @@ public:
     const QColor onGold = rgba(0.12f, 0.10f, 0.07f);
     const QColor onGoldMuted = rgba(0.12f, 0.10f, 0.07f, 0.75f);
 
+    const QColor knob = white(1);
+    const QColor shadow = rgba(0, 0, 0);
     const QColor hairline = white(0.1f);
     const QColor faintLine = white(0.06f);
     const QColor quietFill = white(0.065f);

@@ -143,12 +143,12 @@ void Window::screenshot(const QString& name) {
         bool drawn = false;
         const auto connection = QObject::connect(window(), &QQuickWindow::frameSwapped, [&] { drawn = true; });
         window()->update();
-        waitFor([&] { return drawn; }, 200);
+        waitFor([&] { return drawn; }, 500);
         QObject::disconnect(connection);
         QImage again = window()->grabWindow();
         std::swap(image, again);
-        return image == again;
-    }, 1000);
+        return drawn && image == again;
+    }, 2000);
     QDir().mkpath(QStringLiteral(LUDOWELL_SCREENSHOT_DIR));
     image.save(QStringLiteral(LUDOWELL_SCREENSHOT_DIR "/") + name + QStringLiteral(".png"));
 }

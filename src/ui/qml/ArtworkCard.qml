@@ -133,7 +133,7 @@ Item {
                 font.pixelSize: 39
                 font.weight: Font.DemiBold
                 font.letterSpacing: -0.8
-                color: "white"
+                color: Style.brightText
                 Accessible.role: Accessible.Heading
             }
         }

@@ -34,7 +34,7 @@ T.Button {
             spacing: 11
             Spinner {
                 visible: control.spinning
-                color: "black"
+                color: Style.shadow
                 anchors.verticalCenter: parent.verticalCenter
             }
             Symbol {

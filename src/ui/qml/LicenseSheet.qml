@@ -101,7 +101,7 @@ Item {
                     font.pixelSize: 13
                     color: Style.text
                     selectionColor: Style.selection
-                    selectedTextColor: "white"
+                    selectedTextColor: Style.brightText
                     background: null
                     // The text view would keep Escape; the sheet closes on it.
                     Keys.onEscapePressed: LibraryModel.showLicense = false

@@ -21,14 +21,14 @@ ApplicationWindow {
     palette.text: Style.text
     palette.button: Style.controlFace
     palette.buttonText: Style.strongText
-    palette.brightText: "white"
+    palette.brightText: Style.brightText
     palette.highlight: Style.gold
     palette.highlightedText: Style.onGold
     palette.light: Style.controlLight
     palette.midlight: Style.controlMidlight
     palette.mid: Style.controlMid
     palette.dark: Style.controlDark
-    palette.shadow: "black"
+    palette.shadow: Style.shadow
     palette.placeholderText: Style.muted
     palette.toolTipBase: Style.surface
     palette.toolTipText: Style.text

@@ -151,7 +151,7 @@ ColumnLayout {
                         radius: 9
                         y: 2
                         x: hudSwitch.checked ? parent.width - width - 2 : 2
-                        color: "white"
+                        color: Style.knob
                         Behavior on x { NumberAnimation { duration: 120 } }
                     }
                 }
@@ -256,7 +256,7 @@ ColumnLayout {
                     font.pixelSize: 10
                     color: Style.muted
                     selectionColor: Style.selection
-                    selectedTextColor: "white"
+                    selectedTextColor: Style.brightText
                     Accessible.role: Accessible.StaticText
                     Accessible.name: "Data folder: " + text
                     FocusRing {

@@ -45,7 +45,7 @@ RowLayout {
             text: item.title
             font.pixelSize: 12
             font.weight: Font.DemiBold
-            color: item.reached ? "white" : Style.muted
+            color: item.reached ? Style.brightText : Style.muted
         }
         TextBlock {
             Layout.fillWidth: true

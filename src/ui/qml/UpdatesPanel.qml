@@ -78,7 +78,7 @@ Rectangle {
                     radius: 9
                     y: 2
                     x: toggle.checked ? parent.width - width - 2 : 2
-                    color: "white"
+                    color: Style.knob
                     Behavior on x { NumberAnimation { duration: 120 } }
                 }
             }
