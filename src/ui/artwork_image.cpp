@@ -7,26 +7,33 @@
 #include <QQuickWindow>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <utility>
+
 namespace ludowell::ui {
+namespace {
+
+QRectF filling(const QSize& picture, const QSizeF& box) {
+    const QSizeF filled = QSizeF(picture).scaled(box, Qt::KeepAspectRatioByExpanding);
+    return QRectF(QPointF(box.width() - filled.width(), box.height() - filled.height()) / 2, filled);
+}
+
+}  // namespace
 
 ArtworkImage::ArtworkImage(QQuickItem* parent) : QQuickPaintedItem(parent) {
     setAntialiasing(true);
+    // Nothing to draw until a picture has been read.
+    setFlag(ItemHasContents, false);
 }
 
 void ArtworkImage::setSource(const QUrl& source) {
     if (source == source_) return;
     source_ = source;
     // Read on every change: the file may have appeared or gone meanwhile.
-    fullSize_ = QSize();
-    shown_ = QImage();
+    decodedFor_ = QSize();
     decoding_ = QSize();
-    if (source.isLocalFile()) {
-        QImageReader reader(source.toLocalFile());
-        if (reader.canRead()) fullSize_ = reader.size();
-    }
+    show(QImage(), QSize());
     emit sourceChanged();
     decodeForSize();
-    update();
 }
 
 void ArtworkImage::setRadius(qreal radius) {
@@ -46,45 +53,55 @@ void ArtworkImage::itemChange(ItemChange change, const ItemChangeData& value) {
     if (change == ItemSceneChange || change == ItemDevicePixelRatioHasChanged) decodeForSize();
 }
 
-QRectF ArtworkImage::target() const {
-    const QRectF bounds(0, 0, width(), height());
-    const QSizeF filled = QSizeF(fullSize_).scaled(bounds.size(), Qt::KeepAspectRatioByExpanding);
-    return QRectF(bounds.center() - QPointF(filled.width() / 2, filled.height() / 2), filled);
-}
-
 void ArtworkImage::decodeForSize() {
-    if (!fullSize_.isValid() || width() <= 0 || height() <= 0) return;
+    if (!source_.isLocalFile() || width() <= 0 || height() <= 0) return;
+    const QSizeF box = size();
     const qreal ratio = window() ? window()->effectiveDevicePixelRatio() : 1.0;
-    const QSize pixels = (target().size() * ratio).toSize().boundedTo(fullSize_);
-    if (pixels == shown_.size() || pixels == decoding_) return;
+    const QSize pixels = (box * ratio).toSize();
+    if (pixels == decodedFor_ || pixels == decoding_) return;
+    const bool wasLoading = loading();
     decoding_ = pixels;
-    emit loadingChanged();
+    if (!wasLoading) emit loadingChanged();
+
     const QString file = source_.toLocalFile();
-    auto* watcher = new QFutureWatcher<QImage>(this);
-    connect(watcher, &QFutureWatcher<QImage>::finished, this, [this, watcher, file, pixels] {
+    using Read = std::pair<QImage, QSize>;
+    auto* watcher = new QFutureWatcher<Read>(this);
+    connect(watcher, &QFutureWatcher<Read>::finished, this, [this, watcher, file, pixels] {
         watcher->deleteLater();
         // A newer source or size has asked for another picture meanwhile.
         if (file != source_.toLocalFile() || pixels != decoding_) return;
-        shown_ = watcher->result();
         decoding_ = QSize();
+        decodedFor_ = pixels;
+        const Read read = watcher->result();
+        show(read.first, read.second);
         emit loadingChanged();
-        update();
     });
-    watcher->setFuture(QtConcurrent::run([file, pixels] {
+    watcher->setFuture(QtConcurrent::run([file, box, ratio]() -> Read {
         QImageReader reader(file);
-        reader.setScaledSize(pixels);
-        return reader.read();
+        if (!reader.canRead()) return {};
+        const QSize full = reader.size();
+        reader.setScaledSize((filling(full, box).size() * ratio).toSize().boundedTo(full));
+        return {reader.read(), full};
     }));
 }
 
+void ArtworkImage::show(const QImage& picture, const QSize& fullSize) {
+    const bool wasLoaded = loaded();
+    shown_ = picture;
+    fullSize_ = picture.isNull() ? QSize() : fullSize;
+    setFlag(ItemHasContents, loaded());
+    update();
+    if (loaded() != wasLoaded) emit loadedChanged();
+}
+
 void ArtworkImage::paint(QPainter* painter) {
-    if (!fullSize_.isValid() || shown_.isNull() || width() <= 0 || height() <= 0) return;
+    if (shown_.isNull() || width() <= 0 || height() <= 0) return;
     painter->setRenderHint(QPainter::Antialiasing);
     painter->setRenderHint(QPainter::SmoothPixmapTransform);
     QPainterPath clip;
     clip.addRoundedRect(QRectF(0, 0, width(), height()), radius_, radius_);
     painter->setClipPath(clip);
-    painter->drawImage(target(), shown_);
+    painter->drawImage(filling(fullSize_, size()), shown_);
 }
 
 }  // namespace ludowell::ui

@@ -14,8 +14,9 @@ class ArtworkImage : public QQuickPaintedItem {
     QML_ELEMENT
     Q_PROPERTY(QUrl source READ source WRITE setSource NOTIFY sourceChanged)
     Q_PROPERTY(qreal radius READ radius WRITE setRadius NOTIFY radiusChanged)
-    Q_PROPERTY(bool loaded READ loaded NOTIFY sourceChanged)
-    // A picture is being decoded for the item's present size.
+    // The file has been read and is shown.
+    Q_PROPERTY(bool loaded READ loaded NOTIFY loadedChanged)
+    // The file is being read for the item's present size.
     Q_PROPERTY(bool loading READ loading NOTIFY loadingChanged)
 
 public:
@@ -25,7 +26,7 @@ public:
     void setSource(const QUrl& source);
     qreal radius() const { return radius_; }
     void setRadius(qreal radius);
-    bool loaded() const { return fullSize_.isValid(); }
+    bool loaded() const { return !shown_.isNull(); }
     bool loading() const { return decoding_.isValid(); }
 
     void paint(QPainter* painter) override;
@@ -33,6 +34,7 @@ public:
 signals:
     void sourceChanged();
     void radiusChanged();
+    void loadedChanged();
     void loadingChanged();
 
 protected:
@@ -40,17 +42,16 @@ protected:
     void itemChange(ItemChange change, const ItemChangeData& value) override;
 
 private:
-    QRectF target() const;
-    // Decodes the picture at the size it is shown, off the GUI thread, so
-    // the window's first frame does not wait for it.
+    // Reads the file on a worker, decoding it only at the size it is shown,
+    // so that neither the window's first frame nor a resize waits for it.
     void decodeForSize();
+    void show(const QImage& picture, const QSize& fullSize);
 
     QUrl source_;
-    // Only the file's header is read up front; the picture is decoded at
-    // the size it is shown, again only when that size changes.
     QSize fullSize_;
     QImage shown_;
-    QSize decoding_;
+    QSize decoding_;     // the pixel size of the box being read for
+    QSize decodedFor_;   // the pixel size of the box `shown_` was read for
     qreal radius_ = 0;
 };
 
