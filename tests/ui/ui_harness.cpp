@@ -38,7 +38,7 @@ Window::Window(Setup setup) {
     // Keyboard focus goes only to the active window.
     window()->requestActivate();
     waitFor([this] { return window()->isActive(); }, 2000);
-    settle();
+    still();
 }
 
 Window::~Window() {
@@ -90,14 +90,14 @@ void Window::click(QQuickItem* item) {
     QGuiApplication::sendEvent(window(), &press);
     QMouseEvent release(QEvent::MouseButtonRelease, point, point, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QGuiApplication::sendEvent(window(), &release);
-    settle();
+    still();
 }
 
 void Window::press(int key, Qt::KeyboardModifiers modifiers) {
     // Through the window system's entry, as a keyboard's keys arrive:
     // shortcuts first, then the focused item.
     QTest::keyClick(window(), Qt::Key(key), modifiers);
-    settle();
+    still();
 }
 
 std::vector<QQuickItem*> Window::itemsWithText(const QString& text) const {
@@ -117,7 +117,7 @@ bool Window::still() {
     settle();
     return waitFor([this] {
         QQuickItem* page = item(QStringLiteral("page"));
-        if (page && page->opacity() < 1.0) return false;
+        if (page && (page->property("status").toInt() != 1 || page->opacity() < 1.0)) return false;
         for (QObject* object : window()->findChildren<QObject*>()) {
             if (object->inherits("QQuickPopup") && object->property("visible").toBool() &&
                 !object->property("opened").toBool())

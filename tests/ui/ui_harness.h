@@ -78,7 +78,8 @@ public:
     bool shows(const QString& text) const { return visibleTexts().contains(text); }
     static bool shown(const QQuickItem* item);
 
-    // A left click in the middle of the item, as the mouse would.
+    // A left click in the middle of the item, as the mouse would; then,
+    // as after press(), waits until the window is still().
     void click(QQuickItem* item);
     // A key pressed and released, delivered to the window.
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);

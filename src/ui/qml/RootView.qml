@@ -111,10 +111,14 @@ Item {
                         source: LibraryModel.page === "Library" ? "LibraryPage.qml"
                               : LibraryModel.page === "Help" ? "HelpPage.qml"
                               : "SettingsPage.qml"
+                        // Built off the first frame's path; it fades in once
+                        // it is there.
+                        asynchronous: true
                         onSourceChanged: {
                             scroller.contentY = 0
-                            fadeIn.restart()
+                            page.opacity = 0
                         }
+                        onLoaded: fadeIn.restart()
                         NumberAnimation {
                             id: fadeIn
                             target: page
