@@ -48,9 +48,9 @@ int openPipe(int fds[2]);
 // for the opener program, which hands it on at once.
 void openInFileBrowser(const fs::path& folder);
 
-// True when the process can show a window: a display server to talk to, or
-// a Qt platform plugin that needs none (offscreen in tests).
-bool displayAvailable();
+// A display server to show windows on: always on a Mac; X11 or Wayland
+// on Linux.
+bool hasDisplayServer();
 // Menus live in the screen's menu bar (macOS), not in the window.
 bool hasGlobalMenuBar();
 

@@ -100,12 +100,7 @@ std::vector<std::string> processArguments(int pid) {
 
 int openPipe(int fds[2]) { return ::pipe2(fds, O_CLOEXEC); }
 
-bool displayAvailable() {
-    // Plugins that draw without a display server.
-    const char* plugin = std::getenv("QT_QPA_PLATFORM");
-    const std::string name = plugin ? std::string(plugin).substr(0, std::string(plugin).find(':')) : "";
-    static const char* const serverless[] = {"offscreen", "minimal", "vnc", "eglfs", "linuxfb", "vkkhrdisplay"};
-    if (std::find(std::begin(serverless), std::end(serverless), name) != std::end(serverless)) return true;
+bool hasDisplayServer() {
     auto set = [](const char* variable) {
         const char* value = std::getenv(variable);
         return value && *value;

@@ -102,7 +102,7 @@ int openPipe(int fds[2]) {
     return 0;
 }
 
-bool displayAvailable() { return true; }
+bool hasDisplayServer() { return true; }
 
 bool hasGlobalMenuBar() { return true; }
 

@@ -7,7 +7,6 @@
 #include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
-#include <QQmlContext>
 #include <QQuickStyle>
 #include <QQuickWindow>
 #include <QScreen>
@@ -16,7 +15,6 @@
 #include "app/update/updates.h"
 #include "platform/platform.h"
 #include "ui/dialogs.h"
-#include "ui/palette.h"
 #include "ui/symbols.h"
 
 // Generated with the "Ludowell" QML module: registers its C++ types.
@@ -59,14 +57,10 @@ bool AppDelegate::applicationDidFinishLaunching() {
 
     qml_register_types_Ludowell();
     engine_ = std::make_unique<QQmlApplicationEngine>();
+    // The views reach this shell and its model through their engine.
+    engine_->setParent(this);
     engine_->addImportPath(QStringLiteral("qrc:/"));
     engine_->addImageProvider(QStringLiteral("symbol"), new SymbolProvider);
-    QQmlContext* context = engine_->rootContext();
-    context->setContextProperty(QStringLiteral("model"), model_.get());
-    context->setContextProperty(QStringLiteral("shell"), this);
-    context->setContextProperty(QStringLiteral("gold"), Palette::gold());
-    context->setContextProperty(QStringLiteral("muted"), Palette::muted());
-    context->setContextProperty(QStringLiteral("surface"), Palette::surface());
     engine_->load(QUrl(QStringLiteral("qrc:/Ludowell/Main.qml")));
     if (engine_->rootObjects().isEmpty()) return false;
     window_ = qobject_cast<QQuickWindow*>(engine_->rootObjects().constFirst());
@@ -82,6 +76,15 @@ bool AppDelegate::applicationDidFinishLaunching() {
         window_->requestActivate();
     }
     return true;
+}
+
+AppDelegate* AppDelegate::create(QQmlEngine* engine, QJSEngine*) {
+    auto* shell = qobject_cast<AppDelegate*>(engine->parent());
+    if (!shell) qFatal("The views were loaded outside the application shell.");
+    // The shell and its model outlive the engine; it must not delete them.
+    QJSEngine::setObjectOwnership(shell, QJSEngine::CppOwnership);
+    QJSEngine::setObjectOwnership(&shell->model(), QJSEngine::CppOwnership);
+    return shell;
 }
 
 bool AppDelegate::applicationShouldTerminate() {

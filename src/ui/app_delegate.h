@@ -7,6 +7,7 @@
 #include <QQuickWindow>
 #include <QUrl>
 #include <QVariantList>
+#include <QtQml/qqmlregistration.h>
 
 #include <functional>
 #include <memory>
@@ -16,7 +17,9 @@
 #include "app/model/window_services.h"
 #include "core/game_profile.h"
 
+class QJSEngine;
 class QMenuBar;
+class QQmlEngine;
 
 namespace ludowell {
 struct StartupState;
@@ -24,8 +27,11 @@ struct StartupState;
 
 namespace ludowell::ui {
 
+// The views see it as the singleton `Shell`.
 class AppDelegate : public QObject {
     Q_OBJECT
+    QML_NAMED_ELEMENT(Shell)
+    QML_SINGLETON
     // The catalog, in file order, as {id, title} for the sidebar.
     Q_PROPERTY(QVariantList games READ games CONSTANT)
     Q_PROPERTY(QString version READ version CONSTANT)
@@ -49,6 +55,9 @@ public:
     // Creates the model (outside preview mode it starts inspecting at once).
     explicit AppDelegate(Options options, QObject* parent = nullptr);
     ~AppDelegate() override;
+
+    // The shell whose engine loads the views: the engine is its child.
+    static AppDelegate* create(QQmlEngine* engine, QJSEngine*);
 
     LibraryModel& model() { return *model_; }
     QQmlApplicationEngine* engine() const { return engine_.get(); }

@@ -9,7 +9,7 @@
 
 #include <vector>
 
-#include "ui/palette.h"
+#include "ui/style.h"
 
 namespace ludowell::ui {
 namespace {
@@ -18,7 +18,8 @@ namespace {
 // button in gold as the primary action of a page is.
 QString alertStyle() {
     auto rgb = [](const QColor& c) { return c.name(QColor::HexRgb); };
-    const QString gold = rgb(Palette::gold());
+    const Style style;
+    const QString gold = rgb(style.gold);
     return QStringLiteral(
                "QMessageBox { background-color: %1; }"
                "QMessageBox QLabel { color: rgba(255, 255, 255, 224); font-size: 13px; }"
@@ -33,7 +34,7 @@ QString alertStyle() {
                "QPushButton:default:pressed { background-color: %4; }"
                "QPushButton:focus { outline: none; border: 2px solid %3; }"
                "QPushButton:default:focus { border: 2px solid #f6e3bf; }")
-        .arg(rgb(Palette::surface()), rgb(Palette::muted()), gold, QColor(Palette::gold()).darker(115).name());
+        .arg(rgb(style.surface), rgb(style.muted), gold, style.gold.darker(115).name());
 }
 
 }  // namespace
@@ -66,6 +67,14 @@ int MessageBoxAlerts::ask(const QString& message, const QString& informative, co
         if (box.clickedButton() == added[i]) return static_cast<int>(i);
     }
     return -1;
+}
+
+void showCatalogFailure(const QString& description) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Ludowell"), QStringLiteral("Ludowell couldn't open"),
+                    QMessageBox::Ok);
+    box.setInformativeText(description);
+    box.setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
+    box.exec();
 }
 
 void AlertUpdateDriver::showUpdateFound(const AppcastItem& item, std::function<void(bool install)> reply) {

@@ -1,24 +1,23 @@
 // Windowed mode: the application shell's entry, and the alert shown when
 // the catalog cannot be loaded.
 #include <QApplication>
-#include <QMessageBox>
 #include <QSocketNotifier>
-#include <QTimer>
 
 #include <unistd.h>
 
 #include <cstdio>
 
 #include "app/update/updates.h"
-#include "app/windowed.h"
 #include "platform/platform.h"
 #include "ui/app_delegate.h"
 #include "ui/dialogs.h"
+#include "ui/display.h"
+#include "ui/windowed.h"
 
 namespace ludowell {
 
 int runWindowed(const StartupState& state, int argc, char** argv) {
-    if (!platform::displayAvailable()) {
+    if (!ui::canShowWindow()) {
         std::fprintf(stderr, "Ludowell needs a display to open its window. Use --command to run a step without one.\n");
         return 1;
     }
@@ -53,21 +52,13 @@ int runWindowed(const StartupState& state, int argc, char** argv) {
 }
 
 int showCatalogFailure(const std::string& message, int argc, char** argv) {
-    const bool offscreen = qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QStringLiteral("offscreen"));
-    if (!platform::displayAvailable() || offscreen) {
+    if (!ui::canShowWindow()) {
         std::fprintf(stderr, "Ludowell couldn't open\n%s\n", message.c_str());
-        std::fflush(stderr);
-        if (!platform::displayAvailable()) return 1;
+        return 1;
     }
     QApplication app(argc, argv);
     ui::prepareApplication();
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Ludowell"), QStringLiteral("Ludowell couldn't open"),
-                    QMessageBox::Ok);
-    box.setInformativeText(QString::fromStdString(message));
-    box.setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
-    // Nobody can answer an alert that no screen shows.
-    if (offscreen) QTimer::singleShot(0, &box, [&box] { box.done(QMessageBox::Ok); });
-    box.exec();
+    ui::showCatalogFailure(QString::fromStdString(message));
     return 1;
 }
 

@@ -19,7 +19,7 @@ using uitest::Window;
 
 void open(Window& w, const char* page) {
     w.click(w.item(QStringLiteral("nav-") + page));
-    w.settle(200);
+    EXPECT_TRUE(w.still());
 }
 
 bool within(const QQuickItem* item, const QQuickItem* ancestor) {
@@ -153,7 +153,7 @@ TEST(Keyboard, SheetsHoldTheFocusAndCloseWithEscape) {
     for (int i = 0; i < 40 && accessibleName(w.focused()) != "Get started"; ++i) w.press(Qt::Key_Tab);
     w.press(Qt::Key_Return);
     ASSERT_TRUE(w.model().showLicense());
-    w.settle(250);
+    ASSERT_TRUE(w.still());
     QQuickItem* licence = w.item("licence-text");
     ASSERT_TRUE(licence);
     const QQuickItem* sheet = licence;
@@ -180,7 +180,7 @@ TEST(Keyboard, SheetsHoldTheFocusAndCloseWithEscape) {
     for (int i = 0; i < 40 && accessibleName(w.focused()) != "Show details"; ++i) w.press(Qt::Key_Tab);
     w.press(Qt::Key_Space);
     ASSERT_TRUE(w.model().showDiagnostics());
-    w.settle(250);
+    ASSERT_TRUE(w.still());
     EXPECT_EQ(names(tabRound(w)), (QStringList{"Details for troubleshooting", "Open log folder", "Done"}));
     w.press(Qt::Key_Tab);
     w.screenshot("keyboard-diagnostics");
@@ -194,7 +194,7 @@ TEST(EditMenu, CopiesTheTextThatHadFocusAlsoWithASheetOpen) {
         const auto edit = w.itemsWithText("Edit");
         ASSERT_FALSE(edit.empty());
         w.click(edit.front());
-        w.settle(150);
+        ASSERT_TRUE(w.still());
         const auto items = w.itemsWithText(entry);
         ASSERT_FALSE(items.empty()) << entry.toStdString();
         // The entry shows its shortcut beside it.
@@ -203,7 +203,7 @@ TEST(EditMenu, CopiesTheTextThatHadFocusAlsoWithASheetOpen) {
         ASSERT_TRUE(row);
         EXPECT_TRUE(row->property("keys").toString().startsWith("Ctrl+")) << entry.toStdString();
         w.click(row);
-        w.settle(150);
+        ASSERT_TRUE(w.still());
     };
 
     open(w, "Settings");
@@ -219,7 +219,7 @@ TEST(EditMenu, CopiesTheTextThatHadFocusAlsoWithASheetOpen) {
     open(w, "Library");
     w.click(w.item("show-details"));
     ASSERT_TRUE(w.model().showDiagnostics());
-    w.settle(250);
+    ASSERT_TRUE(w.still());
     w.click(w.item("details-text"));
     QGuiApplication::clipboard()->clear();
     choose("Select All");
@@ -246,10 +246,10 @@ TEST(ScreenReader, EveryControlAndTextOfEveryPageAndSheetHasAName) {
 
     w.click(w.item("primary-action"));
     w.model().setShowLicense(true);
-    w.settle(300);
+    ASSERT_TRUE(w.still());
     EXPECT_EQ(unnamed(window), QStringList()) << "licence sheet";
     w.press(Qt::Key_Escape);
     w.model().setShowDiagnostics(true);
-    w.settle(300);
+    ASSERT_TRUE(w.still());
     EXPECT_EQ(unnamed(window), QStringList()) << "diagnostics sheet";
 }

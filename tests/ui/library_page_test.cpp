@@ -98,7 +98,7 @@ TEST(LibraryPage, ErrorAndNoticeShowTogetherErrorFirst) {
     w.click(error->findChild<QQuickItem*>("show-details"));
     EXPECT_TRUE(w.model().showDiagnostics());
     w.model().setShowDiagnostics(false);
-    w.settle(200);
+    ASSERT_TRUE(w.still());
     // Dismissing one card leaves the other.
     w.click(notice->findChild<QQuickItem*>("dismiss-message"));
     EXPECT_TRUE(w.model().notice().isEmpty());

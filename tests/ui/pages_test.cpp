@@ -13,12 +13,12 @@ using uitest::Window;
 
 void open(Window& w, const char* page) {
     w.model().setPage(page);
-    w.settle(200);
+    EXPECT_TRUE(w.still());
 }
 
 // Grows the window to the whole page, so a screenshot shows all of it.
 void showWholePage(Window& w) {
-    w.settle(100);
+    EXPECT_TRUE(w.still());
     w.window()->resize(1140, std::max(850, int(w.item("page")->height()) + 56 + 40));
 }
 
@@ -108,7 +108,7 @@ TEST(Pages, SteamControlsBusyStepAndItsDiagnostics) {
     EXPECT_FALSE(w.enabled("open-diagnostic-logs"));
 
     w.model().setShowLicense(true);
-    w.settle(300);
+    ASSERT_TRUE(w.still());
     EXPECT_TRUE(w.enabled("not-now"));
     EXPECT_TRUE(w.enabled("agree"));
     w.click(w.item("not-now"));
@@ -126,7 +126,7 @@ TEST(Pages, SteamControlsBusyStepAndItsDiagnostics) {
     open(w, "Library");
     w.click(w.item("show-details"));
     ASSERT_TRUE(w.model().showDiagnostics());
-    w.settle(300);
+    ASSERT_TRUE(w.still());
     QQuickItem* details = w.item("details-text");
     EXPECT_EQ(plainText(details), w.model().details());
     EXPECT_EQ(w.item("details-scroll")->height(), 340);
@@ -160,7 +160,7 @@ TEST(LicenseSheet, ShowsTheLicenceAndRecordsTheAgreement) {
     setup.dataRoot = data / "file" / "root";  // under a file: cannot be made yet
     Window w(setup);
     w.model().setShowLicense(true);
-    w.settle(300);
+    ASSERT_TRUE(w.still());
     w.screenshot("licence-placeholder");
     QQuickItem* text = w.item("licence-text");
     ASSERT_TRUE(Window::shown(text));
@@ -191,7 +191,7 @@ TEST(LicenseSheet, ShowsWordProcessorRtfOrTheFailureText) {
         setup.bundle = bundle.path();
         Window w(setup);
         w.model().setShowLicense(true);
-        w.settle(300);
+        ASSERT_TRUE(w.still());
         w.screenshot(QString::fromStdString("licence-" + variant));
         const QString shown = plainText(w.item("licence-text"));
         if (variant == "textedit") EXPECT_TRUE(shown.startsWith("SAMPLE SOFTWARE LICENSE\n")) << shown.toStdString();

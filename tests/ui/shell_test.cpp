@@ -1,11 +1,16 @@
 // The application shell: the window, the menus, navigation, and the refusals
 // to quit or close while a step or an update holds the application.
+#include <QApplication>
+#include <QMessageBox>
 #include <QProcess>
+#include <QTest>
+#include <QTimer>
 
 #include <fstream>
 
 #include <gtest/gtest.h>
 
+#include "ui/dialogs.h"
 #include "ui_harness.h"
 
 namespace {
@@ -153,8 +158,8 @@ TEST(Shell, MenusAndASidebarThatNavigates) {
     EXPECT_EQ(w.text("game-title"), "Keep of the North");
 }
 
-// The built program with a catalog that cannot be read.
-TEST(Shell, CatalogFailureNeverWaitsForAScreenNobodySees) {
+// The built program with a catalog that cannot be read, and no display.
+TEST(Shell, CatalogFailureWithoutADisplayIsToldOnStandardError) {
     TempDir copy;
     const fs::path bundle = copy / "Ludowell.app";
     fs::create_directories(bundle / "Contents/MacOS");
@@ -162,19 +167,34 @@ TEST(Shell, CatalogFailureNeverWaitsForAScreenNobodySees) {
     fs::copy_file(uitest::builtBundle() / "Contents/MacOS/ludowell", bundle / "Contents/MacOS/ludowell");
     std::ofstream(bundle / "Contents/Resources/games.json") << "[ not a catalog";
 
-    for (const char* platform : {"", "offscreen"}) {
-        QProcess app;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove("DISPLAY");
-        env.remove("WAYLAND_DISPLAY");
-        env.remove("QT_QPA_PLATFORM");
-        if (*platform) env.insert("QT_QPA_PLATFORM", platform);
-        app.setProcessEnvironment(env);
-        app.start(QString::fromStdString((bundle / "Contents/MacOS/ludowell").string()), {});
-        ASSERT_TRUE(app.waitForFinished(20000)) << platform;
-        EXPECT_EQ(app.exitCode(), 1) << platform;
-        EXPECT_TRUE(app.readAllStandardError().contains("Ludowell couldn't open")) << platform;
-    }
+    QProcess app;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(variable);
+    app.setProcessEnvironment(env);
+    app.start(QString::fromStdString((bundle / "Contents/MacOS/ludowell").string()), {});
+    ASSERT_TRUE(app.waitForFinished(20000));
+    EXPECT_EQ(app.exitCode(), 1);
+    EXPECT_TRUE(app.readAllStandardError().contains("Ludowell couldn't open"));
+}
+
+// With a screen, the alert stays until the user answers it.
+TEST(Shell, CatalogFailureAlertWaitsForTheUsersAnswer) {
+    QString message, informative;
+    QTimer user;
+    user.setInterval(20);
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        user.stop();
+        message = box->text();
+        informative = box->informativeText();
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    user.start();
+    ludowell::ui::showCatalogFailure("The game library is missing. Please reinstall this app.");
+    EXPECT_FALSE(user.isActive());
+    EXPECT_EQ(message, "Ludowell couldn't open");
+    EXPECT_EQ(informative, "The game library is missing. Please reinstall this app.");
 }
 
 }  // namespace

@@ -28,6 +28,21 @@ void pressByKeyboard(Window& w, const QString& objectName) {
     w.press(Qt::Key_Space);
 }
 
+// The running step's activity line on the page, once it is in view.
+QQuickItem* activityInView(Window& w) {
+    QQuickItem* found = nullptr;
+    w.waitFor([&] {
+        for (QQuickItem* item : w.itemsWithText("Opening Steam…"))
+            if (item->objectName() == "activity-text" && inView(w, item)) found = item;
+        return found != nullptr;
+    }, 5000);
+    return found;
+}
+
+bool noticeInView(Window& w) {
+    return w.waitFor([&] { return w.item("notice-card") && inView(w, w.item("notice-card")); }, 5000);
+}
+
 }  // namespace
 
 TEST(StepFeedback, SettingsAndHelpShowTheRunningStepAndBringItsResultIntoView) {
@@ -41,20 +56,15 @@ TEST(StepFeedback, SettingsAndHelpShowTheRunningStepAndBringItsResultIntoView) {
     // The first check: its activity shows in the card it started from.
     pressByKeyboard(w, "check-compatibility");
     ASSERT_TRUE(w.waitFor([&] { return w.model().busy(); }, 5000));
-    w.settle(200);
-    QQuickItem* panel = nullptr;
-    for (QQuickItem* item : w.itemsWithText("Opening Steam…"))
-        if (item->objectName() == "activity-text") panel = item;
-    ASSERT_TRUE(panel) << "no activity on the page";
-    EXPECT_TRUE(inView(w, panel));
+    QQuickItem* panel = activityInView(w);
+    ASSERT_TRUE(panel) << "no activity in view on the page";
     EXPECT_GT(panel->mapToItem(w.item("page"), QPointF(0, 0)).y(),
               w.item("check-compatibility")->mapToItem(w.item("page"), QPointF(0, 0)).y());
     w.screenshot("settings-step-running");
     s.release();
     ASSERT_TRUE(w.waitFor([&] { return !w.model().busy(); }, 10000));
-    w.settle(200);
     EXPECT_EQ(w.model().notice(), "This Mac passed the compatibility checks.");
-    EXPECT_TRUE(inView(w, w.item("notice-card")));
+    EXPECT_TRUE(noticeInView(w));
     w.screenshot("settings-step-result");
 
     // Run again from the bottom of the page: clearing the old notice does
@@ -65,7 +75,7 @@ TEST(StepFeedback, SettingsAndHelpShowTheRunningStepAndBringItsResultIntoView) {
     EXPECT_GT(before, 0);
     w.press(Qt::Key_Space);
     ASSERT_TRUE(w.waitFor([&] { return w.model().busy(); }, 5000));
-    w.settle(200);
+    ASSERT_TRUE(activityInView(w));
     EXPECT_EQ(scroller->property("contentY").toDouble(), before);
     s.release();
     ASSERT_TRUE(w.waitFor([&] { return !w.model().busy(); }, 10000));
@@ -75,15 +85,9 @@ TEST(StepFeedback, SettingsAndHelpShowTheRunningStepAndBringItsResultIntoView) {
     w.click(w.item("nav-Help"));
     pressByKeyboard(w, "check-this-mac");
     ASSERT_TRUE(w.waitFor([&] { return w.model().busy(); }, 5000));
-    w.settle(200);
-    QQuickItem* help = nullptr;
-    for (QQuickItem* item : w.itemsWithText("Opening Steam…"))
-        if (item->objectName() == "activity-text") help = item;
-    ASSERT_TRUE(help);
-    EXPECT_TRUE(inView(w, help));
+    ASSERT_TRUE(activityInView(w));
     w.screenshot("help-step-running");
     s.release();
     ASSERT_TRUE(w.waitFor([&] { return !w.model().busy(); }, 10000));
-    w.settle(200);
-    EXPECT_TRUE(inView(w, w.item("notice-card")));
+    EXPECT_TRUE(noticeInView(w));
 }

@@ -2,12 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QThread>
 #include <QTest>
+#include <QtQuickTest/quicktest.h>
 
 #include "app/update/updates.h"
 #include "platform/platform.h"
@@ -39,7 +39,7 @@ Window::Window(Setup setup) {
     // Keyboard focus goes only to the active window.
     window()->requestActivate();
     waitFor([this] { return window()->isActive(); }, 2000);
-    settle();
+    still();
 }
 
 Window::~Window() {
@@ -91,14 +91,14 @@ void Window::click(QQuickItem* item) {
     QGuiApplication::sendEvent(window(), &press);
     QMouseEvent release(QEvent::MouseButtonRelease, point, point, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QGuiApplication::sendEvent(window(), &release);
-    settle();
+    still();
 }
 
 void Window::press(int key, Qt::KeyboardModifiers modifiers) {
     // Through the window system's entry, as a keyboard's keys arrive:
     // shortcuts first, then the focused item.
     QTest::keyClick(window(), Qt::Key(key), modifiers);
-    settle();
+    still();
 }
 
 std::vector<QQuickItem*> Window::itemsWithText(const QString& text) const {
@@ -108,14 +108,27 @@ std::vector<QQuickItem*> Window::itemsWithText(const QString& text) const {
     return found;
 }
 
-void Window::settle(int milliseconds) {
-    QElapsedTimer timer;
-    timer.start();
-    do {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QThread::msleep(5);
-    } while (timer.elapsed() < milliseconds);
+void Window::settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    if (QQuickTest::qIsPolishScheduled(window())) QQuickTest::qWaitForPolish(window(), 2000);
+}
+
+bool Window::still() {
+    settle();
+    return waitFor([this] {
+        QQuickItem* page = item(QStringLiteral("page"));
+        if (page && (page->property("status").toInt() != 1 || page->opacity() < 1.0)) return false;
+        for (QObject* object : window()->findChildren<QObject*>()) {
+            if (object->inherits("QQuickPopup") && object->property("visible").toBool() &&
+                !object->property("opened").toBool())
+                return false;
+            // Symbols and the artwork are drawn off the GUI thread.
+            if (object->inherits("QQuickImageBase") && object->property("status").toInt() == 2) return false;
+            if (object->property("loading").toBool()) return false;
+        }
+        return !QQuickTest::qIsPolishScheduled(window());
+    }, 5000);
 }
 
 bool Window::waitFor(const std::function<bool()>& condition, int milliseconds) {
@@ -123,9 +136,22 @@ bool Window::waitFor(const std::function<bool()>& condition, int milliseconds) {
 }
 
 void Window::screenshot(const QString& name) {
-    settle(250);  // page fades and sheet transitions
+    still();
+    // Behaviours animate frame by frame: wait for a frame drawn the same as
+    // the one before it.
+    QImage image = window()->grabWindow();
+    waitFor([&] {
+        bool drawn = false;
+        const auto connection = QObject::connect(window(), &QQuickWindow::frameSwapped, [&] { drawn = true; });
+        window()->update();
+        waitFor([&] { return drawn; }, 500);
+        QObject::disconnect(connection);
+        QImage again = window()->grabWindow();
+        std::swap(image, again);
+        return drawn && image == again;
+    }, 2000);
     QDir().mkpath(QStringLiteral(LUDOWELL_SCREENSHOT_DIR));
-    window()->grabWindow().save(QStringLiteral(LUDOWELL_SCREENSHOT_DIR "/") + name + QStringLiteral(".png"));
+    image.save(QStringLiteral(LUDOWELL_SCREENSHOT_DIR "/") + name + QStringLiteral(".png"));
 }
 
 Window::Setup preview(const std::string& stage) {
@@ -153,7 +179,7 @@ std::shared_ptr<int> giveUpdates(Window& w, bool session) {
     w.model().setUpdates(new ludowell::Updates(&w.model(), [=](ludowell::UpdateServiceDelegate&) {
         return std::unique_ptr<ludowell::UpdateService>(std::make_unique<StubUpdates>(session, checks));
     }));
-    w.settle(100);
+    w.settle();
     return checks;
 }
 

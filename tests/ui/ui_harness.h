@@ -78,18 +78,23 @@ public:
     bool shows(const QString& text) const { return visibleTexts().contains(text); }
     static bool shown(const QQuickItem* item);
 
-    // A left click in the middle of the item, as the mouse would.
+    // A left click in the middle of the item, as the mouse would; then,
+    // as after press(), waits until the window is still().
     void click(QQuickItem* item);
     // A key pressed and released, delivered to the window.
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     QQuickItem* focused() const { return window()->activeFocusItem(); }
     // Every shown item (overlay included) whose "text" is `text`.
     std::vector<QQuickItem*> itemsWithText(const QString& text) const;
-    // Lets bindings, layouts and animations settle.
-    void settle(int milliseconds = 60);
+    // Delivers what is queued and lets the views lay themselves out again.
+    void settle();
+    // Settles, then waits until the page has faded in, every sheet and
+    // menu has finished opening or closing, and every picture is drawn.
+    bool still();
     bool waitFor(const std::function<bool()>& condition, int milliseconds);
 
-    // Saves the window as <screenshots>/<name>.png.
+    // Saves the window, once still and drawn the same twice running (a
+    // spinner never stops), as <screenshots>/<name>.png.
     void screenshot(const QString& name);
 
     RecordingAlerts alerts;

@@ -75,8 +75,6 @@ QVariantMap LibraryModel::profileMap() const {
 
 QString LibraryModel::stage() const { return QString::fromStdString(rawValue(snapshot_.stage)); }
 
-QObject* LibraryModel::updatesObject() const { return updates_; }
-
 void LibraryModel::setUpdates(Updates* gate) {
     if (gate == updates_) return;
     updates_ = gate;

@@ -31,6 +31,7 @@ class Updates;
 
 class LibraryModel : public QObject {
     Q_OBJECT
+    Q_MOC_INCLUDE("app/update/updates.h")
     // Optional texts (error, notice) are empty when there is none.
     Q_PROPERTY(QVariantMap profile READ profileMap NOTIFY profileChanged)
     Q_PROPERTY(QString stage READ stage NOTIFY snapshotChanged)
@@ -47,7 +48,7 @@ class LibraryModel : public QObject {
     Q_PROPERTY(bool legacyAvailable READ legacyAvailable NOTIFY legacyAvailableChanged)
     Q_PROPERTY(bool launching READ launching NOTIFY launchingChanged)
     Q_PROPERTY(bool updateInstalling READ updateInstalling WRITE setUpdateInstalling NOTIFY updateInstallingChanged)
-    Q_PROPERTY(QObject* updates READ updatesObject NOTIFY updatesChanged)
+    Q_PROPERTY(ludowell::Updates* updates READ updates NOTIFY updatesChanged)
     Q_PROPERTY(QString preview READ previewText CONSTANT)
     Q_PROPERTY(QString dataRoot READ dataRoot NOTIFY dataRootChanged)
     Q_PROPERTY(bool serverPresent READ serverPresent NOTIFY serverPresentChanged)
@@ -112,7 +113,6 @@ public:
     bool launching() const { return launching_; }
     bool updateInstalling() const { return updateInstalling_; }
     Updates* updates() const { return updates_; }
-    QObject* updatesObject() const;
     const std::optional<QString>& preview() const { return preview_; }
     QString previewText() const { return preview_.value_or(QString()); }
     std::optional<pid_t> child() const { return child_; }

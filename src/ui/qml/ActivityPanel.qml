@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import Ludowell
 
 // The running step, shown on the page where it can be watched: the spinner
 // and the activity text, a way to stop it, and for a pinned download the
@@ -8,13 +9,12 @@ import QtQuick.Layouts
 Rectangle {
     id: panel
     objectName: "activity-panel"
-    readonly property color orange: Qt.rgba(1.0, 0.624, 0.039, 1)
-    readonly property string line: model.stopping ? "Stopping…" : (model.activity || "Getting ready…")
+    readonly property string line: LibraryModel.stopping ? "Stopping…" : (LibraryModel.activity || "Getting ready…")
 
-    visible: model.busy
+    visible: LibraryModel.busy
     implicitHeight: column.implicitHeight + 34
     radius: 12
-    color: Qt.rgba(gold.r, gold.g, gold.b, 0.06)
+    color: Style.goldWash
     Accessible.role: Accessible.StatusBar
     Accessible.name: line
 
@@ -28,7 +28,7 @@ Rectangle {
             Layout.fillWidth: true
             spacing: 10
             Spinner {
-                color: gold
+                color: Style.gold
             }
             TextBlock {
                 objectName: "activity-text"
@@ -42,28 +42,28 @@ Rectangle {
             QuietButton {
                 objectName: "stop-step"
                 text: "Stop…"
-                enabled: !model.stopping
+                enabled: !LibraryModel.stopping
                 Accessible.description: "Stops the running step after asking"
-                onClicked: model.cancel()
+                onClicked: LibraryModel.cancel()
             }
         }
 
         ProgressBar {
             id: bar
             objectName: "transfer-bar"
-            visible: model.transferShown
+            visible: LibraryModel.transferShown
             Layout.fillWidth: true
             from: 0
             to: 1
-            indeterminate: model.transferFraction < 0
-            value: Math.max(0, Math.min(1, model.transferFraction))
+            indeterminate: LibraryModel.transferFraction < 0
+            value: Math.max(0, Math.min(1, LibraryModel.transferFraction))
             Accessible.role: Accessible.ProgressBar
             Accessible.name: "Download progress"
-            Accessible.description: model.transferText
+            Accessible.description: LibraryModel.transferText
             background: Rectangle {
                 implicitHeight: 6
                 radius: 3
-                color: Qt.rgba(1, 1, 1, 0.1)
+                color: Style.hairline
             }
             contentItem: Item {
                 implicitHeight: 6
@@ -71,30 +71,30 @@ Rectangle {
                     width: bar.indeterminate ? parent.width * 0.25 : bar.visualPosition * parent.width
                     height: parent.height
                     radius: 3
-                    color: gold
+                    color: Style.gold
                 }
             }
         }
 
         TextBlock {
             objectName: "transfer-text"
-            visible: model.transferShown
-            text: model.transferText
+            visible: LibraryModel.transferShown
+            text: LibraryModel.transferText
             font.pixelSize: 11
-            color: muted
+            color: Style.muted
         }
 
         RowLayout {
-            visible: model.transferShown && model.transferProblem.length > 0
+            visible: LibraryModel.transferShown && LibraryModel.transferProblem.length > 0
             spacing: 8
             Symbol {
                 name: "exclamationmark.circle"
                 size: 12
-                color: panel.orange
+                color: Style.orange
             }
             TextBlock {
                 objectName: "transfer-problem"
-                text: model.transferProblem
+                text: LibraryModel.transferProblem
                 font.pixelSize: 11
                 Accessible.role: Accessible.AlertMessage
             }

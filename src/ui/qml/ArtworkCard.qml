@@ -16,7 +16,6 @@ Item {
     property string status
     property string primaryTitle
     property string primaryIcon
-    readonly property color green: Qt.rgba(0.188, 0.820, 0.345, 1)
 
     signal primary()
 
@@ -38,9 +37,9 @@ Item {
         anchors.fill: parent
         radius: 18
         gradient: Gradient {
-            GradientStop { position: 0.0; color: Qt.rgba(0, 0, 0, 0.03) }
-            GradientStop { position: 0.5; color: Qt.rgba(0, 0, 0, 0.2) }
-            GradientStop { position: 1.0; color: Qt.rgba(0.045, 0.06, 0.085, 0.98) }
+            GradientStop { position: 0.0; color: Style.artworkShadeTop }
+            GradientStop { position: 0.5; color: Style.artworkShadeMiddle }
+            GradientStop { position: 1.0; color: Style.artworkShadeBottom }
         }
     }
 
@@ -49,8 +48,8 @@ Item {
         radius: 18
         gradient: Gradient {
             orientation: Gradient.Horizontal
-            GradientStop { position: 0.0; color: Qt.rgba(0, 0, 0, 0.27) }
-            GradientStop { position: 1.0; color: Qt.rgba(0, 0, 0, 0) }
+            GradientStop { position: 0.0; color: Style.artworkShadeLeft }
+            GradientStop { position: 1.0; color: Style.artworkShadeRight }
         }
     }
 
@@ -66,7 +65,7 @@ Item {
                 font.pixelSize: 9
                 font.weight: Font.DemiBold
                 font.letterSpacing: 2
-                color: Qt.rgba(1, 1, 1, 0.65)
+                color: Style.artworkLabel
             }
             Item { Layout.fillWidth: true }
             Rectangle {
@@ -76,7 +75,7 @@ Item {
                 implicitWidth: pill.implicitWidth + 24
                 implicitHeight: pill.implicitHeight + 16
                 radius: height / 2
-                color: Qt.rgba(0, 0, 0, 0.45)
+                color: Style.scrim
                 Row {
                     id: pill
                     anchors.centerIn: parent
@@ -87,7 +86,7 @@ Item {
                         width: 5
                         height: 5
                         radius: 2.5
-                        color: card.playable ? card.green : gold
+                        color: card.playable ? Style.green : Style.gold
                     }
                     TextBlock {
                         objectName: "status-text"
@@ -107,7 +106,7 @@ Item {
             font.pixelSize: 10
             font.weight: Font.Medium
             font.letterSpacing: 2.4
-            color: gold
+            color: Style.gold
             Layout.bottomMargin: 10
         }
 
@@ -124,7 +123,7 @@ Item {
                     y: Math.sin(index * Math.PI / 4) * 2.5 + 1
                     text: card.title
                     font: titleText.font
-                    color: Qt.rgba(0, 0, 0, 0.06)
+                    color: Style.artworkTitleShadow
                 }
             }
             TextBlock {
@@ -134,7 +133,7 @@ Item {
                 font.pixelSize: 39
                 font.weight: Font.DemiBold
                 font.letterSpacing: -0.8
-                color: "white"
+                color: Style.brightText
                 Accessible.role: Accessible.Heading
             }
         }
@@ -142,7 +141,7 @@ Item {
         TextBlock {
             text: card.subtitle
             font.pixelSize: 13
-            color: Qt.rgba(1, 1, 1, 0.67)
+            color: Style.artworkSubtitle
             Layout.bottomMargin: 23
         }
 
@@ -163,7 +162,7 @@ Item {
                 text: "One-time setup\nYour own Steam account"
                 font.pixelSize: 10
                 lineSpacing: 4
-                color: Qt.rgba(1, 1, 1, 0.55)
+                color: Style.artworkHint
             }
             TextBlock {
                 objectName: "genre-line"
@@ -172,7 +171,7 @@ Item {
                 font.pixelSize: 9
                 font.weight: Font.Medium
                 font.letterSpacing: 1
-                color: Qt.rgba(1, 1, 1, 0.5)
+                color: Style.artworkGenre
             }
             Item { Layout.fillWidth: true }
         }
@@ -183,6 +182,6 @@ Item {
         radius: 18
         color: "transparent"
         border.width: 1
-        border.color: Qt.rgba(1, 1, 1, 0.09)
+        border.color: Style.artworkEdge
     }
 }

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import Ludowell
 
 // The raw output of the last step, to read or copy for support.
 Item {
@@ -47,18 +48,18 @@ Item {
                 selectByKeyboard: true
                 persistentSelection: true
                 textFormat: TextEdit.PlainText
-                text: model.details ? model.details : "No diagnostic details available."
+                text: LibraryModel.details ? LibraryModel.details : "No diagnostic details available."
                 wrapMode: TextEdit.Wrap
                 padding: 0
                 rightPadding: 14  // room for the scroller
                 font.family: Qt.platform.os === "osx" ? "Menlo" : "monospace"
                 font.pixelSize: 11
-                color: Qt.rgba(1, 1, 1, 0.85)
-                selectionColor: Qt.rgba(gold.r, gold.g, gold.b, 0.35)
-                selectedTextColor: "white"
+                color: Style.text
+                selectionColor: Style.selection
+                selectedTextColor: Style.brightText
                 background: null
                 // The text view would keep Escape; the sheet closes on it.
-                Keys.onEscapePressed: model.showDiagnostics = false
+                Keys.onEscapePressed: LibraryModel.showDiagnostics = false
                 KeyNavigation.backtab: doneButton
                 Accessible.role: Accessible.EditableText
                 Accessible.name: "Details for troubleshooting"
@@ -75,14 +76,14 @@ Item {
             QuietButton {
                 objectName: "open-log-folder"
                 text: "Open log folder"
-                onClicked: model.logs()
+                onClicked: LibraryModel.logs()
             }
             Item { Layout.fillWidth: true }
             GoldButton {
                 id: doneButton
                 objectName: "done"
                 text: "Done"
-                onClicked: model.showDiagnostics = false
+                onClicked: LibraryModel.showDiagnostics = false
             }
         }
     }

@@ -1,12 +1,13 @@
 import QtQuick
+import Ludowell
 
 // A one-point separator line, lightened by `overlay` white.
 Rectangle {
     property real overlay: 0.05
     implicitHeight: 1
-    color: Qt.rgba(1, 1, 1, 0.1)
+    color: Style.hairline
     Rectangle {
         anchors.fill: parent
-        color: Qt.rgba(1, 1, 1, parent.overlay)
+        color: Style.whiteAt(parent.overlay)
     }
 }

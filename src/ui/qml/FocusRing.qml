@@ -1,4 +1,5 @@
 import QtQuick
+import Ludowell
 
 // The keyboard focus ring: the accent colour just outside its control,
 // shown only while focus came from the keyboard. A gap of the surface
@@ -8,11 +9,11 @@ Rectangle {
     property real cornerRadius: 9
 
     anchors.fill: parent
-    anchors.margins: -4
-    radius: cornerRadius + 4
+    anchors.margins: -Style.focusRingGap
+    radius: cornerRadius + Style.focusRingGap
     color: "transparent"
-    border.width: 2
-    border.color: gold
+    border.width: Style.focusRingWidth
+    border.color: Style.gold
     visible: shown
     z: 100
 }

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Templates as T
+import Ludowell
 
 // The primary action of a page or sheet.
 T.Button {
@@ -33,20 +34,20 @@ T.Button {
             spacing: 11
             Spinner {
                 visible: control.spinning
-                color: "black"
+                color: Style.shadow
                 anchors.verticalCenter: parent.verticalCenter
             }
             Symbol {
                 visible: !control.spinning && control.symbol.length > 0
                 name: control.symbol
                 size: 14
-                color: Qt.rgba(0.12, 0.10, 0.07, 1)
+                color: Style.onGold
                 anchors.verticalCenter: parent.verticalCenter
             }
             Text {
                 text: control.text
                 font: control.font
-                color: Qt.rgba(0.12, 0.10, 0.07, 1)
+                color: Style.onGold
                 maximumLineCount: 1
                 anchors.verticalCenter: parent.verticalCenter
             }
@@ -55,7 +56,7 @@ T.Button {
 
     background: Rectangle {
         radius: 10
-        color: gold
+        color: Style.gold
         opacity: control.down ? 0.8 : 1.0
     }
 }

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import Ludowell
 
 // The heading at the top of a secondary page.
 ColumnLayout {
@@ -16,6 +17,6 @@ ColumnLayout {
     TextBlock {
         text: parent.subtitle
         font.pixelSize: 13
-        color: muted
+        color: Style.muted
     }
 }

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Layouts
 import QtQuick.Templates as T
+import Ludowell
 
 // How setup goes, answers to the usual questions, and the checks to run.
 ColumnLayout {
@@ -14,8 +15,8 @@ ColumnLayout {
         property string text
         Layout.fillWidth: true
         implicitHeight: row.implicitHeight + 46
-        radius: 14
-        color: surface
+        radius: Style.cardRadius
+        color: Style.surface
         Accessible.role: Accessible.Grouping
         Accessible.name: title
         RowLayout {
@@ -28,13 +29,13 @@ ColumnLayout {
                 implicitWidth: 35
                 implicitHeight: 35
                 radius: 10
-                color: Qt.rgba(gold.r, gold.g, gold.b, 0.1)
+                color: Style.goldTint
                 TextBlock {
                     anchors.centerIn: parent
                     text: card.number
                     font.pixelSize: 15
                     font.weight: Font.DemiBold
-                    color: gold
+                    color: Style.gold
                 }
             }
             ColumnLayout {
@@ -52,7 +53,7 @@ ColumnLayout {
                     Layout.fillWidth: true
                     text: card.text
                     font.pixelSize: 12
-                    color: muted
+                    color: Style.muted
                     lineSpacing: 4
                     wrapMode: Text.WordWrap
                 }
@@ -88,7 +89,7 @@ ColumnLayout {
                 spacing: 8
                 Text {
                     text: "\u203A"
-                    color: muted
+                    color: Style.muted
                     font.pixelSize: 17
                     rotation: section.expanded ? 90 : 0
                     Layout.preferredWidth: 10
@@ -114,7 +115,7 @@ ColumnLayout {
             bottomPadding: 5
             text: section.answer
             font.pixelSize: 12
-            color: muted
+            color: Style.muted
             lineSpacing: 4
             wrapMode: Text.WordWrap
         }
@@ -145,8 +146,8 @@ ColumnLayout {
         objectName: "troubleshooting"
         Layout.fillWidth: true
         implicitHeight: questions.implicitHeight + 48
-        radius: 14
-        color: surface
+        radius: Style.cardRadius
+        color: Style.surface
         ColumnLayout {
             id: questions
             anchors.fill: parent
@@ -185,16 +186,16 @@ ColumnLayout {
         objectName: "help-actions"
         Layout.fillWidth: true
         spacing: 8
-        enabled: !model.busy
+        enabled: !LibraryModel.busy
         QuietButton {
             objectName: "check-this-mac"
             text: "Check this Mac"
-            onClicked: model.launch("check")
+            onClicked: LibraryModel.launch("check")
         }
         QuietButton {
             objectName: "open-diagnostic-logs"
             text: "Open diagnostic logs"
-            onClicked: model.logs()
+            onClicked: LibraryModel.logs()
         }
         Item { Layout.fillWidth: true }
     }
@@ -205,20 +206,20 @@ ColumnLayout {
 
     MessageCard {
         objectName: "error-card"
-        visible: !!model.error
+        visible: !!LibraryModel.error
         Layout.fillWidth: true
-        text: model.error || ""
+        text: LibraryModel.error || ""
         isError: true
-        onDismissed: model.dismissError()
+        onDismissed: LibraryModel.dismissError()
     }
 
     MessageCard {
         objectName: "notice-card"
-        visible: !!model.notice
+        visible: !!LibraryModel.notice
         Layout.fillWidth: true
-        text: model.notice || ""
+        text: LibraryModel.notice || ""
         isError: false
-        onDismissed: model.dismissNotice()
+        onDismissed: LibraryModel.dismissNotice()
     }
 
     TextBlock {
@@ -226,7 +227,7 @@ ColumnLayout {
         Layout.fillWidth: true
         text: "Requires an Apple Silicon Mac, macOS 26 or later, and Rosetta. Ludowell is an independent app; it isn't affiliated with Apple, Microsoft or Valve. Game artwork and names belong to their respective owners."
         font.pixelSize: 11
-        color: muted
+        color: Style.muted
         lineSpacing: 3
         wrapMode: Text.WordWrap
     }

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import Ludowell
 
 // The main page: the game's artwork card with its one primary action, the
 // last error or notice, the setup guide or the ready card, the offer to
@@ -22,7 +23,7 @@ ColumnLayout {
             TextBlock {
                 text: "A home for your games on Mac."
                 font.pixelSize: 13
-                color: muted
+                color: Style.muted
             }
         }
         Item { Layout.fillWidth: true }
@@ -30,11 +31,11 @@ ColumnLayout {
             objectName: "game-count"
             Layout.alignment: Qt.AlignTop
             Layout.topMargin: 12
-            text: shell.games.length + (shell.games.length === 1 ? " GAME" : " GAMES")
+            text: Shell.games.length + (Shell.games.length === 1 ? " GAME" : " GAMES")
             font.pixelSize: 10
             font.weight: Font.DemiBold
             font.letterSpacing: 1.5
-            color: muted
+            color: Style.muted
         }
     }
 
@@ -42,18 +43,18 @@ ColumnLayout {
         objectName: "hero"
         Layout.fillWidth: true
         Layout.preferredHeight: implicitHeight
-        artwork: shell.artworkUrl(model.profile.artwork)
-        edition: model.profile.edition
-        title: model.profile.title
-        subtitle: model.profile.subtitle
-        stage: model.stage
-        playable: model.playable
-        busy: model.busy
-        launching: model.launching
-        status: model.status
-        primaryTitle: model.primaryTitle
-        primaryIcon: model.primaryIcon
-        onPrimary: model.primary()
+        artwork: Shell.artworkUrl(LibraryModel.profile.artwork)
+        edition: LibraryModel.profile.edition
+        title: LibraryModel.profile.title
+        subtitle: LibraryModel.profile.subtitle
+        stage: LibraryModel.stage
+        playable: LibraryModel.playable
+        busy: LibraryModel.busy
+        launching: LibraryModel.launching
+        status: LibraryModel.status
+        primaryTitle: LibraryModel.primaryTitle
+        primaryIcon: LibraryModel.primaryIcon
+        onPrimary: LibraryModel.primary()
     }
 
     ActivityPanel {
@@ -62,50 +63,50 @@ ColumnLayout {
 
     MessageCard {
         objectName: "error-card"
-        visible: !!model.error
+        visible: !!LibraryModel.error
         Layout.fillWidth: true
-        text: model.error || ""
+        text: LibraryModel.error || ""
         isError: true
-        onDismissed: model.dismissError()
+        onDismissed: LibraryModel.dismissError()
     }
 
     MessageCard {
         objectName: "notice-card"
-        visible: !!model.notice
+        visible: !!LibraryModel.notice
         Layout.fillWidth: true
-        text: model.notice || ""
+        text: LibraryModel.notice || ""
         isError: false
-        onDismissed: model.dismissNotice()
+        onDismissed: LibraryModel.dismissNotice()
     }
 
     ReadyGuide {
         objectName: "ready-card"
-        visible: model.playable
+        visible: LibraryModel.playable
         Layout.fillWidth: true
-        busy: model.busy
-        onOpenSteam: model.launch("steam")
+        busy: LibraryModel.busy
+        onOpenSteam: LibraryModel.launch("steam")
     }
 
     SetupGuide {
         objectName: "setup-card"
-        visible: !model.playable
+        visible: !LibraryModel.playable
         Layout.fillWidth: true
-        stage: model.stage
-        step: model.step
-        busy: model.busy
-        progress: model.download
-        onSignedIn: model.confirmSignIn()
-        onCantSeeSteam: model.notice = "The first Steam update can take a few minutes. Check the Dock for Steam. If it still doesn't appear, choose Open Steam again or visit Help."
-        onOpenSteam: model.launch("steam")
+        stage: LibraryModel.stage
+        step: LibraryModel.step
+        busy: LibraryModel.busy
+        progress: LibraryModel.download
+        onSignedIn: LibraryModel.confirmSignIn()
+        onCantSeeSteam: LibraryModel.notice = "The first Steam update can take a few minutes. Check the Dock for Steam. If it still doesn't appear, choose Open Steam again or visit Help."
+        onOpenSteam: LibraryModel.launch("steam")
     }
 
     Rectangle {
         objectName: "reuse-card"
-        visible: model.legacyAvailable
+        visible: LibraryModel.legacyAvailable
         Layout.fillWidth: true
         implicitHeight: reuse.implicitHeight + 36
         radius: 12
-        color: surface
+        color: Style.surface
         RowLayout {
             id: reuse
             anchors.fill: parent
@@ -113,7 +114,7 @@ ColumnLayout {
             Symbol {
                 name: "externaldrive.badge.checkmark"
                 size: 16
-                color: gold
+                color: Style.gold
             }
             ColumnLayout {
                 spacing: 4
@@ -125,14 +126,14 @@ ColumnLayout {
                 TextBlock {
                     text: "Use your installed game and saves without downloading again."
                     font.pixelSize: 11
-                    color: muted
+                    color: Style.muted
                 }
             }
             Item { Layout.fillWidth: true }
             QuietButton {
                 objectName: "use-existing-setup"
                 text: "Use existing setup"
-                onClicked: model.reuseLegacy()
+                onClicked: LibraryModel.reuseLegacy()
             }
         }
     }
@@ -143,19 +144,19 @@ ColumnLayout {
         Symbol {
             name: "sparkles"
             size: 11
-            color: gold
+            color: Style.gold
             opacity: 0.8
         }
         TextBlock {
             text: "More supported games will arrive in future updates."
             font.pixelSize: 11
-            color: muted
+            color: Style.muted
         }
         Item { Layout.fillWidth: true }
         PlainButton {
             objectName: "need-a-hand"
             text: "Need a hand?"
-            onClicked: model.page = "Help"
+            onClicked: LibraryModel.page = "Help"
         }
     }
 }

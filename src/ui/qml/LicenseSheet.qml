@@ -20,8 +20,8 @@ Item {
     // saved) shows here, since the page behind is covered.
     property string problem: ""
     Connections {
-        target: model
-        function onErrorChanged() { sheet.problem = model.error || "" }
+        target: LibraryModel
+        function onErrorChanged() { sheet.problem = LibraryModel.error || "" }
     }
 
     ColumnLayout {
@@ -35,7 +35,7 @@ Item {
             Symbol {
                 name: "sparkles"
                 size: 22
-                color: gold
+                color: Style.gold
             }
             TextBlock {
                 text: "Let's prepare your Mac."
@@ -49,7 +49,7 @@ Item {
             Layout.fillWidth: true
             text: "We'll download Steam and the components needed to run your game. You only need to do this once."
             font.pixelSize: 13
-            color: muted
+            color: Style.muted
             lineSpacing: 4
             wrapMode: Text.WordWrap
         }
@@ -58,7 +58,7 @@ Item {
             Layout.fillWidth: true
             text: "Apple's graphics component license limits use to developing, testing or evaluating games on Apple hardware. Please review it before continuing."
             font.pixelSize: 12
-            color: muted
+            color: Style.muted
             lineSpacing: 3
             wrapMode: Text.WordWrap
         }
@@ -68,9 +68,9 @@ Item {
             Layout.fillWidth: true
             Layout.preferredHeight: 270
             radius: 10
-            color: Qt.rgba(0, 0, 0, 0.22)
+            color: Style.well
             border.width: 1
-            border.color: Qt.rgba(1, 1, 1, 0.06)
+            border.color: Style.faintLine
             FocusRing {
                 shown: licenceText.visualFocus
                 cornerRadius: 10
@@ -99,12 +99,12 @@ Item {
                     wrapMode: TextEdit.Wrap
                     padding: 12
                     font.pixelSize: 13
-                    color: Qt.rgba(1, 1, 1, 0.85)
-                    selectionColor: Qt.rgba(gold.r, gold.g, gold.b, 0.35)
-                    selectedTextColor: "white"
+                    color: Style.text
+                    selectionColor: Style.selection
+                    selectedTextColor: Style.brightText
                     background: null
                     // The text view would keep Escape; the sheet closes on it.
-                    Keys.onEscapePressed: model.showLicense = false
+                    Keys.onEscapePressed: LibraryModel.showLicense = false
                     // Shift-Tab wraps round to the sheet's last button.
                     KeyNavigation.backtab: agreeButton.enabled ? agreeButton : notNowButton
                     Accessible.role: Accessible.EditableText
@@ -127,7 +127,7 @@ Item {
                 Layout.alignment: Qt.AlignTop
                 name: "exclamationmark.circle"
                 size: 14
-                color: Qt.rgba(1.0, 0.624, 0.039, 1)
+                color: Style.orange
             }
             TextBlock {
                 Layout.fillWidth: true
@@ -144,14 +144,14 @@ Item {
             TextBlock {
                 text: "A few minutes · Internet connection required"
                 font.pixelSize: 11
-                color: muted
+                color: Style.muted
             }
             Item { Layout.fillWidth: true }
             QuietButton {
                 id: notNowButton
                 objectName: "not-now"
                 text: "Not now"
-                onClicked: model.showLicense = false
+                onClicked: LibraryModel.showLicense = false
             }
             GoldButton {
                 id: agreeButton
@@ -160,7 +160,7 @@ Item {
                 // The sheet stays open when the acceptance could not be saved;
                 // the model then shows why.
                 enabled: licence.present
-                onClicked: model.agree()
+                onClicked: LibraryModel.agree()
             }
         }
     }

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import Ludowell
 
 // The one window. Menus sit in the window except where the platform has a
 // global menu bar (the shell builds that one natively).
@@ -11,27 +12,27 @@ ApplicationWindow {
     minimumWidth: 1020
     minimumHeight: 780
     title: "Ludowell"
-    color: Qt.rgba(0.07, 0.07, 0.07, 1)
+    color: Style.window
 
-    palette.window: Qt.rgba(0.085, 0.092, 0.105, 1)
-    palette.windowText: Qt.rgba(1, 1, 1, 0.85)
-    palette.base: surface
-    palette.alternateBase: Qt.rgba(0.13, 0.14, 0.16, 1)
-    palette.text: Qt.rgba(1, 1, 1, 0.85)
-    palette.button: Qt.rgba(0.16, 0.17, 0.19, 1)
-    palette.buttonText: Qt.rgba(1, 1, 1, 0.88)
-    palette.brightText: "white"
-    palette.highlight: gold
-    palette.highlightedText: Qt.rgba(0.12, 0.10, 0.07, 1)
-    palette.light: Qt.rgba(0.22, 0.23, 0.26, 1)
-    palette.midlight: Qt.rgba(0.18, 0.19, 0.22, 1)
-    palette.mid: Qt.rgba(0.14, 0.15, 0.17, 1)
-    palette.dark: Qt.rgba(0.05, 0.05, 0.06, 1)
-    palette.shadow: "black"
-    palette.placeholderText: muted
-    palette.toolTipBase: surface
-    palette.toolTipText: Qt.rgba(1, 1, 1, 0.85)
-    palette.link: gold
+    palette.window: Style.sidebar
+    palette.windowText: Style.text
+    palette.base: Style.surface
+    palette.alternateBase: Style.controlAlternate
+    palette.text: Style.text
+    palette.button: Style.controlFace
+    palette.buttonText: Style.strongText
+    palette.brightText: Style.brightText
+    palette.highlight: Style.gold
+    palette.highlightedText: Style.onGold
+    palette.light: Style.controlLight
+    palette.midlight: Style.controlMidlight
+    palette.mid: Style.controlMid
+    palette.dark: Style.controlDark
+    palette.shadow: Style.shadow
+    palette.placeholderText: Style.muted
+    palette.toolTipBase: Style.surface
+    palette.toolTipText: Style.text
+    palette.link: Style.gold
 
     // Copy and Select All act on the text that had the keyboard focus
     // before a menu took it: once the Edit menu is open, the focus is the
@@ -66,10 +67,10 @@ ApplicationWindow {
         font.pixelSize: 13
         background: Rectangle {
             implicitWidth: 220
-            color: surface
+            color: Style.surface
             radius: 8
             border.width: 1
-            border.color: Qt.rgba(1, 1, 1, 0.1)
+            border.color: Style.hairline
         }
         delegate: Component { MenuItem {
             id: entry
@@ -89,8 +90,8 @@ ApplicationWindow {
                     anchors.verticalCenter: parent.verticalCenter
                     text: entry.text
                     font: entry.font
-                    color: entry.enabled ? (entry.highlighted ? Qt.rgba(0.12, 0.10, 0.07, 1) : Qt.rgba(1, 1, 1, 0.88))
-                                         : Qt.rgba(1, 1, 1, 0.35)
+                    color: entry.enabled ? (entry.highlighted ? Style.onGold : Style.strongText)
+                                         : Style.disabledText
                 }
                 Text {
                     id: shortcut
@@ -99,12 +100,12 @@ ApplicationWindow {
                     anchors.verticalCenter: parent.verticalCenter
                     text: entry.keys
                     font: entry.font
-                    color: entry.highlighted ? Qt.rgba(0.12, 0.10, 0.07, 0.75) : muted
+                    color: entry.highlighted ? Style.onGoldMuted : Style.muted
                 }
             }
             background: Rectangle {
                 radius: 5
-                color: entry.highlighted ? gold : "transparent"
+                color: entry.highlighted ? Style.gold : "transparent"
             }
         } }
     }
@@ -112,16 +113,16 @@ ApplicationWindow {
     menuBar: MenuBar {
         id: menuBar
         objectName: "menu-bar"
-        visible: !shell.nativeMenus
+        visible: !Shell.nativeMenus
         font.pixelSize: 13
         background: Rectangle {
             implicitHeight: 28
-            color: Qt.rgba(0.085, 0.092, 0.105, 1)
+            color: Style.sidebar
             Rectangle {
                 anchors.bottom: parent.bottom
                 width: parent.width
                 height: 1
-                color: Qt.rgba(1, 1, 1, 0.06)
+                color: Style.faintLine
             }
         }
         delegate: MenuBarItem {
@@ -133,10 +134,10 @@ ApplicationWindow {
             contentItem: Text {
                 text: entry.text
                 font: entry.font
-                color: entry.highlighted ? gold : Qt.rgba(1, 1, 1, 0.85)
+                color: entry.highlighted ? Style.gold : Style.text
             }
             background: Rectangle {
-                color: entry.highlighted ? Qt.rgba(1, 1, 1, 0.06) : "transparent"
+                color: entry.highlighted ? Style.faintLine : "transparent"
             }
         }
         DarkMenu {
@@ -145,13 +146,13 @@ ApplicationWindow {
             Action {
                 objectName: "menu-about"
                 text: "About Ludowell"
-                onTriggered: shell.about()
+                onTriggered: Shell.about()
             }
             Action {
                 objectName: "menu-check-updates"
                 text: "Check for Updates…"
-                enabled: shell.canCheckForUpdates
-                onTriggered: shell.checkForUpdates()
+                enabled: Shell.canCheckForUpdates
+                onTriggered: Shell.checkForUpdates()
             }
             MenuSeparator { }
             Action {
@@ -159,7 +160,7 @@ ApplicationWindow {
                 text: "Quit Ludowell"
                 property string keys: "Q"
                 shortcut: StandardKey.Quit
-                onTriggered: shell.quit()
+                onTriggered: Shell.quit()
             }
         }
         DarkMenu {
@@ -184,7 +185,7 @@ ApplicationWindow {
 
     // The title bar's close button, Alt+F4 and the system's own quit all
     // arrive here: closing the window quits, so it asks what quitting asks.
-    onClosing: (close) => { close.accepted = shell.closeRequested() }
+    onClosing: (close) => { close.accepted = Shell.closeRequested() }
 
     RootView {
         objectName: "root-view"

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import Ludowell
 
 // The last error or notice, with a dismiss button; an error also offers
 // its details and help.
@@ -7,14 +8,12 @@ Rectangle {
     id: card
     property string text
     property bool isError: false
-    // Platform orange (dark appearance).
-    readonly property color orange: Qt.rgba(1.0, 0.624, 0.039, 1)
 
     signal dismissed()
 
     implicitHeight: row.implicitHeight + 34
     radius: 12
-    color: Qt.rgba(isError ? orange.r : gold.r, isError ? orange.g : gold.g, isError ? orange.b : gold.b, 0.08)
+    color: isError ? Style.errorTint : Style.noticeTint
     Accessible.role: Accessible.AlertMessage
     Accessible.name: text
 
@@ -29,7 +28,7 @@ Rectangle {
             Layout.topMargin: 1
             name: card.isError ? "exclamationmark.circle" : "info.circle"
             size: 14
-            color: card.isError ? card.orange : gold
+            color: card.isError ? Style.orange : Style.gold
         }
 
         ColumnLayout {
@@ -50,12 +49,12 @@ Rectangle {
                 PlainButton {
                     objectName: "show-details"
                     text: "Show details"
-                    onClicked: model.showDiagnostics = true
+                    onClicked: LibraryModel.showDiagnostics = true
                 }
                 PlainButton {
                     objectName: "get-help"
                     text: "Get help"
-                    onClicked: model.page = "Help"
+                    onClicked: LibraryModel.page = "Help"
                 }
             }
         }
@@ -65,7 +64,7 @@ Rectangle {
             Layout.alignment: Qt.AlignTop
             symbol: "xmark"
             symbolSize: 10
-            color: muted
+            color: Style.muted
             Accessible.name: "Dismiss message"
             onClicked: card.dismissed()
         }

@@ -1,14 +1,15 @@
 import QtQuick
 import QtQuick.Layouts
 import QtQuick.Templates as T
+import Ludowell
 
 // One sidebar entry; selected while the model shows the page of that title.
 T.Button {
     id: control
     property string title
     property string symbol
-    readonly property bool selected: model.page === title
-    readonly property color tint: selected ? gold : muted
+    readonly property bool selected: LibraryModel.page === title
+    readonly property color tint: selected ? Style.gold : Style.muted
 
     text: title
     implicitHeight: 42
@@ -28,7 +29,7 @@ T.Button {
         anchors.margins: -2
     }
 
-    onClicked: model.page = title
+    onClicked: LibraryModel.page = title
 
     contentItem: Item {
         RowLayout {
@@ -60,7 +61,7 @@ T.Button {
                 implicitWidth: 5
                 implicitHeight: 5
                 radius: 2.5
-                color: gold
+                color: Style.gold
                 opacity: control.selected ? 1 : 0
                 Behavior on opacity { NumberAnimation { duration: 150; easing.type: Easing.InOutQuad } }
             }
@@ -69,7 +70,7 @@ T.Button {
 
     background: Rectangle {
         radius: 9
-        color: control.selected ? Qt.rgba(gold.r, gold.g, gold.b, 0.1) : "transparent"
+        color: control.selected ? Style.goldTint : "transparent"
         Behavior on color { ColorAnimation { duration: 150; easing.type: Easing.InOutQuad } }
     }
 }

@@ -1,10 +1,11 @@
 import QtQuick
 import QtQuick.Templates as T
+import Ludowell
 
 // A borderless button: its label alone, as the Mac's plain button style.
 T.Button {
     id: control
-    property color color: gold
+    property color color: Style.gold
     property string symbol: ""
     property real symbolSize: font.pixelSize
 

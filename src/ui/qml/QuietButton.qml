@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Templates as T
+import Ludowell
 
 // Secondary actions.
 T.Button {
@@ -27,15 +28,15 @@ T.Button {
             anchors.centerIn: parent
             text: control.text
             font: control.font
-            color: Qt.rgba(1, 1, 1, 0.88)
+            color: Style.strongText
             maximumLineCount: 1
         }
     }
 
     background: Rectangle {
         radius: 9
-        color: Qt.rgba(1, 1, 1, control.down ? 0.12 : 0.065)
+        color: control.down ? Style.quietPressed : Style.quietFill
         border.width: 1
-        border.color: Qt.rgba(1, 1, 1, 0.1)
+        border.color: Style.hairline
     }
 }

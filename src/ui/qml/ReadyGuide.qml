@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import Ludowell
 
 // Shown once the game is playable.
 Rectangle {
@@ -8,8 +9,8 @@ Rectangle {
     signal openSteam()
 
     implicitHeight: row.implicitHeight + 46
-    radius: 14
-    color: surface
+    radius: Style.cardRadius
+    color: Style.surface
 
     RowLayout {
         id: row
@@ -19,7 +20,7 @@ Rectangle {
         Symbol {
             name: "checkmark.circle.fill"
             size: 26
-            color: gold
+            color: Style.gold
         }
         ColumnLayout {
             Layout.fillWidth: true
@@ -33,7 +34,7 @@ Rectangle {
                 Layout.fillWidth: true
                 text: "Launch your game here. Steam takes care of your account, friends and updates."
                 font.pixelSize: 12
-                color: muted
+                color: Style.muted
                 wrapMode: Text.Wrap
             }
         }

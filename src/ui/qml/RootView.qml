@@ -1,12 +1,13 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import Ludowell
 
 // The window's content: sidebar, divider, and the scrolling page area with
 // the page the model names; the licence and diagnostics sheets on top.
 Item {
     id: root
-    readonly property bool sheetShown: model.showLicense || model.showDiagnostics
+    readonly property bool sheetShown: LibraryModel.showLicense || LibraryModel.showDiagnostics
 
     // Scrolls the page so that `item`, if it is on the page, is in view.
     function reveal(item) {
@@ -45,13 +46,13 @@ Item {
     // the last message does not make it jump.
     property real heldHeight: 0
     Connections {
-        target: model
+        target: LibraryModel
         function onBusyChanged() {
-            root.heldHeight = model.busy ? scroller.contentHeight : 0
-            if (model.busy) root.revealSoon("activity-panel")
+            root.heldHeight = LibraryModel.busy ? scroller.contentHeight : 0
+            if (LibraryModel.busy) root.revealSoon("activity-panel")
         }
-        function onNoticeChanged() { if (model.notice) root.revealSoon("notice-card") }
-        function onErrorChanged() { if (model.error) root.revealSoon("error-card") }
+        function onNoticeChanged() { if (LibraryModel.notice) root.revealSoon("notice-card") }
+        function onErrorChanged() { if (LibraryModel.error) root.revealSoon("error-card") }
     }
     // Once the page has been laid out with the new part in it.
     function revealSoon(name) {
@@ -78,13 +79,13 @@ Item {
         Rectangle {
             Layout.fillHeight: true
             Layout.preferredWidth: 1
-            color: Qt.rgba(1, 1, 1, 0.06)
+            color: Style.faintLine
         }
 
         Rectangle {
             Layout.fillWidth: true
             Layout.fillHeight: true
-            color: Qt.rgba(0.065, 0.07, 0.08, 1)
+            color: Style.content
 
             Flickable {
                 id: scroller
@@ -107,13 +108,17 @@ Item {
                         id: page
                         objectName: "page"
                         Layout.fillWidth: true
-                        source: model.page === "Library" ? "LibraryPage.qml"
-                              : model.page === "Help" ? "HelpPage.qml"
+                        source: LibraryModel.page === "Library" ? "LibraryPage.qml"
+                              : LibraryModel.page === "Help" ? "HelpPage.qml"
                               : "SettingsPage.qml"
+                        // Built off the first frame's path; it fades in once
+                        // it is there.
+                        asynchronous: true
                         onSourceChanged: {
                             scroller.contentY = 0
-                            fadeIn.restart()
+                            page.opacity = 0
                         }
+                        onLoaded: fadeIn.restart()
                         NumberAnimation {
                             id: fadeIn
                             target: page
@@ -135,7 +140,7 @@ Item {
         objectName: "sheet-backdrop"
         anchors.fill: parent
         visible: root.sheetShown
-        color: Qt.rgba(0, 0, 0, 0.45)
+        color: Style.scrim
         MouseArea {
             anchors.fill: parent
             hoverEnabled: true
@@ -144,17 +149,38 @@ Item {
         }
     }
 
-    Sheet {
-        objectName: "license-sheet"
-        source: "LicenseSheet.qml"
-        presented: model.showLicense
-        onDismissed: model.showLicense = false
+    // Each sheet is built the first time it is presented, and then kept
+    // for its closing transition and the next time.
+    Loader {
+        id: licenceSheet
+        active: false
+        sourceComponent: Sheet {
+            objectName: "license-sheet"
+            source: "LicenseSheet.qml"
+            presented: LibraryModel.showLicense
+            onDismissed: LibraryModel.showLicense = false
+        }
     }
 
-    Sheet {
-        objectName: "diagnostics-sheet"
-        source: "DiagnosticsSheet.qml"
-        presented: model.showDiagnostics
-        onDismissed: model.showDiagnostics = false
+    Loader {
+        id: diagnosticsSheet
+        active: false
+        sourceComponent: Sheet {
+            objectName: "diagnostics-sheet"
+            source: "DiagnosticsSheet.qml"
+            presented: LibraryModel.showDiagnostics
+            onDismissed: LibraryModel.showDiagnostics = false
+        }
+    }
+
+    function buildSheets() {
+        if (LibraryModel.showLicense) licenceSheet.active = true
+        if (LibraryModel.showDiagnostics) diagnosticsSheet.active = true
+    }
+    Component.onCompleted: buildSheets()
+    Connections {
+        target: LibraryModel
+        function onShowLicenseChanged() { root.buildSheets() }
+        function onShowDiagnosticsChanged() { root.buildSheets() }
     }
 }

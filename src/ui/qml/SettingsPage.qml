@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
 import QtQuick.Templates as T
+import Ludowell
 
 // Preferences, the game's Steam controls, app updates and the data folder.
 ColumnLayout {
@@ -15,8 +16,8 @@ ColumnLayout {
         default property alias content: inner.data
         Layout.fillWidth: true
         implicitHeight: inner.implicitHeight + 48
-        radius: 14
-        color: surface
+        radius: Style.cardRadius
+        color: Style.surface
         ColumnLayout {
             id: inner
             anchors.fill: parent
@@ -53,7 +54,7 @@ ColumnLayout {
                 spacing: 8
                 Text {
                     text: "\u203A"
-                    color: muted
+                    color: Style.muted
                     font.pixelSize: 17
                     rotation: section.expanded ? 90 : 0
                     Layout.preferredWidth: 10
@@ -97,8 +98,8 @@ ColumnLayout {
                 id: hudSwitch
                 objectName: "hud-switch"
                 Layout.fillWidth: true
-                checked: model.hud
-                enabled: !model.busy
+                checked: LibraryModel.hud
+                enabled: !LibraryModel.busy
                 focusPolicy: Qt.TabFocus
                 Accessible.role: Accessible.CheckBox
                 Accessible.name: "Show performance overlay"
@@ -111,8 +112,8 @@ ColumnLayout {
                 implicitHeight: Math.max(indicator.implicitHeight, contentItem.implicitHeight)
                 // The model stores the choice; the switch then shows the stored value.
                 onToggled: {
-                    model.hud = checked
-                    checked = Qt.binding(() => model.hud)
+                    LibraryModel.hud = checked
+                    checked = Qt.binding(() => LibraryModel.hud)
                 }
 
                 contentItem: ColumnLayout {
@@ -130,7 +131,7 @@ ColumnLayout {
                         Layout.rightMargin: hudSwitch.indicator.width + 16
                         text: "Displays the frame rate in your game. Applies the next time you start a fresh Steam session."
                         font.pixelSize: 12
-                        color: muted
+                        color: Style.muted
                         wrapMode: Text.WordWrap
                     }
                 }
@@ -141,7 +142,7 @@ ColumnLayout {
                     implicitWidth: 38
                     implicitHeight: 22
                     radius: height / 2
-                    color: hudSwitch.checked ? gold : Qt.rgba(1, 1, 1, 0.16)
+                    color: hudSwitch.checked ? Style.gold : Style.switchOff
                     opacity: hudSwitch.enabled ? 1.0 : 0.5
                     Behavior on color { ColorAnimation { duration: 120 } }
                     Rectangle {
@@ -150,7 +151,7 @@ ColumnLayout {
                         radius: 9
                         y: 2
                         x: hudSwitch.checked ? parent.width - width - 2 : 2
-                        color: "white"
+                        color: Style.knob
                         Behavior on x { NumberAnimation { duration: 120 } }
                     }
                 }
@@ -165,7 +166,7 @@ ColumnLayout {
             spacing: 17
             TextBlock {
                 objectName: "steam-title"
-                text: "Steam for " + (model.profile.title || "")
+                text: "Steam for " + (LibraryModel.profile.title || "")
                 font.pixelSize: 17
                 font.weight: Font.DemiBold
                 Accessible.role: Accessible.Heading
@@ -174,7 +175,7 @@ ColumnLayout {
                 Layout.fillWidth: true
                 text: "Each game has its own setup. Your Steam login and saves stay on this Mac. Steam Cloud is managed by Steam."
                 font.pixelSize: 12
-                color: muted
+                color: Style.muted
                 lineSpacing: 3
                 wrapMode: Text.WordWrap
             }
@@ -183,26 +184,26 @@ ColumnLayout {
                 QuietButton {
                     objectName: "open-steam"
                     text: "Open Steam"
-                    enabled: model.stage !== "setup" && !model.busy
+                    enabled: LibraryModel.stage !== "setup" && !LibraryModel.busy
                     onClicked: {
                         page.origin = "steam"
-                        model.launch("steam")
+                        LibraryModel.launch("steam")
                     }
                 }
                 QuietButton {
                     objectName: "close-steam-session"
                     text: "Close Steam session…"
                     // Without the engine's server nothing of this game can be running.
-                    enabled: !model.busy && model.serverPresent
+                    enabled: !LibraryModel.busy && LibraryModel.serverPresent
                     onClicked: {
                         page.origin = "steam"
-                        model.stop()
+                        LibraryModel.stop()
                     }
                 }
             }
             ActivityPanel {
                 Layout.fillWidth: true
-                visible: model.busy && page.origin === "steam"
+                visible: LibraryModel.busy && page.origin === "steam"
             }
         }
     }
@@ -213,10 +214,10 @@ ColumnLayout {
         id: updatesPlace
         objectName: "updates-place"
         Layout.fillWidth: true
-        active: !!model.updates
+        active: !!LibraryModel.updates
         visible: active
         sourceComponent: UpdatesPanel {
-            updates: model.updates
+            updates: LibraryModel.updates
         }
     }
 
@@ -240,7 +241,7 @@ ColumnLayout {
                 TextArea {
                     objectName: "data-root"
                     Layout.fillWidth: true
-                    text: model.dataRoot
+                    text: LibraryModel.dataRoot
                     readOnly: true
                     selectByMouse: true
                     selectByKeyboard: true
@@ -253,9 +254,9 @@ ColumnLayout {
                     wrapMode: TextEdit.WrapAnywhere
                     textFormat: TextEdit.PlainText
                     font.pixelSize: 10
-                    color: muted
-                    selectionColor: Qt.rgba(gold.r, gold.g, gold.b, 0.35)
-                    selectedTextColor: "white"
+                    color: Style.muted
+                    selectionColor: Style.selection
+                    selectedTextColor: Style.brightText
                     Accessible.role: Accessible.StaticText
                     Accessible.name: "Data folder: " + text
                     FocusRing {
@@ -265,35 +266,35 @@ ColumnLayout {
                 }
                 RowLayout {
                     spacing: 8
-                    enabled: !model.busy
+                    enabled: !LibraryModel.busy
                     QuietButton {
                         objectName: "show-data-folder"
                         text: "Show data folder"
-                        onClicked: model.showDataFolder()
+                        onClicked: LibraryModel.showDataFolder()
                     }
                     QuietButton {
                         objectName: "show-logs"
                         text: "Show logs"
-                        onClicked: model.logs()
+                        onClicked: LibraryModel.logs()
                     }
                     QuietButton {
                         objectName: "check-compatibility"
                         text: "Check compatibility"
                         onClicked: {
                             page.origin = "advanced"
-                            model.launch("check")
+                            LibraryModel.launch("check")
                         }
                     }
                 }
                 ActivityPanel {
                     Layout.fillWidth: true
-                    visible: model.busy && page.origin === "advanced"
+                    visible: LibraryModel.busy && page.origin === "advanced"
                 }
                 TextBlock {
                     Layout.fillWidth: true
                     text: "Logs may contain local paths or Steam account information. Review them before sharing."
                     font.pixelSize: 11
-                    color: muted
+                    color: Style.muted
                     wrapMode: Text.WordWrap
                 }
             }
@@ -302,19 +303,19 @@ ColumnLayout {
 
     MessageCard {
         objectName: "error-card"
-        visible: !!model.error
+        visible: !!LibraryModel.error
         Layout.fillWidth: true
-        text: model.error || ""
+        text: LibraryModel.error || ""
         isError: true
-        onDismissed: model.dismissError()
+        onDismissed: LibraryModel.dismissError()
     }
 
     MessageCard {
         objectName: "notice-card"
-        visible: !!model.notice
+        visible: !!LibraryModel.notice
         Layout.fillWidth: true
-        text: model.notice || ""
+        text: LibraryModel.notice || ""
         isError: false
-        onDismissed: model.dismissNotice()
+        onDismissed: LibraryModel.dismissNotice()
     }
 }

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import Ludowell
 
 // The three guided steps while the game is not yet playable, with the
 // sign-in and install blocks of the current step.
@@ -17,10 +18,10 @@ Rectangle {
     signal openSteam()
 
     implicitHeight: column.implicitHeight + 46
-    radius: 14
-    color: surface
+    radius: Style.cardRadius
+    color: Style.surface
     border.width: 1
-    border.color: Qt.rgba(1, 1, 1, 0.06)
+    border.color: Style.faintLine
 
     ColumnLayout {
         id: column
@@ -43,7 +44,7 @@ Rectangle {
                 font.pixelSize: 9
                 font.weight: Font.DemiBold
                 font.letterSpacing: 1.1
-                color: gold
+                color: Style.gold
             }
         }
 
@@ -102,7 +103,7 @@ Rectangle {
                     Layout.fillWidth: true
                     text: "Use your Steam username and password or Steam's QR code. Complete Steam Guard if asked, then return here."
                     font.pixelSize: 12
-                    color: muted
+                    color: Style.muted
                     wrapMode: Text.Wrap
                 }
             }
@@ -135,7 +136,7 @@ Rectangle {
                 Layout.alignment: Qt.AlignTop
                 name: "arrow.down.circle"
                 size: 15
-                color: gold
+                color: Style.gold
             }
             ColumnLayout {
                 Layout.fillWidth: true
@@ -153,7 +154,7 @@ Rectangle {
                           ? "Keep Steam open while your game downloads. You can check progress in Steam’s Downloads tab. This page updates when the game is ready."
                           : "Choose Install in Steam and keep the suggested folder. Leave Steam open; this page will update when the game is ready."
                     font.pixelSize: 12
-                    color: muted
+                    color: Style.muted
                     wrapMode: Text.Wrap
                 }
                 ProgressBar {
@@ -171,7 +172,7 @@ Rectangle {
                     background: Rectangle {
                         implicitHeight: 6
                         radius: 3
-                        color: Qt.rgba(1, 1, 1, 0.1)
+                        color: Style.hairline
                     }
                     contentItem: Item {
                         implicitHeight: 6
@@ -179,7 +180,7 @@ Rectangle {
                             width: bar.visualPosition * parent.width
                             height: parent.height
                             radius: 3
-                            color: gold
+                            color: Style.gold
                         }
                     }
                 }
@@ -188,7 +189,7 @@ Rectangle {
                     visible: guide.progress >= 0
                     text: Math.floor(guide.progress * 100) + "% downloaded · Steam may still need to unpack or verify files"
                     font.pixelSize: 10
-                    color: muted
+                    color: Style.muted
                 }
             }
         }

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import Ludowell
 
 // A sheet centred over the window, shown while `presented` is true. Its
 // content is built afresh each time it opens. The page behind is blocked by
@@ -37,10 +38,10 @@ Popup {
     }
 
     background: Rectangle {
-        color: surface
+        color: Style.surface
         radius: 12
         border.width: 1
-        border.color: Qt.rgba(1, 1, 1, 0.1)
+        border.color: Style.hairline
     }
 
     contentItem: FocusScope {

@@ -1,17 +1,17 @@
 import QtQuick
 import QtQuick.Layouts
 import QtQuick.Templates as T
+import Ludowell
 
 // The fixed sidebar: brand, navigation, the game list when there is more
 // than one game, and the version line.
 Rectangle {
     id: sidebar
     implicitWidth: 180
-    color: Qt.rgba(0.085, 0.092, 0.105, 1)
+    color: Style.sidebar
 
-    // Repeater delegates see their own `model`; they reach the library here.
-    readonly property bool busy: model.busy
-    function showLibrary() { model.page = "Library" }
+    readonly property bool busy: LibraryModel.busy
+    function showLibrary() { LibraryModel.page = "Library" }
 
     ColumnLayout {
         anchors.fill: parent
@@ -27,7 +27,7 @@ Rectangle {
             Symbol {
                 name: "gamecontroller.fill"
                 size: 22
-                color: gold
+                color: Style.gold
             }
             TextBlock {
                 text: "Ludowell"
@@ -41,7 +41,7 @@ Rectangle {
             font.pixelSize: 9
             font.weight: Font.DemiBold
             font.letterSpacing: 2
-            color: muted
+            color: Style.muted
             Layout.bottomMargin: 13
             Layout.leftMargin: 12
         }
@@ -54,7 +54,7 @@ Rectangle {
         }
 
         Repeater {
-            model: shell.games.length > 1 ? shell.games : []
+            model: Shell.games.length > 1 ? Shell.games : []
             delegate: T.Button {
                 id: game
                 required property var modelData
@@ -77,13 +77,13 @@ Rectangle {
                     anchors.margins: -2
                 }
                 onClicked: {
-                    shell.selectGame(index)
+                    Shell.selectGame(index)
                     sidebar.showLibrary()
                 }
                 contentItem: Text {
                     text: game.text
                     font.pixelSize: 12
-                    color: muted
+                    color: Style.muted
                     elide: Text.ElideRight
                     horizontalAlignment: Text.AlignLeft
                 }
@@ -123,23 +123,23 @@ Rectangle {
                 implicitWidth: 5
                 implicitHeight: 5
                 radius: 2.5
-                color: gold
+                color: Style.gold
             }
             TextBlock {
                 text: "Made for your Mac"
                 font.pixelSize: 11
-                color: muted
+                color: Style.muted
             }
         }
 
         TextBlock {
             objectName: "version-line"
             Layout.topMargin: 9
-            text: model.preview ? "DESIGN PREVIEW" : "VERSION " + shell.version
+            text: LibraryModel.preview ? "DESIGN PREVIEW" : "VERSION " + Shell.version
             font.pixelSize: 8
             font.weight: Font.Medium
             font.letterSpacing: 1.3
-            color: Qt.rgba(muted.r, muted.g, muted.b, 0.5)
+            color: Style.faintText
         }
     }
 }

@@ -1,9 +1,10 @@
 import QtQuick
+import Ludowell
 
 // The Mac's small indeterminate progress indicator: twelve spokes turning.
 Item {
     id: spinner
-    property color color: Qt.rgba(1, 1, 1, 0.85)
+    property color color: Style.text
     property real size: 14
 
     implicitWidth: size

@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Layouts
+import Ludowell
 
 // One of the three setup steps, checked once the model has passed it.
 RowLayout {
@@ -17,13 +18,13 @@ RowLayout {
         implicitWidth: 26
         implicitHeight: 26
         radius: 13
-        color: item.reached ? Qt.rgba(gold.r, gold.g, gold.b, 0.12) : Qt.rgba(1, 1, 1, 0.04)
+        color: item.reached ? Style.stepReached : Style.stepIdle
         Symbol {
             anchors.centerIn: parent
             visible: item.index < item.current
             name: "checkmark"
             size: 12
-            color: gold
+            color: Style.gold
         }
         Text {
             anchors.centerIn: parent
@@ -31,7 +32,7 @@ RowLayout {
             text: item.index + 1
             font.pixelSize: 11
             font.weight: Font.DemiBold
-            color: item.index === item.current ? gold : muted
+            color: item.index === item.current ? Style.gold : Style.muted
         }
     }
 
@@ -44,14 +45,14 @@ RowLayout {
             text: item.title
             font.pixelSize: 12
             font.weight: Font.DemiBold
-            color: item.reached ? "white" : muted
+            color: item.reached ? Style.brightText : Style.muted
         }
         TextBlock {
             Layout.fillWidth: true
             text: item.text
             font.pixelSize: 11
             lineSpacing: 3
-            color: muted
+            color: Style.muted
             wrapMode: Text.Wrap
         }
     }

@@ -1,4 +1,5 @@
 import QtQuick
+import Ludowell
 
 // Text in the system font at a size in points, with an optional extra
 // space between lines.
@@ -6,7 +7,7 @@ Text {
     id: block
     property real lineSpacing: 0
 
-    color: Qt.rgba(1, 1, 1, 0.85)
+    color: Style.text
     font.pixelSize: 13
     textFormat: Text.PlainText
     lineHeightMode: lineSpacing > 0 ? Text.FixedHeight : Text.ProportionalHeight

@@ -1,21 +1,21 @@
 import QtQuick
 import QtQuick.Layouts
 import QtQuick.Templates as T
+import Ludowell
 
 // App updates on the Settings page: every value shown is the gate's, so the
 // panel keeps no state of its own.
 Rectangle {
     id: panel
     objectName: "updates-panel"
-    // The update gate (`Updates`).
-    property var updates: null
+    property Updates updates: null
 
     readonly property bool automatic: updates ? updates.automatic : false
     readonly property bool canCheck: updates ? updates.canCheck : false
     readonly property bool installing: updates ? updates.installing : false
 
-    color: surface
-    radius: 14
+    color: Style.surface
+    radius: Style.cardRadius
     implicitWidth: column.implicitWidth + 48
     implicitHeight: column.implicitHeight + 48
 
@@ -69,7 +69,7 @@ Rectangle {
                 implicitWidth: 38
                 implicitHeight: 22
                 radius: height / 2
-                color: toggle.checked ? gold : Qt.rgba(1, 1, 1, 0.16)
+                color: toggle.checked ? Style.gold : Style.switchOff
                 Behavior on color { ColorAnimation { duration: 120 } }
 
                 Rectangle {
@@ -78,7 +78,7 @@ Rectangle {
                     radius: 9
                     y: 2
                     x: toggle.checked ? parent.width - width - 2 : 2
-                    color: "white"
+                    color: Style.knob
                     Behavior on x { NumberAnimation { duration: 120 } }
                 }
             }
@@ -89,7 +89,7 @@ Rectangle {
             Layout.fillWidth: true
             text: panel.updates ? panel.updates.status : ""
             font.pixelSize: 12
-            color: muted
+            color: Style.muted
             wrapMode: Text.WordWrap
         }
 
@@ -97,7 +97,7 @@ Rectangle {
             Layout.fillWidth: true
             text: "Installation waits for your game and Steam to close. Your games and saves stay in place."
             font.pixelSize: 11
-            color: muted
+            color: Style.muted
             wrapMode: Text.WordWrap
         }
 

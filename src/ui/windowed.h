@@ -1,4 +1,6 @@
 #pragma once
+// The window's entry points, handed to the command driver by the
+// executable's main.
 #include <string>
 
 #include "app/startup_state.h"
