@@ -81,10 +81,9 @@ Subprocess Subprocess::start(const Options& options) {
 
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     const int outputFd = options.capture ? pipeFds[1] : options.outputFd;
-    if (outputFd >= 0) {
-        posix_spawn_file_actions_adddup2(&actions, outputFd, 1);
-        posix_spawn_file_actions_adddup2(&actions, outputFd, 2);
-    }
+    if (outputFd >= 0) posix_spawn_file_actions_adddup2(&actions, outputFd, 1);
+    if (options.errorFd >= 0) posix_spawn_file_actions_adddup2(&actions, options.errorFd, 2);
+    else if (outputFd >= 0) posix_spawn_file_actions_adddup2(&actions, outputFd, 2);
     if (options.workingDirectory)
         posix_spawn_file_actions_addchdir_np(&actions, options.workingDirectory->c_str());
     short flags = 0;

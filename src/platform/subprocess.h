@@ -27,6 +27,7 @@ public:
         std::optional<std::filesystem::path> workingDirectory;
         int outputFd = -1;         // stdout and stderr; -1 keeps the parent's
         bool capture = false;      // stdout and stderr into a pipe read here instead
+        int errorFd = -1;          // stderr alone, when given; otherwise with stdout
         bool newSession = false;   // detach from our session (long-lived clients)
     };
 

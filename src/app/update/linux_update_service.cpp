@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
-#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -18,6 +17,7 @@
 #include <system_error>
 
 #include "app/update/appcast.h"
+#include "app/update/tool_run.h"
 #include "app/update/info_plist.h"
 #include "platform/platform.h"
 #include "platform/subprocess.h"
@@ -130,12 +130,7 @@ LinuxUpdateService::LinuxUpdateService(UpdateServiceDelegate& delegate, Options 
 }
 
 LinuxUpdateService::~LinuxUpdateService() {
-    if (tool_) {
-        tool_->disconnect();
-        tool_->kill();
-        tool_->waitForFinished(2000);
-        delete tool_;
-    }
+    delete tool_;  // ends a tool still running
     if (stagingLock_ >= 0) ::close(stagingLock_);
 }
 
@@ -438,25 +433,11 @@ void LinuxUpdateService::scheduleNextCheck(int delaySeconds) {
 }
 
 void LinuxUpdateService::runTool(const QString& program, const QStringList& arguments, ToolDone done) {
-    auto* process = new QProcess(this);
-    tool_ = process;
-    auto finished = std::make_shared<bool>(false);
-    auto complete = [this, process, done, finished](int status, const QString& problem) {
-        if (*finished) return;
-        *finished = true;
-        const auto output = process->readAllStandardOutput();
-        process->deleteLater();
-        if (tool_ == process) tool_ = nullptr;
+    tool_ = new ToolRun(program, arguments, [this, done](int status, const QByteArray& output, const QString& problem) {
+        if (tool_) tool_->deleteLater();
+        tool_ = nullptr;
         done(status, output, problem);
-    };
-    connect(process, &QProcess::finished, this, [process, complete](int code, QProcess::ExitStatus exit) {
-        const auto problem = QString::fromLocal8Bit(process->readAllStandardError());
-        complete(exit == QProcess::NormalExit ? code : -1, problem);
-    });
-    connect(process, &QProcess::errorOccurred, this, [process, complete](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart) complete(-1, process->program() + ": " + process->errorString());
-    });
-    process->start(program, arguments);
+    }, this);
 }
 
 }  // namespace ludowell

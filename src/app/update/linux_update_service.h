@@ -23,9 +23,10 @@
 #include "app/update/update_service.h"
 #include "platform/host.h"
 
-class QProcess;
 
 namespace ludowell {
+
+class ToolRun;
 
 class LinuxUpdateService : public QObject, public UpdateService {
     Q_OBJECT
@@ -106,7 +107,7 @@ private:
     std::filesystem::path staging_;
     int stagingLock_ = -1;  // held while `staging_` is ours
     QTimer schedule_;
-    QPointer<QProcess> tool_;
+    QPointer<ToolRun> tool_;
 };
 
 }  // namespace ludowell
