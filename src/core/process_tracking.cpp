@@ -28,7 +28,8 @@ bool anyProcessIn(const std::filesystem::path& folder, Found found) {
         if (pid < 1) continue;
         const auto path = platform::executablePath(pid);
         if (!path) continue;
-        const std::string executable = alreadyResolved ? path->string() : resolved(*path);
+        const std::string resolvedPath = alreadyResolved ? std::string() : resolved(*path);
+        const std::string& executable = alreadyResolved ? path->native() : resolvedPath;
         if (executable.starts_with(prefix) && found(pid, executable)) return true;
     }
     return false;
