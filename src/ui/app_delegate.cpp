@@ -10,6 +10,7 @@
 #include <QQuickStyle>
 #include <QQuickWindow>
 #include <QScreen>
+#include <QTimer>
 
 #include "app/startup_state.h"
 #include "app/update/updates.h"
@@ -70,12 +71,25 @@ bool AppDelegate::applicationDidFinishLaunching() {
         const QRect available = screen->availableGeometry();
         window_->setPosition(available.center() - QPoint(window_->width() / 2, window_->height() / 2));
     }
+    // The first frame waits for nothing it does not show. Some windows are
+    // never drawn at once (hidden, minimised): they get the rest soon anyway.
+    connect(window_, &QQuickWindow::frameSwapped, this, &AppDelegate::noteWindowShown, Qt::QueuedConnection);
+    QTimer::singleShot(500, this, &AppDelegate::noteWindowShown);
     window_->show();
     if (QGuiApplication::platformName() != QStringLiteral("offscreen")) {
         window_->raise();
         window_->requestActivate();
     }
     return true;
+}
+
+void AppDelegate::noteWindowShown() {
+    if (windowShown_) return;
+    windowShown_ = true;
+    if (window_) disconnect(window_, &QQuickWindow::frameSwapped, this, &AppDelegate::noteWindowShown);
+    // Drawing the icon's sizes is not worth holding the first frame for.
+    QGuiApplication::setWindowIcon(applicationIcon());
+    emit windowShownChanged();
 }
 
 AppDelegate* AppDelegate::create(QQmlEngine* engine, QJSEngine*) {
@@ -200,7 +214,6 @@ void prepareApplication() {
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Ludowell"));
     // The views draw their own look; the plain style only supplies behaviour.
     QQuickStyle::setStyle(QStringLiteral("Basic"));
-    QGuiApplication::setWindowIcon(applicationIcon());
 }
 
 }  // namespace ludowell::ui

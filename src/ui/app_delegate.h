@@ -39,6 +39,9 @@ class AppDelegate : public QObject {
     Q_PROPERTY(bool canCheckForUpdates READ canCheckForUpdates NOTIFY canCheckForUpdatesChanged)
     // The menus live in the platform's global menu bar instead of the window.
     Q_PROPERTY(bool nativeMenus READ nativeMenus CONSTANT)
+    // True once the window's first frame is on screen: what it needs only
+    // after that (the page, the in-window menus) is built then.
+    Q_PROPERTY(bool windowShown READ windowShown NOTIFY windowShownChanged)
 
 public:
     struct Options {
@@ -91,14 +94,17 @@ public:
     QString version() const;
     bool canCheckForUpdates() const;
     bool nativeMenus() const;
+    bool windowShown() const { return windowShown_; }
 
 signals:
     void canCheckForUpdatesChanged();
+    void windowShownChanged();
     // Emitted once quitting has been allowed, just before the event loop ends.
     void terminating();
 
 private:
     void buildNativeMenus();
+    void noteWindowShown();
     int alert(const QString& message, const QString& informative, const QStringList& buttons);
 
     Options options_;
@@ -108,11 +114,12 @@ private:
     std::unique_ptr<QQmlApplicationEngine> engine_;
     QPointer<QQuickWindow> window_;
     std::unique_ptr<QMenuBar> menuBar_;
+    bool windowShown_ = false;
     bool terminationAllowed_ = false;  // by quit(): the window it then closes is not asked again
 };
 
 // Process-wide set-up before any window: names (for the user defaults),
-// the control style and the application icon.
+// and the control style. The window sets the application icon once shown.
 void prepareApplication();
 
 }  // namespace ludowell::ui

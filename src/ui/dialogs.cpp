@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/style.h"
+#include "ui/symbols.h"
 
 namespace ludowell::ui {
 namespace {
@@ -73,7 +74,7 @@ void showCatalogFailure(const QString& description) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Ludowell"), QStringLiteral("Ludowell couldn't open"),
                     QMessageBox::Ok);
     box.setInformativeText(description);
-    box.setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
+    box.setIconPixmap(applicationIcon().pixmap(64, 64));
     box.exec();
 }
 

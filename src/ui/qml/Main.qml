@@ -42,10 +42,13 @@ ApplicationWindow {
         return !!item && typeof item.copy === "function" && typeof item.selectAll === "function"
                && item.selectedText !== undefined
     }
+    property MenuBar menus: null
     function inMenus(item) {
+        if (!menus) return false
+        const parts = [menus]
+        for (let i = 0; i < menus.count; ++i) parts.push(menus.menuAt(i).contentItem.parent)
         for (let at = item; at; at = at.parent)
-            if (at === menuBar || at === applicationMenu.contentItem.parent || at === editMenu.contentItem.parent)
-                return true
+            if (parts.indexOf(at) >= 0) return true
         return false
     }
     onActiveFocusItemChanged: {
@@ -110,75 +113,80 @@ ApplicationWindow {
         } }
     }
 
-    menuBar: MenuBar {
-        id: menuBar
-        objectName: "menu-bar"
+    // The strip is there from the first frame; the menus in it are built
+    // just after, as they are not needed before.
+    menuBar: Rectangle {
         visible: !Shell.nativeMenus
-        font.pixelSize: 13
-        background: Rectangle {
-            implicitHeight: 28
-            color: Style.sidebar
-            Rectangle {
-                anchors.bottom: parent.bottom
-                width: parent.width
-                height: 1
-                color: Style.faintLine
-            }
+        implicitHeight: 28
+        color: Style.sidebar
+        Rectangle {
+            anchors.bottom: parent.bottom
+            width: parent.width
+            height: 1
+            color: Style.faintLine
         }
-        delegate: MenuBarItem {
-            id: entry
-            topPadding: 5
-            bottomPadding: 5
-            leftPadding: 12
-            rightPadding: 12
-            contentItem: Text {
-                text: entry.text
-                font: entry.font
-                color: entry.highlighted ? Style.gold : Style.text
-            }
-            background: Rectangle {
-                color: entry.highlighted ? Style.faintLine : "transparent"
-            }
-        }
-        DarkMenu {
-            id: applicationMenu
-            title: "Ludowell"
-            Action {
-                objectName: "menu-about"
-                text: "About Ludowell"
-                onTriggered: Shell.about()
-            }
-            Action {
-                objectName: "menu-check-updates"
-                text: "Check for Updates…"
-                enabled: Shell.canCheckForUpdates
-                onTriggered: Shell.checkForUpdates()
-            }
-            MenuSeparator { }
-            Action {
-                objectName: "menu-quit"
-                text: "Quit Ludowell"
-                property string keys: "Q"
-                shortcut: StandardKey.Quit
-                onTriggered: Shell.quit()
-            }
-        }
-        DarkMenu {
-            id: editMenu
-            title: "Edit"
-            Action {
-                objectName: "menu-copy"
-                text: "Copy"
-                property string keys: "C"
-                shortcut: StandardKey.Copy
-                onTriggered: window.copy()
-            }
-            Action {
-                objectName: "menu-select-all"
-                text: "Select All"
-                property string keys: "A"
-                shortcut: StandardKey.SelectAll
-                onTriggered: window.selectAll()
+        Loader {
+            anchors.fill: parent
+            active: Shell.windowShown && !Shell.nativeMenus
+            onLoaded: window.menus = item
+            sourceComponent: MenuBar {
+                objectName: "menu-bar"
+                font.pixelSize: 13
+                background: Item { }
+                delegate: MenuBarItem {
+                    id: entry
+                    topPadding: 5
+                    bottomPadding: 5
+                    leftPadding: 12
+                    rightPadding: 12
+                    contentItem: Text {
+                        text: entry.text
+                        font: entry.font
+                        color: entry.highlighted ? Style.gold : Style.text
+                    }
+                    background: Rectangle {
+                        color: entry.highlighted ? Style.faintLine : "transparent"
+                    }
+                }
+                DarkMenu {
+                    title: "Ludowell"
+                    Action {
+                        objectName: "menu-about"
+                        text: "About Ludowell"
+                        onTriggered: Shell.about()
+                    }
+                    Action {
+                        objectName: "menu-check-updates"
+                        text: "Check for Updates…"
+                        enabled: Shell.canCheckForUpdates
+                        onTriggered: Shell.checkForUpdates()
+                    }
+                    MenuSeparator { }
+                    Action {
+                        objectName: "menu-quit"
+                        text: "Quit Ludowell"
+                        property string keys: "Q"
+                        shortcut: StandardKey.Quit
+                        onTriggered: Shell.quit()
+                    }
+                }
+                DarkMenu {
+                    title: "Edit"
+                    Action {
+                        objectName: "menu-copy"
+                        text: "Copy"
+                        property string keys: "C"
+                        shortcut: StandardKey.Copy
+                        onTriggered: window.copy()
+                    }
+                    Action {
+                        objectName: "menu-select-all"
+                        text: "Select All"
+                        property string keys: "A"
+                        shortcut: StandardKey.SelectAll
+                        onTriggered: window.selectAll()
+                    }
+                }
             }
         }
     }

@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Layouts
 import QtQuick.Templates as T
 import Ludowell
 
@@ -13,7 +12,7 @@ T.Button {
 
     text: title
     implicitHeight: 42
-    implicitWidth: row.implicitWidth + 24
+    implicitWidth: contentItem.implicitWidth
     font.pixelSize: 13
     font.weight: Font.Medium
     focusPolicy: Qt.TabFocus
@@ -31,40 +30,43 @@ T.Button {
 
     onClicked: LibraryModel.page = title
 
+    // Placed with anchors: the sidebar is in the window's first frame.
     contentItem: Item {
-        RowLayout {
-            id: row
-            anchors.fill: parent
-            anchors.leftMargin: 12
-            anchors.rightMargin: 12
-            spacing: 10
-            Item {
-                implicitWidth: 17
-                implicitHeight: 17
-                Symbol {
-                    anchors.centerIn: parent
-                    name: control.symbol
-                    size: 15
-                    color: control.tint
-                    Behavior on color { ColorAnimation { duration: 150; easing.type: Easing.InOutQuad } }
-                }
-            }
-            Text {
-                text: control.title
-                font: control.font
+        implicitWidth: 12 + 17 + 10 + label.implicitWidth + 12
+        Item {
+            id: mark
+            x: 12
+            y: Math.round((parent.height - height) / 2)
+            width: 17
+            height: 17
+            Symbol {
+                anchors.centerIn: parent
+                name: control.symbol
+                size: 15
                 color: control.tint
-                maximumLineCount: 1
                 Behavior on color { ColorAnimation { duration: 150; easing.type: Easing.InOutQuad } }
             }
-            Item { Layout.fillWidth: true }
-            Rectangle {
-                implicitWidth: 5
-                implicitHeight: 5
-                radius: 2.5
-                color: Style.gold
-                opacity: control.selected ? 1 : 0
-                Behavior on opacity { NumberAnimation { duration: 150; easing.type: Easing.InOutQuad } }
-            }
+        }
+        Text {
+            id: label
+            x: mark.x + mark.width + 10
+            y: Math.round((parent.height - height) / 2)
+            text: control.title
+            font: control.font
+            color: control.tint
+            maximumLineCount: 1
+            Behavior on color { ColorAnimation { duration: 150; easing.type: Easing.InOutQuad } }
+        }
+        Rectangle {
+            anchors.right: parent.right
+            anchors.rightMargin: 12
+            y: Math.round((parent.height - height) / 2)
+            width: 5
+            height: 5
+            radius: 2.5
+            color: Style.gold
+            opacity: control.selected ? 1 : 0
+            Behavior on opacity { NumberAnimation { duration: 150; easing.type: Easing.InOutQuad } }
         }
     }
 

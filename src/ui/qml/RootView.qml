@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls
-import QtQuick.Layouts
 import Ludowell
 
 // The window's content: sidebar, divider, and the scrolling page area with
@@ -66,68 +65,69 @@ Item {
         onTriggered: root.reveal(root.shownOnPage(target))
     }
 
-    RowLayout {
-        anchors.fill: parent
-        spacing: 0
+    // Placed with anchors: this is the window's first frame.
+    Sidebar {
+        id: sidebar
+        objectName: "sidebar"
+        width: 180
+        height: parent.height
+    }
 
-        Sidebar {
-            objectName: "sidebar"
-            Layout.fillHeight: true
-            Layout.preferredWidth: 180
-        }
+    Rectangle {
+        id: sidebarEdge
+        anchors.left: sidebar.right
+        width: 1
+        height: parent.height
+        color: Style.faintLine
+    }
 
-        Rectangle {
-            Layout.fillHeight: true
-            Layout.preferredWidth: 1
-            color: Style.faintLine
-        }
+    Rectangle {
+        anchors.left: sidebarEdge.right
+        anchors.right: parent.right
+        height: parent.height
+        color: Style.content
 
-        Rectangle {
-            Layout.fillWidth: true
-            Layout.fillHeight: true
-            color: Style.content
+        Flickable {
+            id: scroller
+            objectName: "page-scroll"
+            anchors.fill: parent
+            contentWidth: width
+            contentHeight: Math.max(pageStack.y + pageStack.implicitHeight + 32, root.heldHeight)
+            boundsBehavior: Flickable.StopAtBounds
+            clip: true
+            ScrollBar.vertical: ScrollBar { }
 
-            Flickable {
-                id: scroller
-                objectName: "page-scroll"
-                anchors.fill: parent
-                contentWidth: width
-                contentHeight: Math.max(pageStack.y + pageStack.implicitHeight + 32, root.heldHeight)
-                boundsBehavior: Flickable.StopAtBounds
-                clip: true
-                ScrollBar.vertical: ScrollBar { }
+            Item {
+                id: pageStack
+                x: 32
+                y: 56
+                width: Math.min(scroller.width, 1100) - 64
+                implicitHeight: page.implicitHeight
 
-                ColumnLayout {
-                    id: pageStack
-                    x: 32
-                    y: 56
-                    width: Math.min(scroller.width, 1100) - 64
-                    spacing: 24
-
-                    Loader {
-                        id: page
-                        objectName: "page"
-                        Layout.fillWidth: true
-                        source: LibraryModel.page === "Library" ? "LibraryPage.qml"
-                              : LibraryModel.page === "Help" ? "HelpPage.qml"
-                              : "SettingsPage.qml"
-                        // Built off the first frame's path; it fades in once
-                        // it is there.
-                        asynchronous: true
-                        onSourceChanged: {
-                            scroller.contentY = 0
-                            page.opacity = 0
-                        }
-                        onLoaded: fadeIn.restart()
-                        NumberAnimation {
-                            id: fadeIn
-                            target: page
-                            property: "opacity"
-                            from: 0
-                            to: 1
-                            duration: 150
-                            easing.type: Easing.InOutQuad
-                        }
+                Loader {
+                    id: page
+                    objectName: "page"
+                    width: parent.width
+                    source: LibraryModel.page === "Library" ? "LibraryPage.qml"
+                          : LibraryModel.page === "Help" ? "HelpPage.qml"
+                          : "SettingsPage.qml"
+                    // Built once the window is on screen, off the GUI
+                    // thread's path; it fades in once it is there.
+                    active: Shell.windowShown
+                    asynchronous: true
+                    onSourceChanged: {
+                        scroller.contentY = 0
+                        page.opacity = 0
+                    }
+                    onLoaded: fadeIn.restart()
+                    NumberAnimation {
+                        id: fadeIn
+                        target: page
+                        property: "opacity"
+                        from: 0
+                        to: 1
+                        duration: 150
+                        easing.type: Easing.InOutQuad
                     }
                 }
             }

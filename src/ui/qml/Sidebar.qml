@@ -1,10 +1,10 @@
 import QtQuick
-import QtQuick.Layouts
 import QtQuick.Templates as T
 import Ludowell
 
 // The fixed sidebar: brand, navigation, the game list when there is more
-// than one game, and the version line.
+// than one game, and the version line. It is in the window's first frame,
+// so it is placed with plain positioners rather than layouts.
 Rectangle {
     id: sidebar
     implicitWidth: 180
@@ -13,23 +13,22 @@ Rectangle {
     readonly property bool busy: LibraryModel.busy
     function showLibrary() { LibraryModel.page = "Library" }
 
-    ColumnLayout {
-        anchors.fill: parent
-        anchors.leftMargin: 20
-        anchors.rightMargin: 20
-        anchors.topMargin: 66
-        anchors.bottomMargin: 27
-        spacing: 0
+    Column {
+        x: 20
+        y: 66
+        width: parent.width - 40
 
-        RowLayout {
+        Row {
             spacing: 10
-            Layout.bottomMargin: 38
+            height: implicitHeight + 38
             Symbol {
+                id: mark
                 name: "gamecontroller.fill"
                 size: 22
                 color: Style.gold
             }
             TextBlock {
+                y: Math.round((mark.height - height) / 2)
                 text: "Ludowell"
                 font.pixelSize: 16
                 font.weight: Font.DemiBold
@@ -37,20 +36,20 @@ Rectangle {
         }
 
         TextBlock {
+            x: 12
+            height: implicitHeight + 13
             text: "YOUR SPACE"
             font.pixelSize: 9
             font.weight: Font.DemiBold
             font.letterSpacing: 2
             color: Style.muted
-            Layout.bottomMargin: 13
-            Layout.leftMargin: 12
         }
 
         Nav {
             objectName: "nav-Library"
             title: "Library"
             symbol: "square.grid.2x2.fill"
-            Layout.fillWidth: true
+            width: parent.width
         }
 
         Repeater {
@@ -63,9 +62,9 @@ Rectangle {
                 text: modelData.title
                 enabled: !sidebar.busy
                 padding: 12
+                width: parent.width
                 implicitWidth: contentItem.implicitWidth + leftPadding + rightPadding
                 implicitHeight: contentItem.implicitHeight + topPadding + bottomPadding
-                Layout.fillWidth: true
                 opacity: enabled ? 1.0 : 0.45
                 focusPolicy: Qt.TabFocus
                 Accessible.role: Accessible.Button
@@ -90,42 +89,53 @@ Rectangle {
                 background: Item {}
             }
         }
+    }
 
-        Item { Layout.fillHeight: true }
+    Column {
+        x: 20
+        width: parent.width - 40
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 27
 
-        ColumnLayout {
+        Column {
+            width: parent.width
             spacing: 5
-            Layout.fillWidth: true
             Nav {
                 objectName: "nav-Help"
                 title: "Help"
                 symbol: "questionmark.circle"
-                Layout.fillWidth: true
+                width: parent.width
             }
             Nav {
                 objectName: "nav-Settings"
                 title: "Settings"
                 symbol: "slider.horizontal.3"
-                Layout.fillWidth: true
+                width: parent.width
             }
         }
 
-        Divider {
-            overlay: 0.05
-            Layout.fillWidth: true
-            Layout.topMargin: 20
-            Layout.bottomMargin: 20
+        Item {
+            width: parent.width
+            height: 41
+            Divider {
+                y: 20
+                width: parent.width
+                overlay: 0.05
+            }
         }
 
-        RowLayout {
+        Row {
             spacing: 7
+            height: implicitHeight + 9
             Rectangle {
-                implicitWidth: 5
-                implicitHeight: 5
+                anchors.verticalCenter: made.verticalCenter
+                width: 5
+                height: 5
                 radius: 2.5
                 color: Style.gold
             }
             TextBlock {
+                id: made
                 text: "Made for your Mac"
                 font.pixelSize: 11
                 color: Style.muted
@@ -134,7 +144,6 @@ Rectangle {
 
         TextBlock {
             objectName: "version-line"
-            Layout.topMargin: 9
             text: LibraryModel.preview ? "DESIGN PREVIEW" : "VERSION " + Shell.version
             font.pixelSize: 8
             font.weight: Font.Medium
