@@ -1,8 +1,9 @@
 // The window's start-up and idle cost beside a minimal Qt Quick window built
 // here, both measured in the same run under Xvfb: exec to first presented
-// frame (median of several starts), resident memory once settled, and CPU
-// while idle for 30 s. Targets: at most 1.15x the minimal window's start,
-// at most 20 MiB more memory, idle at most 0.1 %.
+// frame and exec to the last frame before the window goes still, with all
+// it builds after the first frame on screen (medians of several starts),
+// resident memory once settled, and CPU while idle for 30 s. Targets: at most 1.15x the minimal window's first frame, at most
+// 20 MiB more memory, idle at most 0.1 %.
 //   build/bench/window_start_bench [starts]   (re-runs itself under xvfb-run)
 #include <fcntl.h>
 #include <signal.h>
@@ -40,7 +41,8 @@ struct Program {
 
 struct Started {
     pid_t pid = -1;
-    double seconds = -1;  // exec to first frame; negative: none within the limit
+    double seconds = -1;          // exec to first frame; negative: none within the limit
+    double completeSeconds = -1;  // exec to its last frame before it went still
 };
 
 std::vector<std::string> environmentFor(const fs::path& home, const fs::path& frameFile) {
@@ -89,10 +91,13 @@ Started start(const Program& program, const fs::path& scratch) {
     posix_spawn_file_actions_destroy(&actions);
     for (int i = 0; i < 20000; ++i) {
         std::ifstream in(frameFile);
-        long long frame = 0;
-        if (in >> frame) {
-            started.seconds = double(frame - t0) / 1e9;
-            break;
+        long long first = 0, complete = 0;
+        if (in >> first) {
+            started.seconds = double(first - t0) / 1e9;
+            if (in >> complete) {
+                started.completeSeconds = double(complete - t0) / 1e9;
+                break;
+            }
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
@@ -131,31 +136,45 @@ double cpuSeconds(pid_t pid) {
 
 struct Figures {
     double startSeconds = 0;
+    double completeSeconds = 0;
     double memoryMiB = 0;
     double idlePercent = 0;
 };
 
-Figures measure(const Program& program, int starts, const fs::path& scratch) {
-    std::vector<double> times;
-    Figures figures;
+// The two programs start in turn, so that a machine that slows down or
+// speeds up during the run weighs on both alike.
+std::vector<Figures> measure(const std::vector<Program>& programs, int starts, const fs::path& scratch) {
+    std::vector<std::vector<double>> times(programs.size()), completeTimes(programs.size());
+    std::vector<Figures> figures(programs.size());
     for (int i = 0; i < starts; ++i) {
-        const Started s = start(program, scratch / (program.name + std::to_string(i)));
-        if (s.seconds < 0) {
-            std::fprintf(stderr, "%s showed no frame\n", program.name.c_str());
-            std::exit(1);
+        for (size_t p = 0; p < programs.size(); ++p) {
+            const Program& program = programs[p];
+            const Started s = start(program, scratch / (program.name + std::to_string(i)));
+            if (s.seconds < 0 || s.completeSeconds < 0) {
+                std::fprintf(stderr, "%s showed %s\n", program.name.c_str(),
+                             s.seconds < 0 ? "no frame" : "no end to its frames");
+                std::exit(1);
+            }
+            times[p].push_back(s.seconds);
+            completeTimes[p].push_back(s.completeSeconds);
+            if (i + 1 == starts) {
+                std::this_thread::sleep_for(std::chrono::seconds(3));  // settled: first inspection done
+                figures[p].memoryMiB = residentMiB(s.pid);
+                const double before = cpuSeconds(s.pid);
+                std::this_thread::sleep_for(std::chrono::seconds(30));
+                figures[p].idlePercent = (cpuSeconds(s.pid) - before) / 30.0 * 100.0;
+            }
+            end(s.pid);
         }
-        times.push_back(s.seconds);
-        if (i + 1 == starts) {
-            std::this_thread::sleep_for(std::chrono::seconds(3));  // settled: first inspection done
-            figures.memoryMiB = residentMiB(s.pid);
-            const double before = cpuSeconds(s.pid);
-            std::this_thread::sleep_for(std::chrono::seconds(30));
-            figures.idlePercent = (cpuSeconds(s.pid) - before) / 30.0 * 100.0;
-        }
-        end(s.pid);
     }
-    std::sort(times.begin(), times.end());
-    figures.startSeconds = times[times.size() / 2];
+    auto median = [](std::vector<double> values) {
+        std::sort(values.begin(), values.end());
+        return values[values.size() / 2];
+    };
+    for (size_t p = 0; p < programs.size(); ++p) {
+        figures[p].startSeconds = median(times[p]);
+        figures[p].completeSeconds = median(completeTimes[p]);
+    }
     return figures;
 }
 
@@ -178,18 +197,22 @@ int main(int argc, char** argv) {
     const Program minimal{"minimal", {LUDOWELL_MINIMAL_WINDOW}};
     const Program window{"ludowell",
                          {LUDOWELL_BUNDLE_DIR "/Contents/MacOS/ludowell", "--data-root", (scratch / "data").string()}};
-    const Figures a = measure(minimal, starts, scratch);
-    const Figures b = measure(window, starts, scratch);
+    const std::vector<Figures> figures = measure({minimal, window}, starts, scratch);
+    const Figures& a = figures[0];
+    const Figures& b = figures[1];
     fs::remove_all(scratch);
 
-    std::printf("%-22s %14s %12s %10s\n", "", "start (median)", "memory", "idle CPU");
-    std::printf("%-22s %12.3f s %8.1f MiB %9.3f %%\n", "minimal Qt Quick window", a.startSeconds, a.memoryMiB,
-                a.idlePercent);
-    std::printf("%-22s %12.3f s %8.1f MiB %9.3f %%\n", "Ludowell window", b.startSeconds, b.memoryMiB, b.idlePercent);
+    std::printf("%-24s %12s %12s %12s %10s\n", "", "first frame", "settled", "memory", "idle CPU");
+    for (const auto& [name, f] : {std::pair{"minimal Qt Quick window", a}, std::pair{"Ludowell window", b}})
+        std::printf("%-24s %10.3f s %10.3f s %8.1f MiB %9.3f %%\n", name, f.startSeconds, f.completeSeconds, f.memoryMiB,
+                    f.idlePercent);
     const double ratio = b.startSeconds / a.startSeconds;
     const double extra = b.memoryMiB - a.memoryMiB;
     std::printf("start %.2fx (target <= 1.15x) %s; memory +%.1f MiB (target <= 20) %s; idle %.3f %% (target <= 0.1) %s\n",
                 ratio, ratio <= 1.15 ? "met" : "NOT met", extra, extra <= 20 ? "met" : "NOT met", b.idlePercent,
                 b.idlePercent <= 0.1 ? "met" : "NOT met");
+    // No target: the sidebar's entries, the page and its artwork are built
+    // after the first frame.
+    std::printf("settled at %.2fx the minimal window's first frame\n", b.completeSeconds / a.startSeconds);
     return 0;
 }

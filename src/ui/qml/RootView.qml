@@ -65,12 +65,18 @@ Item {
         onTriggered: root.reveal(root.shownOnPage(target))
     }
 
-    // Placed with anchors: this is the window's first frame.
-    Sidebar {
+    // The first frame shows the panels; the sidebar's entries and the
+    // page are built as soon as it is on screen.
+    Rectangle {
         id: sidebar
-        objectName: "sidebar"
         width: 180
         height: parent.height
+        color: Style.sidebar
+        Loader {
+            anchors.fill: parent
+            active: Shell.windowShown
+            source: "Sidebar.qml"
+        }
     }
 
     Rectangle {

@@ -2,13 +2,12 @@ import QtQuick
 import QtQuick.Templates as T
 import Ludowell
 
-// The fixed sidebar: brand, navigation, the game list when there is more
-// than one game, and the version line. It is in the window's first frame,
-// so it is placed with plain positioners rather than layouts.
-Rectangle {
+// The fixed sidebar's entries: brand, navigation, the game list when there
+// is more than one game, and the version line. The root view paints its
+// panel.
+Item {
     id: sidebar
-    implicitWidth: 180
-    color: Style.sidebar
+    objectName: "sidebar"
 
     readonly property bool busy: LibraryModel.busy
     function showLibrary() { LibraryModel.page = "Library" }
