@@ -42,6 +42,7 @@ ApplicationWindow {
         return !!item && typeof item.copy === "function" && typeof item.selectAll === "function"
                && item.selectedText !== undefined
     }
+    // The in-window menu bar, once built.
     property MenuBar menus: null
     function inMenus(item) {
         if (!menus) return false
