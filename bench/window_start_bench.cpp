@@ -2,8 +2,9 @@
 // here, both measured in the same run under Xvfb: exec to first presented
 // frame and exec to the last frame before the window goes still, with all
 // it builds after the first frame on screen (medians of several starts),
-// resident memory once settled, and CPU while idle for 30 s. Targets: at most 1.15x the minimal window's first frame, at most
-// 20 MiB more memory, idle at most 0.1 %.
+// resident memory once settled, and CPU while idle for 30 s. Targets: at
+// most 1.15x the minimal window's first frame, at most 20 MiB more memory,
+// idle at most 0.1 %.
 //   build/bench/window_start_bench [starts]   (re-runs itself under xvfb-run)
 #include <fcntl.h>
 #include <signal.h>

@@ -40,7 +40,8 @@ class AppDelegate : public QObject {
     // The menus live in the platform's global menu bar instead of the window.
     Q_PROPERTY(bool nativeMenus READ nativeMenus CONSTANT)
     // True once the window's first frame is on screen: what it needs only
-    // after that (the page, the in-window menus) is built then.
+    // after that (the sidebar's entries, the page, the in-window menus) is
+    // built then.
     Q_PROPERTY(bool windowShown READ windowShown NOTIFY windowShownChanged)
 
 public:

@@ -30,7 +30,7 @@ T.Button {
 
     onClicked: LibraryModel.page = title
 
-    // Placed with anchors: the sidebar is in the window's first frame.
+    // Placed with anchors, which cost less to build than a layout.
     contentItem: Item {
         implicitWidth: 12 + 17 + 10 + label.implicitWidth + 12
         Item {
