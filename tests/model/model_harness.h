@@ -1,8 +1,6 @@
 #pragma once
 // Shared pieces of the model tests: waiting in a real event loop, scripted
 // alert answers, stand-in children as shell scripts, one testbed world.
-#include <sys/stat.h>
-
 #include <QTemporaryDir>
 
 #include <chrono>
@@ -11,6 +9,7 @@
 
 #include "app/model/library_model.h"
 #include "support/event_loop.h"
+#include "support/files.h"
 #include "testbed_world.h"
 
 namespace model_tests {
@@ -51,10 +50,8 @@ struct Sandbox {
     // in which `step <name>` waits until the test releases that step.
     fs::path script(const std::string& name, const std::string& body) const {
         const fs::path file = path(name);
-        std::ofstream(file) << "#!/bin/sh\nprintf '%s\\n' \"$@\" >> \"$0.args\"\n"
-                            << "step() { while [ ! -e \"$0.$1\" ]; do sleep 0.01; done; }\n"
-                            << body << "\n";
-        ::chmod(file.c_str(), 0755);
+        writeFile(file, "#!/bin/sh\nprintf '%s\\n' \"$@\" >> \"$0.args\"\n"
+                        "step() { while [ ! -e \"$0.$1\" ]; do sleep 0.01; done; }\n" + body + "\n", true);
         return file;
     }
     // Lets a script's `step <name>` go on.
