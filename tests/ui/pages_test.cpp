@@ -7,7 +7,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-using uitest::preview;
 using uitest::Session;
 using uitest::Window;
 
@@ -56,9 +55,7 @@ TEST(SettingsPage, BeforeSetupOnlyTheSafeActionsAreOffered) {
     w.click(w.item("show-data-folder"));
     EXPECT_TRUE(fs::is_directory(s.data.path()));
     w.click(w.item("show-logs"));
-    ASSERT_EQ(w.browser.opened.size(), 2u);
-    EXPECT_EQ(w.browser.opened[0], s.data.path());
-    EXPECT_EQ(w.browser.opened[1], s.data.path() / "logs");
+    EXPECT_EQ(w.browser.opened, (std::vector<fs::path>{s.data.path(), s.data.path() / "logs"}));
 
     w.model().setError("Something failed.");
     w.model().setNotice("Something happened.");
@@ -135,7 +132,7 @@ TEST(Pages, SteamControlsBusyStepAndItsDiagnostics) {
 }
 
 TEST(Pages, PreviewTouchesNoDiskAndHelpQuestionsOpenOneByOne) {
-    Window w(preview("setup"));
+    Window w({.preview = "setup"});
     open(w, "Settings");
     w.click(w.item("disclosure-header"));
     w.click(w.item("show-data-folder"));
@@ -156,9 +153,7 @@ TEST(Pages, PreviewTouchesNoDiskAndHelpQuestionsOpenOneByOne) {
 TEST(LicenseSheet, ShowsTheLicenceAndRecordsTheAgreement) {
     TempDir data;
     writeFile(data / "file");
-    Window::Setup setup = preview("setup");
-    setup.dataRoot = data / "file" / "root";  // under a file: cannot be made yet
-    Window w(setup);
+    Window w({.preview = "setup", .dataRoot = data / "file" / "root"});  // under a file: cannot be made yet
     w.model().setShowLicense(true);
     ASSERT_TRUE(w.still());
     w.screenshot("licence-placeholder");
@@ -187,9 +182,7 @@ TEST(LicenseSheet, ShowsWordProcessorRtfOrTheFailureText) {
         if (variant == "textedit") fs::copy_file(samples / "textedit.rtf", licence);
         if (variant == "unreadable") writeFile(licence, std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
         if (variant == "folder") fs::create_directories(licence);
-        Window::Setup setup = preview("setup");
-        setup.bundle = bundle.path();
-        Window w(setup);
+        Window w({.preview = "setup", .bundle = bundle.path()});
         w.model().setShowLicense(true);
         ASSERT_TRUE(w.still());
         w.screenshot(QString::fromStdString("licence-" + variant));
