@@ -6,9 +6,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "app/operation_lock.h"
 #include "engine/engine_manifest.h"
-#include "platform/platform.h"
 #include "runtime/digest.h"
 #include "core/files.h"
 #include "runtime/runtime.h"

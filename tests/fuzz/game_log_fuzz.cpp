@@ -1,7 +1,6 @@
 // Steam's game-process log, decoded as the tracker decodes its tail.
 #include "core/game_profile.h"
 #include "core/process_tracking.h"
-#include "core/files.h"
 #include "core/utf8.h"
 #include "fuzz_input.h"
 
