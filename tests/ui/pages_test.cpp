@@ -15,10 +15,12 @@ void open(Window& w, const char* page) {
     EXPECT_TRUE(w.still());
 }
 
-// Grows the window to the whole page, so a screenshot shows all of it.
-void showWholePage(Window& w) {
+// Grows the window to the whole page, and saves a screenshot of all of it
+// when given its name.
+void showWholePage(Window& w, const QString& screenshot = {}) {
     EXPECT_TRUE(w.still());
     w.window()->resize(1140, std::max(850, int(w.item("page")->height()) + 56 + 40));
+    if (!screenshot.isEmpty()) w.screenshot(screenshot);
 }
 
 QString plainText(QQuickItem* textArea) {
@@ -34,8 +36,7 @@ TEST(SettingsPage, BeforeSetupOnlyTheSafeActionsAreOffered) {
     Session s({.stage = "setup"});
     Window& w = *s.w;
     open(w, "Settings");
-    showWholePage(w);
-    w.screenshot("settings-setup");
+    showWholePage(w, "settings-setup");
     EXPECT_TRUE(w.shows("Steam for Age of Empires IV"));
     EXPECT_FALSE(w.enabled("open-steam"));
     EXPECT_FALSE(w.enabled("close-steam-session"));  // no engine, so no server
@@ -46,8 +47,7 @@ TEST(SettingsPage, BeforeSetupOnlyTheSafeActionsAreOffered) {
     EXPECT_TRUE(w.model().hud());
 
     w.click(w.item("disclosure-header"));
-    showWholePage(w);
-    w.screenshot("settings-advanced");
+    showWholePage(w, "settings-advanced");
     EXPECT_EQ(w.text("data-root"), QString::fromStdString(s.data.path().string()));
 
     // "Show data folder" makes a missing data root before opening it.
@@ -59,8 +59,7 @@ TEST(SettingsPage, BeforeSetupOnlyTheSafeActionsAreOffered) {
 
     w.model().setError("Something failed.");
     w.model().setNotice("Something happened.");
-    showWholePage(w);
-    w.screenshot("settings-messages");
+    showWholePage(w, "settings-messages");
     EXPECT_TRUE(Window::shown(w.item("error-card")));
     EXPECT_TRUE(Window::shown(w.item("notice-card")));
 }
@@ -85,22 +84,19 @@ TEST(Pages, SteamControlsBusyStepAndItsDiagnostics) {
     ASSERT_TRUE(Window::shown(w.item("updates-place")));
     EXPECT_GT(w.item("updates-place")->y(), w.item("steam-card")->y());
     EXPECT_LT(w.item("updates-place")->y(), w.item("advanced-card")->y());
-    showWholePage(w);
-    w.screenshot("settings-updates");
+    showWholePage(w, "settings-updates");
 
     // While a step runs only the sheets stay usable.
     w.click(w.item("open-steam"));
     ASSERT_TRUE(w.waitFor([&] { return w.model().busy(); }, 5000));
     showWholePage(w);  // the step's activity now shows under the Steam buttons
     w.click(w.item("disclosure-header"));
-    showWholePage(w);
-    w.screenshot("settings-busy");
+    showWholePage(w, "settings-busy");
     for (const char* name : {"hud-switch", "open-steam", "close-steam-session", "show-data-folder", "show-logs",
                              "check-compatibility"})
         EXPECT_FALSE(w.enabled(name)) << name;
     w.model().setPage("Help");
-    showWholePage(w);
-    w.screenshot("help-busy");
+    showWholePage(w, "help-busy");
     EXPECT_FALSE(w.enabled("check-this-mac"));
     EXPECT_FALSE(w.enabled("open-diagnostic-logs"));
 
@@ -146,8 +142,7 @@ TEST(Pages, PreviewTouchesNoDiskAndHelpQuestionsOpenOneByOne) {
     w.click(w.item("question"));
     EXPECT_TRUE(w.item("answer")->property("text").toString().startsWith("The first launch can take a few minutes"));
     EXPECT_EQ(w.visibleTexts().size(), texts + 1);
-    showWholePage(w);
-    w.screenshot("help-question-open");
+    showWholePage(w, "help-question-open");
 }
 
 TEST(LicenseSheet, ShowsTheLicenceAndRecordsTheAgreement) {
