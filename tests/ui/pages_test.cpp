@@ -76,8 +76,7 @@ TEST(Pages, SteamControlsBusyStepAndItsDiagnostics) {
     ASSERT_TRUE(w.enabled("close-steam-session"));
     // Closing the session asks first; the default answer starts nothing.
     w.click(w.item("close-steam-session"));
-    ASSERT_EQ(w.alerts.seen.size(), 1u);
-    EXPECT_EQ(w.alerts.seen[0].message, "Close this game's Steam session?");
+    EXPECT_EQ(w.alerts.asked, (std::vector<QStringList>{{"Close this game's Steam session?", "Cancel", "Close session"}}));
     EXPECT_FALSE(w.model().busy());
 
     uitest::giveUpdates(w, /*session=*/false);
