@@ -63,6 +63,7 @@ TEST(LibraryPage, EachStageShowsItsStepStatusAndPrimaryAction) {
         for (const auto& [text, where] : shownIn)
             EXPECT_EQ(w.shows(text), where.contains(stage.name)) << text.toStdString();
         EXPECT_EQ(w.text("game-count"), "1 GAME");
+        EXPECT_EQ(w.item("game-aoe4"), nullptr) << "one game: no list in the sidebar";
         EXPECT_TRUE(w.item("artwork")->property("loaded").toBool());
 
         if (stage.name == "signIn") {
