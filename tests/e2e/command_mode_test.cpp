@@ -4,11 +4,10 @@
 #include <sys/file.h>
 #include <unistd.h>
 
-#include <fstream>
-
 #include <gtest/gtest.h>
 
 #include "engine/update_lease.h"
+#include "support/files.h"
 #include "support/scoped_env.h"
 #include "testbed_world.h"
 
@@ -54,9 +53,7 @@ TEST_F(CommandMode, RefusalsAtStartAreOneLine) {
 TEST_F(CommandMode, AFailingToolFailsTheRunEvenWithSIGCHLDIgnored) {
     // An ignored SIGCHLD would otherwise reap the app's children unseen.
     const fs::path root = world.dataRoot();
-    fs::create_directories(root / "engine/bin");
-    std::ofstream(root / "engine/bin/wine") << "#!/bin/sh\necho broken; exit 3\n";
-    fs::permissions(root / "engine/bin/wine", fs::perms::owner_all);
+    writeFile(root / "engine/bin/wine", "#!/bin/sh\necho broken; exit 3\n", true);
     auto ignoring = world.run("/bin/sh", {"-c", "trap '' CHLD; exec \"$0\" \"$@\"",
                                     world.executable.string(), "--command", "check", "--data-root", root.string()});
     EXPECT_EQ(ignoring.status, 1);
@@ -92,9 +89,7 @@ TEST_F(CommandMode, HeldLocksKeepEveryOtherRunOutAtOnce) {
 TEST_F(CommandMode, ATimeOutGivesTheFixedLine) {
     // An engine whose version query hangs: "check" gives up after 10 seconds.
     const fs::path root = world.dataRoot();
-    fs::create_directories(root / "engine/bin");
-    std::ofstream(root / "engine/bin/wine") << "#!/bin/sh\nexec sleep 60\n";
-    fs::permissions(root / "engine/bin/wine", fs::perms::owner_all);
+    writeFile(root / "engine/bin/wine", "#!/bin/sh\nexec sleep 60\n", true);
     auto result = world.ludowell({"--command", "check", "--data-root", root.string()});
     EXPECT_EQ(result.status, 1);
     EXPECT_TRUE(result.output.ends_with(

@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/platform.h"
 #include "runtime/digest.h"
 #include "core/files.h"
 #include "runtime/runtime.h"

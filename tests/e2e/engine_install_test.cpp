@@ -6,9 +6,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "app/operation_lock.h"
 #include "engine/engine_manifest.h"
-#include "platform/platform.h"
 #include "runtime/digest.h"
 #include "core/files.h"
 #include "runtime/runtime.h"
@@ -27,7 +25,6 @@ using nlohmann::json;
 
 namespace {
 
-constexpr const char* kOK = "<no error>";
 const std::string kVersion = "11-0-2";
 const std::string kUpdating = "Updating game components. Steam, games and saves will stay in place\u2026\n";
 const std::string kUpdated = "Game components updated. The previous engine has been retained for recovery.\n";
@@ -116,7 +113,7 @@ TEST_F(EngineInstall, ANewDataRootGetsTheShippedEngineThenStaysQuiet) {
     writeFile(resources / "dependency-links.json",
           R"({"lib/wine/x86_64-windows/d3d11.dll": "renderer/wine/d3d11.dll", "lib/..d3d": "renderer"})");
     auto first = install();
-    EXPECT_EQ(first.error, kOK);
+    EXPECT_EQ(first.error, kNoFailure);
     EXPECT_EQ(first.printed, kUpdating + kUpdated);
     EXPECT_EQ(selection(root), json({{"current", kVersion}, {"previous", "engine"}}));
     EXPECT_TRUE(fs::is_regular_file(target / "bin/wine"));
@@ -130,7 +127,7 @@ TEST_F(EngineInstall, ANewDataRootGetsTheShippedEngineThenStaysQuiet) {
     writeFile(target / "lib/wine/data.dll", "altered");
     fs::remove(target / "bin/wineserver");
     auto again = install();
-    EXPECT_EQ(again.error, kOK);
+    EXPECT_EQ(again.error, kNoFailure);
     EXPECT_EQ(again.printed, "");
 
     // A selected version whose folder is gone is installed again.
@@ -146,7 +143,7 @@ TEST_F(EngineInstall, ATargetLeftByAnEarlierAttemptIsVerifiedNotCopied) {
     fs::create_directories(root);
     fs::copy(shipped, target, kAsIs);
     fs::rename(shipped, temp / "Engine-away");
-    EXPECT_EQ(install().error, kOK);
+    EXPECT_EQ(install().error, kNoFailure);
     EXPECT_EQ(selection(root)["current"], kVersion);
     fs::rename(temp / "Engine-away", shipped);
 
@@ -232,7 +229,7 @@ TEST_F(EngineInstall, TheStartupCheckLooksForWineInAnyCase) {
         {"11.0", 0, failed},
         {"", 0, failed},
         {"wine-11.0", 3, "wineserver failed (3). wineserver\n\nLogs: "},
-        {"WINE-11.0", 0, kOK},
+        {"WINE-11.0", 0, kNoFailure},
     };
     for (const auto& [says, serverStatus, message] : cases) {
         const fs::path at = temp / ("says-" + says + std::to_string(serverStatus));
@@ -240,14 +237,14 @@ TEST_F(EngineInstall, TheStartupCheckLooksForWineInAnyCase) {
         shipEngine(says, serverStatus);
         auto outcome = install(at);
         EXPECT_TRUE(outcome.error.starts_with(message)) << says << ": " << outcome.error;
-        if (message == kOK) continue;
+        if (message == kNoFailure) continue;
         EXPECT_EQ(ludowell::readFile(at / "engine-selection.json"), kOldSelection) << says;
         EXPECT_TRUE(fs::exists(at / target.filename())) << "a checked target stays for the next attempt";
     }
 }
 
 TEST_F(EngineInstall, ARuntimeInUseIsNotTouched) {
-    ASSERT_EQ(install().error, kOK);
+    ASSERT_EQ(install().error, kNoFailure);
     // A process started from anywhere inside the data root.
     LiveProcess anywhere(root / "engine-old/bin/sleep");
     // Steam opens with the engine current: that must go on working.
@@ -255,7 +252,7 @@ TEST_F(EngineInstall, ARuntimeInUseIsNotTouched) {
     oldEngine(root);
     auto live = install();
     anywhere.end();
-    EXPECT_EQ(current.error, kOK);
+    EXPECT_EQ(current.error, kNoFailure);
     EXPECT_EQ(current.printed, "");
     EXPECT_EQ(live.error, "Save and close your game and Steam before updating game components.");
     EXPECT_EQ(live.printed, "");
@@ -265,7 +262,7 @@ TEST_F(EngineInstall, ARuntimeInUseIsNotTouched) {
     const fs::path lingering = temp / "lingering";
     oldEngine(lingering);
     writeFile(lingering / "engine-1-0/bin/wineserver", script("exec sleep 2"), true);
-    EXPECT_EQ(install(lingering).error, kOK);
+    EXPECT_EQ(install(lingering).error, kNoFailure);
 
     // ...but a server still answering "-w" while a program of the data root
     // runs means Steam or the game is up.
@@ -287,11 +284,11 @@ TEST_F(EngineInstall, AnEngineChangeUpdatesAnExistingPrefixUnhurried) {
     writeFile(shipped / "bin/wine",
           script("[ \"$1\" = wineboot ] && { echo \"$@\" >> \"$WINEPREFIX.calls\"; sleep 1; }\necho wine-11.0"), true);
     writeManifest();
-    EXPECT_NE(install().error, kOK) << "the update must be given its own limit";
+    EXPECT_NE(install().error, kNoFailure) << "the update must be given its own limit";
     EXPECT_EQ(ludowell::readFile(root / "engine-selection.json"), kOldSelection) << "switched before the update";
     timing = {};
     auto outcome = install();
-    EXPECT_EQ(outcome.error, kOK);
+    EXPECT_EQ(outcome.error, kNoFailure);
     EXPECT_EQ(outcome.printed, kUpdating + kUpdated);
     EXPECT_EQ(ludowell::readFile(root / "prefix.calls"), "wineboot --update\nwineboot --update\n");
 }

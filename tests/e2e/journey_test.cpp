@@ -8,7 +8,6 @@
 #include <nlohmann/json.hpp>
 
 #include "core/library_snapshot.h"
-#include "core/process_tracking.h"
 #include "core/files.h"
 #include "runtime/runtime.h"
 #include "support/eventually.h"
@@ -41,6 +40,12 @@ protected:
         if (hud) args.push_back("--hud");
         return world.ludowell(args);
     }
+    // The lines of a run that must succeed.
+    Lines ran(const std::string& action, bool hud = false) {
+        auto result = run(action, hud);
+        EXPECT_EQ(result.status, 0) << result.output;
+        return lines(result.output);
+    }
 
     testbed::World world;
     fs::path root = world.dataRoot();
@@ -55,9 +60,7 @@ TEST_F(Journey, FromNothingToPlayingAndBack) {
     EXPECT_FALSE(fs::exists(root / "logs"));
 
     atomicWrite(root / "license-accepted", "Accepted locally: 2026-12-05 17:00:00 +0000\n");
-    auto setup = run("setup", true);
-    ASSERT_EQ(setup.status, 0) << setup.output;
-    EXPECT_EQ(lines(setup.output),
+    EXPECT_EQ(ran("setup", true),
               (Lines{kCompatible,
                      "Downloading the validated graphics and dependency package (about 87 MB)\u2026",
                      "Updating game components. Steam, games and saves will stay in place\u2026",
@@ -76,9 +79,7 @@ TEST_F(Journey, FromNothingToPlayingAndBack) {
     std::ofstream(root / "steam-sign-in-confirmed").close();
     EXPECT_EQ(inspectLibrary(runtime).stage, GameStage::install);
 
-    auto install = run("install", true);
-    ASSERT_EQ(install.status, 0) << install.output;
-    EXPECT_EQ(lines(install.output), (Lines{kCompatible, kSteamRequested}));
+    EXPECT_EQ(ran("install", true), (Lines{kCompatible, kSteamRequested}));
     std::vector<double> fractions;
     ASSERT_TRUE(eventually([&] {
         auto snapshot = inspectLibrary(runtime);
@@ -89,37 +90,28 @@ TEST_F(Journey, FromNothingToPlayingAndBack) {
     EXPECT_TRUE(std::is_sorted(fractions.begin(), fractions.end()));
     EXPECT_LT(fractions.front(), 1.0);
 
-    auto play = run("play", true);
-    ASSERT_EQ(play.status, 0) << play.output;
-    EXPECT_EQ(lines(play.output), (Lines{kCompatible, "Checking the installed game version\u2026",
+    EXPECT_EQ(ran("play", true), (Lines{kCompatible, "Checking the installed game version\u2026",
                                          "AoE IV launch requested. Steam may show a confirmation dialog."}));
     EXPECT_TRUE(eventually([&] { return isGameRunning(runtime); }, std::chrono::seconds(20)));
 
     // A HUD change while Steam runs is only announced; the session file stays.
-    auto hud = run("steam");
-    ASSERT_EQ(hud.status, 0) << hud.output;
-    EXPECT_EQ(lines(hud.output),
+    EXPECT_EQ(ran("steam"),
               (Lines{kCompatible,
                      "Steam is already open. The HUD change takes effect after exiting Steam and reopening it.",
                      kSteamRequested}));
     EXPECT_EQ(readFile(root / "steam-session.json"), R"({"hud":true})");
 
-    auto stop = run("stop");
-    ASSERT_EQ(stop.status, 0) << stop.output;
-    EXPECT_EQ(stop.output, "Only Ludowell's game and Steam environment were stopped.\n");
+    EXPECT_EQ(ran("stop"), Lines{"Only Ludowell's game and Steam environment were stopped."});
     EXPECT_FALSE(isGameRunning(runtime));
     EXPECT_FALSE(runtime.running());
 
     // Twice in a row: the first run's Wine, still winding down, is no session.
     const size_t callsBefore = wineCalls(root).size();
-    for (int round = 0; round < 2; ++round) {
-        auto again = run("prepare");
-        ASSERT_EQ(again.status, 0) << again.output;
-        EXPECT_EQ(lines(again.output),
-                  (Lines{kCompatible,
-                         "Preparing a fresh Windows environment; no existing Steam accounts are imported\u2026",
-                         "The independent runtime is ready."}));
-    }
+    for (int round = 0; round < 2; ++round)
+        EXPECT_EQ(ran("prepare"), (Lines{kCompatible,
+                                         "Preparing a fresh Windows environment; no existing Steam accounts are "
+                                         "imported\u2026",
+                                         "The independent runtime is ready."}));
     auto calls = wineCalls(root);
     ASSERT_EQ(calls.size(), callsBefore + 2) << "a repeated prepare runs winecfg alone";
     EXPECT_EQ(calls.back()["argv"], nlohmann::json({"winecfg", "-v", "win10"}));

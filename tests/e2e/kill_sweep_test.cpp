@@ -16,14 +16,12 @@
 #include <map>
 #include <mutex>
 #include <set>
-#include <sstream>
 #include <thread>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include "engine/engine_manifest.h"
-#include "platform/platform.h"
 #include "core/files.h"
 #include "platform/subprocess.h"
 #include "runtime/runtime.h"
@@ -167,9 +165,8 @@ protected:
         }
         if (auto text = readFile(runtime.engineSelectionFile())) {
             auto selection = EngineSelection::decode(*text);
-            if (!selection) {
-                broken.push_back("an unreadable engine selection: " + *text);
-            } else {
+            if (!selection) broken.push_back("an unreadable engine selection: " + *text);
+            else if (selection->current == manifest.version)
                 for (const auto& [path, expected] : manifest.files) {
                     std::string actual;
                     try {
@@ -177,10 +174,8 @@ protected:
                     } catch (const std::exception& error) {
                         actual = error.what();
                     }
-                    if (selection->current == manifest.version && actual != expected)
-                        broken.push_back("the selected engine's " + path + " does not verify: " + actual);
+                    if (actual != expected) broken.push_back("the selected engine's " + path + " does not verify: " + actual);
                 }
-            }
         }
         if (auto session = readFile(root / "steam-session.json");
             session && *session != R"({"hud":false})" && *session != R"({"hud":true})")

@@ -68,8 +68,7 @@ TEST_F(Preparation, UserFoldersStayInsideThePrefix) {
 TEST_F(Preparation, APackageWithoutTheRendererIsRefused) {
     // A pin naming an archive of the wrong shape, already downloaded.
     const fs::path source = world.dir / "odd/Template-1.0.15.app/Contents/Frameworks/other";
-    fs::create_directories(source);
-    std::ofstream(source / "file.txt") << "not a renderer";
+    writeFile(source / "file.txt", "not a renderer");
     const fs::path archive = root / "downloads/Template-1.0.15.tar.xz";
     fs::create_directories(archive.parent_path());
     runtime.run("/usr/bin/tar", {"-cJf", archive.string(), "-C", (world.dir / "odd").string(), "Template-1.0.15.app"});
@@ -118,14 +117,8 @@ TEST_F(Preparation, LeftoversOfKilledRunsAreSweptByTheNextRun) {
         system32 / ("kernel32.dll.tmp-" + uuid), root / "prefix/drive_c/users/save.tmp-x",
         root / "deps-staging/mine", root / "xengine-staging-1/mine", root / "engine-staging-file",
         world.dir / "outside/mine"};
-    for (const auto& file : leftovers) {
-        fs::create_directories(file.parent_path());
-        std::ofstream(file) << "partial";
-    }
-    for (const auto& file : kept) {
-        fs::create_directories(file.parent_path());
-        std::ofstream(file) << "mine";
-    }
+    for (const auto& file : leftovers) writeFile(file, "partial");
+    for (const auto& file : kept) writeFile(file, "mine");
     // A link under a leftover's name stays, and so does what it points to.
     fs::create_directory_symlink(world.dir / "outside", root / ("deps-staging-" + uuid));
     auto result = world.ludowell({"--command", "check", "--data-root", root.string()});
@@ -159,8 +152,7 @@ TEST_F(Preparation, UnfinishedStepsStartNothing) {
 
     EXPECT_EQ(failureText([&] { runtime.openSteam(ensureCurrentEngine, true, false); }),
               "Install Age of Empires IV in this Steam client's default library, then choose Play now.");
-    fs::create_directories(runtime.game().parent_path());
-    std::ofstream(runtime.game()) << "TESTBED-PE game 1466860\npatched\n";
+    writeFile(runtime.game(), "TESTBED-PE game 1466860\npatched\n");
     const size_t calls = wineArgs(root).size();
     EXPECT_EQ(failureText([&] { runtime.openSteam(ensureCurrentEngine, true, false); }),
               "This game build has not been validated for the optimizations. Please update Ludowell.");

@@ -6,13 +6,11 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <sstream>
 #include <thread>
 
 #include <gtest/gtest.h>
 
 #include "e2e/virtual_screen.h"
-#include "platform/platform.h"
 #include "platform/subprocess.h"
 #include "runtime/runtime.h"
 #include "core/files.h"

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/platform.h"
 #include "platform/subprocess.h"
 #include "runtime/runtime.h"
 #include "testbed_world.h"

@@ -6,8 +6,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include <gtest/gtest.h>
 
@@ -39,10 +37,7 @@ TEST(StopRequest, EndsTheRunningToolAndFailsWithOneErrorLine) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 1);
 
-    std::ifstream in(output);
-    std::stringstream text;
-    text << in.rdbuf();
-    EXPECT_EQ(text.str(),
+    EXPECT_EQ(ludowell::readFile(output),
               "Apple Silicon, macOS and Rosetta compatibility checks passed.\n"
               "Downloading the validated graphics and dependency package (about 87 MB)\u2026\n"
               "ERROR: " + std::string(ludowell::kStoppedText) + "\n");

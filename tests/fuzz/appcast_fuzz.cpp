@@ -1,12 +1,9 @@
 // The update feed, and the version order over whatever versions it holds.
-#include <cstddef>
-#include <cstdint>
-#include <string>
-
 #include "app/update/appcast.h"
+#include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string text(reinterpret_cast<const char*>(data), size);
+    const std::string text = fuzzText(data, size);
     try {
         auto items = ludowell::appcast::parse(text);
         ludowell::appcast::newest(items, "1.0.0", "26.0");

@@ -1,10 +1,8 @@
 // The command line: arguments separated by NUL bytes.
-#include <cstddef>
-#include <cstdint>
-#include <string>
 #include <vector>
 
 #include "app/arguments.h"
+#include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<std::string> arguments(1, "ludowell");

@@ -1,15 +1,11 @@
 // The engine selection: whatever decodes must survive its own encoding.
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
-#include <string>
-
 #include "engine/engine_manifest.h"
 #include "runtime/engine_selection.h"
+#include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using ludowell::EngineSelection;
-    auto selection = EngineSelection::decode(std::string(reinterpret_cast<const char*>(data), size));
+    auto selection = EngineSelection::decode(fuzzText(data, size));
     if (!selection) return 0;
     ludowell::EngineManifest::safeComponent(selection->current);
     auto again = EngineSelection::decode(selection->encode());

@@ -115,11 +115,9 @@ TEST(CommandRuns, PrimaryRunsTheStagesStepAndSaysWhatComesNext) {
     const ludowell::Runtime runtime = model->runtime();
     const fs::path manifest =
         runtime.steam().parent_path() / ("steamapps/appmanifest_" + model->profile().steamID + ".acf");
-    fs::create_directories(manifest.parent_path());
-    fs::create_directories(runtime.game().parent_path());
-    std::ofstream(runtime.marker("runtime-ready")) << "runtime-v1\n";
-    std::ofstream(runtime.steam()).close();
-    std::ofstream(runtime.marker("steam-sign-in-confirmed")).close();
+    writeFile(runtime.marker("runtime-ready"), "runtime-v1\n");
+    writeFile(runtime.steam());
+    writeFile(runtime.marker("steam-sign-in-confirmed"));
 
     struct Row {
         const char* manifest;
@@ -137,8 +135,8 @@ TEST(CommandRuns, PrimaryRunsTheStagesStepAndSaysWhatComesNext) {
     };
     size_t runs = 0;
     for (const auto& row : rows) {
-        std::ofstream(manifest) << row.manifest;
-        if (row.stage == GameStage::ready) std::ofstream(runtime.game()).close();
+        writeFile(manifest, row.manifest);
+        if (row.stage == GameStage::ready) writeFile(runtime.game());
         ASSERT_TRUE(waitFor([&] { return model->snapshot().stage == row.stage; })) << row.command;
         EXPECT_EQ(model->download(), row.stage == GameStage::downloading ? 0.25 : -1);
         model->primary();
@@ -182,9 +180,8 @@ TEST(CommandRuns, OneRunAtATimeAndNoInspectionWhileItRuns) {
     ASSERT_TRUE(model->busy());
     // The data root now reads as signed in, but nobody may look yet.
     const ludowell::Runtime runtime = model->runtime();
-    fs::create_directories(runtime.steamFolder());
-    std::ofstream(runtime.marker("runtime-ready")) << "runtime-v1\n";
-    std::ofstream(runtime.steam()).close();
+    writeFile(runtime.marker("runtime-ready"), "runtime-v1\n");
+    writeFile(runtime.steam());
     model->launch("play");
     model->refresh();
     EXPECT_FALSE(model->refreshInFlight());

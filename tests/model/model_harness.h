@@ -1,8 +1,6 @@
 #pragma once
 // Shared pieces of the model tests: waiting in a real event loop, scripted
 // alert answers, stand-in children as shell scripts, one testbed world.
-#include <sys/stat.h>
-
 #include <QTemporaryDir>
 
 #include <chrono>
@@ -11,7 +9,8 @@
 
 #include "app/model/library_model.h"
 #include "support/event_loop.h"
-#include "testbed_world.h"
+#include "support/files.h"
+#include "support/shared_world.h"
 
 namespace model_tests {
 
@@ -33,14 +32,6 @@ struct ScriptedAlerts : ludowell::Alerts {
     }
 };
 
-// One world for the run: HOME, the data folder and the bundle point into it.
-inline testbed::World& world() {
-    static testbed::World shared;
-    static const bool exported = (shared.exportToThisProcess(), true);
-    (void)exported;
-    return shared;
-}
-
 // A private folder per test for settings, data roots and stand-in children.
 struct Sandbox {
     QTemporaryDir dir;
@@ -51,10 +42,8 @@ struct Sandbox {
     // in which `step <name>` waits until the test releases that step.
     fs::path script(const std::string& name, const std::string& body) const {
         const fs::path file = path(name);
-        std::ofstream(file) << "#!/bin/sh\nprintf '%s\\n' \"$@\" >> \"$0.args\"\n"
-                            << "step() { while [ ! -e \"$0.$1\" ]; do sleep 0.01; done; }\n"
-                            << body << "\n";
-        ::chmod(file.c_str(), 0755);
+        writeFile(file, "#!/bin/sh\nprintf '%s\\n' \"$@\" >> \"$0.args\"\n"
+                        "step() { while [ ! -e \"$0.$1\" ]; do sleep 0.01; done; }\n" + body + "\n", true);
         return file;
     }
     // Lets a script's `step <name>` go on.

@@ -36,8 +36,7 @@ TEST(Preview, ShowsAFixedStageAndStartsNothing) {
 TEST(Legacy, OfferedOnlyWhenEveryConditionHoldsAndReusedOnConfirmation) {
     world();  // HOME, where the earlier launcher lives
     const fs::path legacy = LibraryModel::legacyRoot();
-    fs::create_directories(legacy);
-    std::ofstream(legacy / "runtime-ready").close();
+    writeFile(legacy / "runtime-ready");
     Sandbox box;
     auto offered = [&](const LibraryModel::Options& options) { return settledModel(options)->legacyAvailable(); };
     auto options = box.options();
@@ -47,8 +46,7 @@ TEST(Legacy, OfferedOnlyWhenEveryConditionHoldsAndReusedOnConfirmation) {
     auto itself = options;
     itself.overrideRoot = legacy / "";
     EXPECT_FALSE(offered(itself));
-    fs::create_directories(box.path("data"));
-    std::ofstream(box.path("data/runtime-ready")).close();
+    writeFile(box.path("data/runtime-ready"));
     EXPECT_FALSE(offered(options));
 
     options.overrideRoot.reset();  // the default data root
@@ -74,12 +72,11 @@ TEST(Switching, ResultForTheEarlierGameIsDropped) {
     ludowell::Preferences preferences(box.settingsFile());
     for (const char* id : {"aoe4", "other"}) {
         const ludowell::Runtime runtime(box.path(id));
-        fs::create_directories(runtime.steamFolder());
-        std::ofstream(runtime.marker("runtime-ready")).close();
-        std::ofstream(runtime.steam()).close();
+        writeFile(runtime.marker("runtime-ready"));
+        writeFile(runtime.steam());
         preferences.setDataRoot(id, runtime.root());
     }
-    std::ofstream(box.path("aoe4/steam-sign-in-confirmed")).close();  // "install"; the other reads "signIn"
+    writeFile(box.path("aoe4/steam-sign-in-confirmed"));  // "install"; the other reads "signIn"
     auto options = box.options();
     options.overrideRoot.reset();
     LibraryModel model(options);

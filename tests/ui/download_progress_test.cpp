@@ -18,11 +18,8 @@ struct DownloadWindow {
     explicit DownloadWindow(testbed::World::Options options) : world(options) {
         world.exportToThisProcess();
         writeFile(world.dataRoot() / "license-accepted", "Accepted locally\n");
-        Window::Setup setup;
-        setup.dataRoot = world.dataRoot();
-        setup.executable = world.executable;
-        setup.bundle = world.bundle;
-        w = std::make_unique<Window>(setup);
+        w = std::make_unique<Window>(
+            Window::Setup{.dataRoot = world.dataRoot(), .executable = world.executable, .bundle = world.bundle});
         w->waitFor([&] { return w->model().stage() == "setup" && !w->model().refreshInFlight(); }, 10000);
     }
     ~DownloadWindow() { w.reset(); }
@@ -32,8 +29,7 @@ struct DownloadWindow {
         w->alerts.answer = 1;  // "Stop step"
         w->click(w->item("stop-step"));
         ASSERT_FALSE(w->alerts.seen.empty());
-        EXPECT_EQ(w->alerts.seen.back().message, "Stop this step?");
-        EXPECT_EQ(w->alerts.seen.back().buttons, (QStringList{"Keep working", "Stop step"}));
+        EXPECT_EQ(w->alerts.asked.back(), (QStringList{"Stop this step?", "Keep working", "Stop step"}));
         ASSERT_TRUE(w->waitFor([&] { return !model().busy(); }, 20000));
         EXPECT_EQ(model().error(), "");
         EXPECT_EQ(model().notice(),

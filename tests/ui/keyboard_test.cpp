@@ -14,7 +14,6 @@
 
 namespace {
 
-using uitest::preview;
 using uitest::Window;
 
 void open(Window& w, const char* page) {
@@ -88,7 +87,7 @@ QStringList unnamed(QAccessibleInterface* root) {
 }  // namespace
 
 TEST(Keyboard, TabVisitsEveryPageInReadingOrderWithTheRingInView) {
-    Window w(preview("signIn"));
+    Window w({.preview = "signIn"});
     for (const char* page : {"Library", "Help", "Settings"}) {
         open(w, page);
         const auto visited = tabRound(w);
@@ -96,6 +95,9 @@ TEST(Keyboard, TabVisitsEveryPageInReadingOrderWithTheRingInView) {
         // The sidebar first, top to bottom, then the page.
         ASSERT_GE(order.size(), 5) << order.join(" | ").toStdString();
         EXPECT_EQ(order.mid(0, 3), (QStringList{"Library", "Help", "Settings"})) << order.join(" | ").toStdString();
+        if (QString(page) == "Library")
+            for (const char* control : {"Open Steam to sign in", "I'm signed in", "I can't see the Steam window", "Need a hand?"})
+                EXPECT_TRUE(order.contains(control)) << control;
         double lastY = -1;
         for (QQuickItem* item : visited) {
             if (!within(item, w.item("page"))) continue;
@@ -107,26 +109,21 @@ TEST(Keyboard, TabVisitsEveryPageInReadingOrderWithTheRingInView) {
         for (size_t i = 0; i < 3 + (visited.size() - 3) / 2; ++i) w.press(Qt::Key_Tab);
         w.screenshot(QStringLiteral("keyboard-%1").arg(QString(page).toLower()));
     }
-    open(w, "Library");
-    const QStringList library = names(tabRound(w));
-    EXPECT_TRUE(library.contains("Open Steam to sign in"));
-    EXPECT_TRUE(library.contains("I'm signed in"));
-    EXPECT_TRUE(library.contains("I can't see the Steam window"));
-    EXPECT_TRUE(library.contains("Need a hand?"));
 }
 
 TEST(Keyboard, SpaceAndReturnPressTheFocusedControl) {
-    Window w(preview("ready"));
+    Window w({.preview = "ready"});
     open(w, "Help");
     auto focusOn = [&](const QString& name) {
         for (int i = 0; i < 40 && accessibleName(w.focused()) != name; ++i) w.press(Qt::Key_Tab);
         return accessibleName(w.focused()) == name;
     };
     ASSERT_TRUE(focusOn("I can't find my game in Steam"));
+    const QString answer = "Check that you signed in to the account that owns the game. If Steam shows a price instead of Install, ownership is managed by Steam. This app doesn't include a game license.";
     w.press(Qt::Key_Return);
-    EXPECT_TRUE(w.shows("Check that you signed in to the account that owns the game. If Steam shows a price instead of Install, ownership is managed by Steam. This app doesn't include a game license."));
+    EXPECT_TRUE(w.shows(answer));
     w.press(Qt::Key_Space);
-    EXPECT_FALSE(w.shows("Check that you signed in to the account that owns the game. If Steam shows a price instead of Install, ownership is managed by Steam. This app doesn't include a game license."));
+    EXPECT_FALSE(w.shows(answer));
 
     ASSERT_TRUE(focusOn("Settings"));
     w.press(Qt::Key_Enter);
@@ -154,15 +151,8 @@ TEST(Keyboard, SheetsHoldTheFocusAndCloseWithEscape) {
     w.press(Qt::Key_Return);
     ASSERT_TRUE(w.model().showLicense());
     ASSERT_TRUE(w.still());
-    QQuickItem* licence = w.item("licence-text");
-    ASSERT_TRUE(licence);
-    const QQuickItem* sheet = licence;
-    while (sheet->parentItem() && sheet->parentItem() != w.window()->contentItem() &&
-           !sheet->parentItem()->inherits("QQuickOverlay"))
-        sheet = sheet->parentItem();
-    const auto inLicence = tabRound(w);
-    EXPECT_EQ(names(inLicence), (QStringList{"License", "Not now", "Agree & set up Steam"}));
-    for (QQuickItem* item : inLicence) EXPECT_TRUE(within(item, sheet));
+    // The round holds the sheet's controls alone: the page's are not reached.
+    EXPECT_EQ(names(tabRound(w)), (QStringList{"License", "Not now", "Agree & set up Steam"}));
     w.press(Qt::Key_Tab);
     w.screenshot("keyboard-licence");
     // Shift-Tab goes back, and wraps round as well.
@@ -176,7 +166,7 @@ TEST(Keyboard, SheetsHoldTheFocusAndCloseWithEscape) {
     }
 
     // The diagnostics sheet, from the error card's "Show details".
-    Window w(preview("error"));
+    Window w({.preview = "error"});
     for (int i = 0; i < 40 && accessibleName(w.focused()) != "Show details"; ++i) w.press(Qt::Key_Tab);
     w.press(Qt::Key_Space);
     ASSERT_TRUE(w.model().showDiagnostics());
@@ -189,7 +179,7 @@ TEST(Keyboard, SheetsHoldTheFocusAndCloseWithEscape) {
 }
 
 TEST(EditMenu, CopiesTheTextThatHadFocusAlsoWithASheetOpen) {
-    Window w(preview("error"));
+    Window w({.preview = "error"});
     auto choose = [&](const QString& entry) {
         const auto edit = w.itemsWithText("Edit");
         ASSERT_FALSE(edit.empty());
@@ -229,7 +219,7 @@ TEST(EditMenu, CopiesTheTextThatHadFocusAlsoWithASheetOpen) {
 }
 
 TEST(ScreenReader, EveryControlAndTextOfEveryPageAndSheetHasAName) {
-    Window w(preview("downloading"));
+    Window w({.preview = "downloading"});
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(w.window());
     ASSERT_TRUE(window);
     for (const char* page : {"Library", "Help", "Settings"}) {

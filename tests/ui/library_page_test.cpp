@@ -8,7 +8,6 @@
 
 namespace {
 
-using uitest::preview;
 using uitest::Window;
 
 TEST(LibraryPage, EachStageShowsItsStepStatusAndPrimaryAction) {
@@ -45,7 +44,7 @@ TEST(LibraryPage, EachStageShowsItsStepStatusAndPrimaryAction) {
     const QColor green = QColor::fromRgbF(0.188f, 0.820f, 0.345f);
     for (const Stage& stage : stages) {
         SCOPED_TRACE(stage.name);
-        Window w(preview(stage.name));
+        Window w({.preview = stage.name});
         w.screenshot(QString::fromStdString("library-" + stage.name));
         const bool playable = !*stage.step;
         EXPECT_EQ(w.item("hero")->height(), stage.hero);
@@ -63,9 +62,8 @@ TEST(LibraryPage, EachStageShowsItsStepStatusAndPrimaryAction) {
         EXPECT_DOUBLE_EQ(bar->property("value").toDouble(), stage.name == "downloading" ? 0.43 : 0);
         for (const auto& [text, where] : shownIn)
             EXPECT_EQ(w.shows(text), where.contains(stage.name)) << text.toStdString();
-        // One game: no list in the sidebar.
         EXPECT_EQ(w.text("game-count"), "1 GAME");
-        EXPECT_EQ(w.item("game-keep"), nullptr);
+        EXPECT_EQ(w.item("game-aoe4"), nullptr) << "one game: no list in the sidebar";
         EXPECT_TRUE(w.item("artwork")->property("loaded").toBool());
 
         if (stage.name == "signIn") {
@@ -80,7 +78,7 @@ TEST(LibraryPage, EachStageShowsItsStepStatusAndPrimaryAction) {
 }
 
 TEST(LibraryPage, ErrorAndNoticeShowTogetherErrorFirst) {
-    Window w(preview("error"));
+    Window w({.preview = "error"});
     // In the preview the primary button answers with a notice.
     w.click(w.item("primary-action"));
     w.screenshot("library-error");
@@ -110,9 +108,7 @@ TEST(LibraryPage, ErrorAndNoticeShowTogetherErrorFirst) {
 TEST(LibraryPage, MissingArtworkLeavesGradientsAndText) {
     TempDir empty;
     std::filesystem::create_directories(empty / "Contents/Resources");
-    Window::Setup setup = preview("setup");
-    setup.bundle = empty.path();
-    Window w(setup);
+    Window w({.preview = "setup", .bundle = empty.path()});
     w.screenshot("library-no-artwork");
     EXPECT_FALSE(w.item("artwork")->property("loaded").toBool());
     for (const char* text : {"ANNIVERSARY EDITION", "Age of Empires IV", "Build your empire. Make history."})

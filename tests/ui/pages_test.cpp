@@ -7,7 +7,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-using uitest::preview;
 using uitest::Session;
 using uitest::Window;
 
@@ -16,10 +15,12 @@ void open(Window& w, const char* page) {
     EXPECT_TRUE(w.still());
 }
 
-// Grows the window to the whole page, so a screenshot shows all of it.
-void showWholePage(Window& w) {
+// Grows the window to the whole page, and saves a screenshot of all of it
+// when given its name.
+void showWholePage(Window& w, const QString& screenshot = {}) {
     EXPECT_TRUE(w.still());
     w.window()->resize(1140, std::max(850, int(w.item("page")->height()) + 56 + 40));
+    if (!screenshot.isEmpty()) w.screenshot(screenshot);
 }
 
 QString plainText(QQuickItem* textArea) {
@@ -35,8 +36,7 @@ TEST(SettingsPage, BeforeSetupOnlyTheSafeActionsAreOffered) {
     Session s({.stage = "setup"});
     Window& w = *s.w;
     open(w, "Settings");
-    showWholePage(w);
-    w.screenshot("settings-setup");
+    showWholePage(w, "settings-setup");
     EXPECT_TRUE(w.shows("Steam for Age of Empires IV"));
     EXPECT_FALSE(w.enabled("open-steam"));
     EXPECT_FALSE(w.enabled("close-steam-session"));  // no engine, so no server
@@ -47,8 +47,7 @@ TEST(SettingsPage, BeforeSetupOnlyTheSafeActionsAreOffered) {
     EXPECT_TRUE(w.model().hud());
 
     w.click(w.item("disclosure-header"));
-    showWholePage(w);
-    w.screenshot("settings-advanced");
+    showWholePage(w, "settings-advanced");
     EXPECT_EQ(w.text("data-root"), QString::fromStdString(s.data.path().string()));
 
     // "Show data folder" makes a missing data root before opening it.
@@ -56,14 +55,11 @@ TEST(SettingsPage, BeforeSetupOnlyTheSafeActionsAreOffered) {
     w.click(w.item("show-data-folder"));
     EXPECT_TRUE(fs::is_directory(s.data.path()));
     w.click(w.item("show-logs"));
-    ASSERT_EQ(w.browser.opened.size(), 2u);
-    EXPECT_EQ(w.browser.opened[0], s.data.path());
-    EXPECT_EQ(w.browser.opened[1], s.data.path() / "logs");
+    EXPECT_EQ(w.browser.opened, (std::vector<fs::path>{s.data.path(), s.data.path() / "logs"}));
 
     w.model().setError("Something failed.");
     w.model().setNotice("Something happened.");
-    showWholePage(w);
-    w.screenshot("settings-messages");
+    showWholePage(w, "settings-messages");
     EXPECT_TRUE(Window::shown(w.item("error-card")));
     EXPECT_TRUE(Window::shown(w.item("notice-card")));
 }
@@ -80,30 +76,26 @@ TEST(Pages, SteamControlsBusyStepAndItsDiagnostics) {
     ASSERT_TRUE(w.enabled("close-steam-session"));
     // Closing the session asks first; the default answer starts nothing.
     w.click(w.item("close-steam-session"));
-    ASSERT_EQ(w.alerts.seen.size(), 1u);
-    EXPECT_EQ(w.alerts.seen[0].message, "Close this game's Steam session?");
+    EXPECT_EQ(w.alerts.asked, (std::vector<QStringList>{{"Close this game's Steam session?", "Cancel", "Close session"}}));
     EXPECT_FALSE(w.model().busy());
 
     uitest::giveUpdates(w, /*session=*/false);
     ASSERT_TRUE(Window::shown(w.item("updates-place")));
     EXPECT_GT(w.item("updates-place")->y(), w.item("steam-card")->y());
     EXPECT_LT(w.item("updates-place")->y(), w.item("advanced-card")->y());
-    showWholePage(w);
-    w.screenshot("settings-updates");
+    showWholePage(w, "settings-updates");
 
     // While a step runs only the sheets stay usable.
     w.click(w.item("open-steam"));
     ASSERT_TRUE(w.waitFor([&] { return w.model().busy(); }, 5000));
     showWholePage(w);  // the step's activity now shows under the Steam buttons
     w.click(w.item("disclosure-header"));
-    showWholePage(w);
-    w.screenshot("settings-busy");
+    showWholePage(w, "settings-busy");
     for (const char* name : {"hud-switch", "open-steam", "close-steam-session", "show-data-folder", "show-logs",
                              "check-compatibility"})
         EXPECT_FALSE(w.enabled(name)) << name;
     w.model().setPage("Help");
-    showWholePage(w);
-    w.screenshot("help-busy");
+    showWholePage(w, "help-busy");
     EXPECT_FALSE(w.enabled("check-this-mac"));
     EXPECT_FALSE(w.enabled("open-diagnostic-logs"));
 
@@ -135,7 +127,7 @@ TEST(Pages, SteamControlsBusyStepAndItsDiagnostics) {
 }
 
 TEST(Pages, PreviewTouchesNoDiskAndHelpQuestionsOpenOneByOne) {
-    Window w(preview("setup"));
+    Window w({.preview = "setup"});
     open(w, "Settings");
     w.click(w.item("disclosure-header"));
     w.click(w.item("show-data-folder"));
@@ -149,16 +141,13 @@ TEST(Pages, PreviewTouchesNoDiskAndHelpQuestionsOpenOneByOne) {
     w.click(w.item("question"));
     EXPECT_TRUE(w.item("answer")->property("text").toString().startsWith("The first launch can take a few minutes"));
     EXPECT_EQ(w.visibleTexts().size(), texts + 1);
-    showWholePage(w);
-    w.screenshot("help-question-open");
+    showWholePage(w, "help-question-open");
 }
 
 TEST(LicenseSheet, ShowsTheLicenceAndRecordsTheAgreement) {
     TempDir data;
     writeFile(data / "file");
-    Window::Setup setup = preview("setup");
-    setup.dataRoot = data / "file" / "root";  // under a file: cannot be made yet
-    Window w(setup);
+    Window w({.preview = "setup", .dataRoot = data / "file" / "root"});  // under a file: cannot be made yet
     w.model().setShowLicense(true);
     ASSERT_TRUE(w.still());
     w.screenshot("licence-placeholder");
@@ -187,9 +176,7 @@ TEST(LicenseSheet, ShowsWordProcessorRtfOrTheFailureText) {
         if (variant == "textedit") fs::copy_file(samples / "textedit.rtf", licence);
         if (variant == "unreadable") writeFile(licence, std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
         if (variant == "folder") fs::create_directories(licence);
-        Window::Setup setup = preview("setup");
-        setup.bundle = bundle.path();
-        Window w(setup);
+        Window w({.preview = "setup", .bundle = bundle.path()});
         w.model().setShowLicense(true);
         ASSERT_TRUE(w.still());
         w.screenshot(QString::fromStdString("licence-" + variant));

@@ -64,11 +64,8 @@ TEST(Shell, QuitAndCloseWaitForAStepAndForAWaitingUpdate) {
     w.window()->close();
     w.settle();
     EXPECT_TRUE(w.window()->isVisible());
-    ASSERT_EQ(w.alerts.seen.size(), 2u);
-    EXPECT_EQ(w.alerts.seen[0].message, "Setup is still working");
-    EXPECT_EQ(w.alerts.seen[0].buttons, QStringList{"Keep working"});
-    EXPECT_EQ(w.alerts.seen[1].message, "Setup is still working");
-    EXPECT_EQ(w.alerts.seen[1].buttons, QStringList{"OK"});
+    EXPECT_EQ(w.alerts.asked, (std::vector<QStringList>{{"Setup is still working", "Keep working"},
+                                                         {"Setup is still working", "OK"}}));
     EXPECT_EQ(terminating, 0);
 
     // Once the step is over, closing the window quits.
@@ -87,8 +84,7 @@ TEST(Shell, QuitAndCloseWaitForAStepAndForAWaitingUpdate) {
     EXPECT_EQ(*checks, 1);
     trigger(menuAction(w, "menu-quit"));
     ASSERT_EQ(w.alerts.seen.size(), 3u);
-    EXPECT_EQ(w.alerts.seen[2].message, "Finish playing before updating");
-    EXPECT_EQ(w.alerts.seen[2].buttons, QStringList{"OK"});
+    EXPECT_EQ(w.alerts.asked[2], (QStringList{"Finish playing before updating", "OK"}));
 }
 
 TEST(Shell, StepButtonsWaitWhileBusyButNavigationDoesNot) {
@@ -97,12 +93,8 @@ TEST(Shell, StepButtonsWaitWhileBusyButNavigationDoesNot) {
         Window& w = *s.w;
         startStep(w);
         w.screenshot("library-signIn-busy");
-        EXPECT_FALSE(w.enabled("signed-in"));
-        EXPECT_TRUE(w.enabled("cant-see-steam"));
-        EXPECT_FALSE(w.enabled("game-keep"));
-        EXPECT_FALSE(w.enabled("game-aoe4"));
-        EXPECT_TRUE(w.enabled("nav-Help"));
-        EXPECT_TRUE(w.enabled("nav-Settings"));
+        for (const char* held : {"signed-in", "game-keep", "game-aoe4"}) EXPECT_FALSE(w.enabled(held)) << held;
+        for (const char* usable : {"cant-see-steam", "nav-Help", "nav-Settings"}) EXPECT_TRUE(w.enabled(usable)) << usable;
     }
     for (auto [stage, button] : {std::pair{"install", "not-signed-in"}, std::pair{"ready", "ready-open-steam"}}) {
         Session s({.stage = stage});
@@ -121,9 +113,7 @@ TEST(Shell, StepButtonsWaitWhileBusyButNavigationDoesNot) {
 }
 
 TEST(Shell, MenusAndASidebarThatNavigates) {
-    Window::Setup setup = uitest::preview("setup");
-    setup.profiles = twoGames();
-    Window w(setup);
+    Window w({.preview = "setup", .profiles = twoGames()});
     w.screenshot("library-two-games");
     EXPECT_TRUE(w.shows("DESIGN PREVIEW"));
     EXPECT_EQ(w.text("game-count"), "2 GAMES");

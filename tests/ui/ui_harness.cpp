@@ -10,7 +10,6 @@
 #include <QtQuickTest/quicktest.h>
 
 #include "app/update/updates.h"
-#include "platform/platform.h"
 #include "runtime/runtime.h"
 #include "support/event_loop.h"
 #include "testbed_host.h"
@@ -154,12 +153,6 @@ void Window::screenshot(const QString& name) {
     image.save(QStringLiteral(LUDOWELL_SCREENSHOT_DIR "/") + name + QStringLiteral(".png"));
 }
 
-Window::Setup preview(const std::string& stage) {
-    Window::Setup setup;
-    setup.preview = stage;
-    return setup;
-}
-
 namespace {
 struct StubUpdates : ludowell::UpdateService {
     StubUpdates(bool session, std::shared_ptr<int> checks) : session(session), checks(std::move(checks)) {}
@@ -200,11 +193,8 @@ Session::Session(Options options) {
         writeFile(runtime.game());
     }
     if (options.server) writeFile(runtime.server());
-    Window::Setup setup;
-    setup.dataRoot = data.path();
-    setup.executable = child;
-    setup.profiles = std::move(options.profiles);
-    w = std::make_unique<Window>(setup);
+    w = std::make_unique<Window>(
+        Window::Setup{.profiles = std::move(options.profiles), .dataRoot = data.path(), .executable = child});
     if (!w->waitFor([&] { return w->model().stage() == QString::fromStdString(options.stage); }, 10000))
         throw std::runtime_error("the inspection did not find " + options.stage);
 }

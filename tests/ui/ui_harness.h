@@ -36,9 +36,11 @@ class RecordingAlerts : public ludowell::Alerts {
 public:
     int ask(const QString& message, const QString& informative, const QStringList& buttons) override {
         seen.push_back({message, informative, buttons});
+        asked.push_back(QStringList{message} + buttons);
         return answer;
     }
     std::vector<Alert> seen;
+    std::vector<QStringList> asked;  // each alert's message, then its buttons
     int answer = 0;
 };
 
@@ -104,8 +106,6 @@ private:
     TempDir dir_;
     std::unique_ptr<ludowell::ui::AppDelegate> shell_;
 };
-
-Window::Setup preview(const std::string& stage);
 
 // Hands the model an update gate whose service reports `session`; returns
 // the count of checks asked of it.

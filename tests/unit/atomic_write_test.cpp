@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <fstream>
-#include <sstream>
 #include <thread>
 
 #include "core/files.h"
@@ -27,12 +25,10 @@ TEST(AtomicWrite, AReaderSeesTheOldOrTheNewFileAndNeverAPart) {
     int reads = 0, torn = 0;
     std::string example;
     while (writing) {
-        std::ifstream in(file, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
+        const std::string text = ludowell::readFile(file).value_or("");
         ++reads;
-        if (text.str() != versions[0] && text.str() != versions[1] && ++torn == 1)
-            example = std::to_string(text.str().size()) + " bytes";
+        if (text != versions[0] && text != versions[1] && ++torn == 1)
+            example = std::to_string(text.size()) + " bytes";
     }
     writer.join();
     EXPECT_EQ(torn, 0) << "of " << reads << " reads, e.g. " << example;

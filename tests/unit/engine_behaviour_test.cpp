@@ -15,7 +15,6 @@
 #include <gtest/gtest.h>
 
 #include "core/process_tracking.h"
-#include "platform/platform.h"
 #include "core/files.h"
 #include "platform/subprocess.h"
 #include "support/eventually.h"

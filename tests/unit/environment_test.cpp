@@ -3,7 +3,6 @@
 #include <fstream>
 #include <memory>
 
-#include "platform/platform.h"
 #include "runtime/runtime.h"
 #include "support/temp_dir.h"
 #include "support/scoped_env.h"

@@ -1,10 +1,9 @@
 // The host checks run in order and stop at the first failure; the passing
 // line is checked end to end.
-#include <fstream>
-
 #include <gtest/gtest.h>
 
 #include "runtime/runtime.h"
+#include "support/files.h"
 #include "support/temp_dir.h"
 #include "support/failure_text.h"
 #include "testbed_host.h"
@@ -16,14 +15,9 @@ namespace {
 
 class HostChecks : public ::testing::Test {
 protected:
-    void SetUp() override {
-        fs::create_directories(dir / "Ludowell.app/Contents/Helpers");
-        probe("exit 0");
-    }
+    void SetUp() override { probe("exit 0"); }
     void probe(const std::string& body) {
-        const fs::path file = dir / "Ludowell.app/Contents/Helpers/tessaline";
-        std::ofstream(file) << "#!/bin/sh\n" << body << "\n";
-        fs::permissions(file, fs::perms::owner_all);
+        writeFile(dir / "Ludowell.app/Contents/Helpers/tessaline", "#!/bin/sh\n" + body + "\n", true);
     }
     size_t logCount() const {
         if (!fs::exists(runtime.logs())) return 0;

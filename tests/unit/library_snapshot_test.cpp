@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "core/library_snapshot.h"
 #include "runtime/runtime.h"
 #include "support/files.h"

@@ -11,7 +11,6 @@
 
 #include "app/operation_lock.h"
 #include "engine/update_lease.h"
-#include "platform/platform.h"
 #include "platform/subprocess.h"
 #include "support/temp_dir.h"
 #include "support/failure_text.h"

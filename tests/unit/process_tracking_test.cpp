@@ -33,7 +33,7 @@ bool tracked(const std::string& log) { return ludowell::hasTrackedGame(log, ludo
 
 }  // namespace
 
-TEST(TrackedGame, AddingEndingAndRemoval) {
+TEST(TrackedGame, AddingEndingAndRemovalLineByLine) {
     EXPECT_FALSE(tracked(""));
     EXPECT_TRUE(tracked(adding("4242")));
     EXPECT_FALSE(tracked(adding("4242") + ending("4242")));
@@ -57,17 +57,15 @@ TEST(TrackedGame, AddingEndingAndRemoval) {
     EXPECT_FALSE(tracked(adding("300", "1466860", "crashpad_handler.exe")));
     EXPECT_FALSE(tracked(adding("4242") + adding("300", "1466860", "crashpad_handler.exe") + ending("4242")));
     EXPECT_FALSE(tracked(adding("4242", "1466860", "reliccardinal.exe")));
-}
 
-TEST(TrackedGame, CarriageReturnLineFeedLogIsOneLine) {
-    // Split into lines this would be running; as one line the ending rule
-    // fires after the adding rule.
+    // A log with CR LF endings is one line. Split into lines this would be
+    // running; as one line the ending rule fires after the adding rule.
     EXPECT_FALSE(tracked(crlf(ending("4242")) + crlf(adding("4242"))));
     EXPECT_FALSE(tracked(crlf(adding("4242")) + crlf(removal()) + crlf(adding("5151"))));
     EXPECT_TRUE(tracked(crlf(ending("4242")) + "\n" + adding("4242")));  // a bare LF still splits
 }
 
-TEST(LiveEngine, ProcessesBelowTheFolderCount) {
+TEST(LiveEngine, ProcessesBelowTheFolderCountAndWinesOwnAreNotTheUsers) {
     TempDir dir;
     EXPECT_FALSE(hasLiveEngine(dir / "engine"));
     LiveProcess server(dir / "engine/bin/wineserver");
@@ -89,14 +87,10 @@ TEST(LiveEngine, ProcessesBelowTheFolderCount) {
     EXPECT_TRUE(hasLiveEngine(dir / "root2"));
     EXPECT_TRUE(hasLiveEngine(dir / "root2/engine-1"));
     EXPECT_FALSE(hasLiveEngine(dir / "root2/engine-2"));
-}
 
-TEST(LiveEngine, WinesServerAndItsOwnProgramsAreNotTheUsers) {
-    TempDir dir;
-    LiveProcess server(dir / "engine/bin/wineserver");
+    // Wine's server and its own programs are not the user's.
     LiveProcess services(dir / "engine/bin/wine", "C:\\windows\\system32\\services.exe");
     LiveProcess explorer(dir / "engine/lib/wine64", "c:/Windows/System32/explorer.exe");
-    EXPECT_TRUE(hasLiveEngine(dir / "engine"));
     EXPECT_FALSE(ludowell::hasUserProgram(dir / "engine"));
     // A loader named in front of the program is skipped; anything else is the user's.
     LiveProcess steam(dir / "engine/lib/wine-preloader", "C:\\Program Files (x86)\\Steam\\steam.exe");

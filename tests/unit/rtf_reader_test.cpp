@@ -57,7 +57,7 @@ TEST(RtfReader, ReadsAWordPadDocument) {
     EXPECT_TRUE(contains(doc.html, "Second point</span><br />"));
 }
 
-TEST(RtfReader, DecodesCodePagesAndSymbolsAndSkipsDestinations) {
+TEST(RtfReader, DecodesCodePagesFontCharsetsAndSymbolsAndSkipsDestinations) {
     EXPECT_EQ(rtfToRichText(R"({\rtf1\ansi \'80\'e9\'9f\'81})").text, "\u20AC\u00e9\u0178\uFFFD");
     EXPECT_EQ(rtfToRichText(R"({\rtf1\mac \'80\'8e\'d5})").text, "\u00C4\u00e9\u2019");
     EXPECT_EQ(rtfToRichText(R"({\rtf1\ansi\ansicpg10000 \'a5})").text, "\u2022");
@@ -69,9 +69,7 @@ TEST(RtfReader, DecodesCodePagesAndSymbolsAndSkipsDestinations) {
                             "{\\pict\\bin5 {}}\\par} shown}")
                   .text,
               " shown");
-}
 
-TEST(RtfReader, DecodesBytesInTheFontsCharsetOrTheDocumentsCodePage) {
     // "Привет, мир" as a Cyrillic word processor writes it.
     EXPECT_EQ(rtfToRichText("{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\fnil\\fcharset204 Arial;}}"
                             "\\f0 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2, \\'ec\\'e8\\'f0}")

@@ -8,9 +8,9 @@
 #include "app/model/library_model.h"
 #include "app/preferences.h"
 #include "app/update/updates.h"
-#include "platform/platform.h"
+#include "support/failure_text.h"
 #include "support/live_process.h"
-#include "testbed_world.h"
+#include "support/shared_world.h"
 #include "update_support.h"
 
 using namespace ludowell;
@@ -65,14 +65,6 @@ struct ScriptedService : UpdateService {
     std::vector<std::string> refusals;
 };
 
-// One world for the suite, removed when the run ends.
-testbed::World& world() {
-    static testbed::World shared;
-    static const bool exported = (shared.exportToThisProcess(), true);
-    (void)exported;
-    return shared;
-}
-
 // The catalog as the entry point would hand it over.
 const StartupState& startup() {
     static const StartupState state = [] {
@@ -99,12 +91,8 @@ protected:
 
     // `poll`: how often a waiting update looks at the sessions.
     void makeGate(std::optional<std::string> preview = std::nullopt, int poll = 50) {
-        LibraryModel::Options options;
-        options.profile = startup().profiles.front();
-        options.executable = child_;
-        options.settingsFile = settings_;
-        options.preview = preview;
-        model_ = std::make_unique<LibraryModel>(options);
+        model_ = std::make_unique<LibraryModel>(LibraryModel::Options{
+            .profile = startup().profiles.front(), .preview = preview, .executable = child_, .settingsFile = settings_});
         gate_ = new Updates(model_.get(), [this](UpdateServiceDelegate& delegate) {
             auto made = std::make_unique<ScriptedService>(delegate);
             service_ = made.get();
@@ -132,14 +120,7 @@ protected:
 
     fs::path root(size_t entry) const { return model_->runtime(startup().profiles.at(entry)).root(); }
 
-    static bool leaseIsFree() {
-        try {
-            UpdateLease lease(true);
-            return true;
-        } catch (const std::exception&) {
-            return false;
-        }
-    }
+    static bool leaseIsFree() { return failureText([] { UpdateLease lease(true); }) == kNoFailure; }
 
     TempDir dir_;
     QString settings_ = QString::fromStdString((dir_ / "settings.ini").string());
