@@ -43,7 +43,7 @@ ApplicationWindow {
                && item.selectedText !== undefined
     }
     // The in-window menu bar, once built.
-    property MenuBar menus: null
+    property Item menus: null
     function inMenus(item) {
         if (!menus) return false
         const parts = [menus]
@@ -66,54 +66,6 @@ ApplicationWindow {
         textTarget.selectAll()
     }
 
-    component DarkMenu: Menu {
-        id: menu
-        font.pixelSize: 13
-        background: Rectangle {
-            implicitWidth: 220
-            color: Style.surface
-            radius: 8
-            border.width: 1
-            border.color: Style.hairline
-        }
-        delegate: Component { MenuItem {
-            id: entry
-            // The key shown at the right: the action's `keys`, when it has one.
-            // Written as the platform does: Cmd on the Mac, Ctrl elsewhere.
-            readonly property string keys: entry.action && entry.action.keys
-                                           ? (Qt.platform.os === "osx" ? "\u2318" : "Ctrl+") + entry.action.keys : ""
-            implicitHeight: 28
-            leftPadding: 12
-            rightPadding: 12
-            Accessible.name: text
-            Accessible.description: keys
-            contentItem: Item {
-                implicitWidth: label.implicitWidth + shortcut.implicitWidth + 40
-                Text {
-                    id: label
-                    anchors.verticalCenter: parent.verticalCenter
-                    text: entry.text
-                    font: entry.font
-                    color: entry.enabled ? (entry.highlighted ? Style.onGold : Style.strongText)
-                                         : Style.disabledText
-                }
-                Text {
-                    id: shortcut
-                    objectName: "menu-shortcut"
-                    anchors.right: parent.right
-                    anchors.verticalCenter: parent.verticalCenter
-                    text: entry.keys
-                    font: entry.font
-                    color: entry.highlighted ? Style.onGoldMuted : Style.muted
-                }
-            }
-            background: Rectangle {
-                radius: 5
-                color: entry.highlighted ? Style.gold : "transparent"
-            }
-        } }
-    }
-
     // The strip is there from the first frame; the menus in it are built
     // just after, as they are not needed before.
     menuBar: Rectangle {
@@ -129,66 +81,12 @@ ApplicationWindow {
         Loader {
             anchors.fill: parent
             active: Shell.windowShown && !Shell.nativeMenus
-            onLoaded: window.menus = item
-            sourceComponent: MenuBar {
-                objectName: "menu-bar"
-                font.pixelSize: 13
-                background: Item { }
-                delegate: MenuBarItem {
-                    id: entry
-                    topPadding: 5
-                    bottomPadding: 5
-                    leftPadding: 12
-                    rightPadding: 12
-                    contentItem: Text {
-                        text: entry.text
-                        font: entry.font
-                        color: entry.highlighted ? Style.gold : Style.text
-                    }
-                    background: Rectangle {
-                        color: entry.highlighted ? Style.faintLine : "transparent"
-                    }
-                }
-                DarkMenu {
-                    title: "Ludowell"
-                    Action {
-                        objectName: "menu-about"
-                        text: "About Ludowell"
-                        onTriggered: Shell.about()
-                    }
-                    Action {
-                        objectName: "menu-check-updates"
-                        text: "Check for Updates…"
-                        enabled: Shell.canCheckForUpdates
-                        onTriggered: Shell.checkForUpdates()
-                    }
-                    MenuSeparator { }
-                    Action {
-                        objectName: "menu-quit"
-                        text: "Quit Ludowell"
-                        property string keys: "Q"
-                        shortcut: StandardKey.Quit
-                        onTriggered: Shell.quit()
-                    }
-                }
-                DarkMenu {
-                    title: "Edit"
-                    Action {
-                        objectName: "menu-copy"
-                        text: "Copy"
-                        property string keys: "C"
-                        shortcut: StandardKey.Copy
-                        onTriggered: window.copy()
-                    }
-                    Action {
-                        objectName: "menu-select-all"
-                        text: "Select All"
-                        property string keys: "A"
-                        shortcut: StandardKey.SelectAll
-                        onTriggered: window.selectAll()
-                    }
-                }
+            onLoaded: {
+                window.menus = item
+                item.copyRequested.connect(window.copy)
+                item.selectAllRequested.connect(window.selectAll)
             }
+            source: "WindowMenus.qml"
         }
     }
 

@@ -156,32 +156,36 @@ Item {
     }
 
     // Each sheet is built the first time it is presented, and then kept
-    // for its closing transition and the next time.
+    // for its closing transition and the next time. Loaded by name, so
+    // that the window's first frame does not wait for the popup types.
     Loader {
         id: licenceSheet
         active: false
-        sourceComponent: Sheet {
-            objectName: "license-sheet"
-            source: "LicenseSheet.qml"
-            presented: LibraryModel.showLicense
-            onDismissed: LibraryModel.showLicense = false
-        }
+    }
+    Connections {
+        target: licenceSheet.item
+        function onDismissed() { LibraryModel.showLicense = false }
     }
 
     Loader {
         id: diagnosticsSheet
         active: false
-        sourceComponent: Sheet {
-            objectName: "diagnostics-sheet"
-            source: "DiagnosticsSheet.qml"
-            presented: LibraryModel.showDiagnostics
-            onDismissed: LibraryModel.showDiagnostics = false
-        }
+    }
+    Connections {
+        target: diagnosticsSheet.item
+        function onDismissed() { LibraryModel.showDiagnostics = false }
     }
 
+    function buildSheet(loader, name, content, presented) {
+        loader.setSource("Sheet.qml", {objectName: name, source: content, presented: presented})
+        loader.active = true
+    }
     function buildSheets() {
-        if (LibraryModel.showLicense) licenceSheet.active = true
-        if (LibraryModel.showDiagnostics) diagnosticsSheet.active = true
+        if (LibraryModel.showLicense && !licenceSheet.active)
+            buildSheet(licenceSheet, "license-sheet", "LicenseSheet.qml", Qt.binding(() => LibraryModel.showLicense))
+        if (LibraryModel.showDiagnostics && !diagnosticsSheet.active)
+            buildSheet(diagnosticsSheet, "diagnostics-sheet", "DiagnosticsSheet.qml",
+                       Qt.binding(() => LibraryModel.showDiagnostics))
     }
     Component.onCompleted: buildSheets()
     Connections {
