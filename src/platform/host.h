@@ -28,8 +28,10 @@ public:
 
     // The application bundle, "Ludowell.app".
     virtual fs::path bundle() const = 0;
-    // The system's version, "26.1".
+    // The system's version as the system tells this program, "26.1".
     virtual std::string osVersion() const = 0;
+    // The kernel's release, "25.1.0"; empty when it cannot be read.
+    virtual std::string kernelRelease() const = 0;
     // A command that succeeds only where Intel programs can run.
     virtual Command rosettaTest() const = 0;
     // codesign --verify --strict, and codesign --remove-signature.
@@ -40,6 +42,9 @@ public:
 
     fs::path resources() const { return bundle() / "Contents" / "Resources"; }
     fs::path helpers() const { return bundle() / "Contents" / "Helpers"; }
+    // The system's major version, which a build made with an older SDK is
+    // not told as it is (macOS 26 says "16.0" to it, as 11 once said
+    // "10.16"): the kernel's release is asked too, and the higher wins.
     int osMajorVersion() const;
 };
 

@@ -19,12 +19,8 @@ public:
     // Contents/MacOS/ludowell -> the bundle three levels up.
     fs::path bundle() const override { return executable().parent_path().parent_path().parent_path(); }
 
-    std::string osVersion() const override {
-        char version[64] = {};
-        size_t size = sizeof version;
-        if (sysctlbyname("kern.osproductversion", version, &size, nullptr, 0) != 0) return "0";
-        return version;
-    }
+    std::string osVersion() const override { return text("kern.osproductversion", "0"); }
+    std::string kernelRelease() const override { return text("kern.osrelease", ""); }
 
     Command rosettaTest() const override { return {"/usr/bin/arch", {"-x86_64", "/usr/bin/true"}}; }
 
@@ -42,6 +38,14 @@ public:
              templateSHA, templateSize},
             {"https://cdn.cloudflare.steamstatic.com/client/installer/SteamSetup.exe", steamSHA, steamSize},
         };
+    }
+
+private:
+    static std::string text(const char* name, const char* fallback) {
+        char value[64] = {};
+        size_t size = sizeof value;
+        if (sysctlbyname(name, value, &size, nullptr, 0) != 0) return fallback;
+        return value;
     }
 };
 

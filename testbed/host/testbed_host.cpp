@@ -13,6 +13,8 @@ Host::Settings Host::fromEnvironment() {
     Settings settings;
     if (const char* version = std::getenv("LUDOWELL_TESTBED_MACOS"); version && *version)
         settings.osVersion = version;
+    if (const char* release = std::getenv("LUDOWELL_TESTBED_DARWIN"); release && *release)
+        settings.kernelRelease = release;
     if (const char* rosetta = std::getenv("LUDOWELL_TESTBED_ROSETTA"))
         settings.rosetta = std::string(rosetta) != "missing";
     return settings;
@@ -33,6 +35,15 @@ void Host::setBundle(std::optional<fs::path> bundle) {
 }
 
 std::string Host::osVersion() const { return settings_.osVersion; }
+
+std::string Host::kernelRelease() const {
+    if (!settings_.kernelRelease.empty()) return settings_.kernelRelease;
+    // A Mac's own pair: macOS 11 to 15 ran Darwin 20 to 24, 26 runs 25.
+    const int major = std::atoi(settings_.osVersion.c_str());
+    if (major >= 26) return std::to_string(major - 1) + ".0.0";
+    if (major >= 11) return std::to_string(major + 9) + ".0.0";
+    return "19.0.0";
+}
 
 // Linux runs no Intel translation; a trivial program keeps the step's shape.
 Command Host::rosettaTest() const { return {settings_.rosetta ? "/usr/bin/true" : "/usr/bin/false", {}}; }

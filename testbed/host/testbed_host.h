@@ -18,11 +18,14 @@ public:
     struct Settings {
         std::optional<fs::path> bundle;  // none: the running executable's
         std::string osVersion = "26.0";
+        // Empty: the release that goes with osVersion.
+        std::string kernelRelease;
         bool rosetta = true;
     };
 
     // A run of the app is told of another Mac through its environment:
-    // "LUDOWELL_TESTBED_MACOS" gives the system's version, and
+    // "LUDOWELL_TESTBED_MACOS" gives the system's version as the app is
+    // told it, "LUDOWELL_TESTBED_DARWIN" the kernel's release, and
     // "LUDOWELL_TESTBED_ROSETTA=missing" takes Rosetta away.
     static Settings fromEnvironment();
 
@@ -30,6 +33,7 @@ public:
 
     fs::path bundle() const override;
     std::string osVersion() const override;
+    std::string kernelRelease() const override;
     ludowell::platform::Command rosettaTest() const override;
     ludowell::platform::Command signatureVerify(const fs::path& file) const override;
     ludowell::platform::Command signatureRemove(const fs::path& file) const override;

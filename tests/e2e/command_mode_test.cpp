@@ -28,6 +28,9 @@ TEST_F(CommandMode, RefusalsAtStartAreOneLine) {
     const fs::path root = world.dataRoot();
     const std::string env = "/usr/bin/env", app = world.executable.string(), data = root.string();
     const std::string emptyRoot = "ERROR: The data folder given with --data-root is empty.\n";
+    const std::string noRosetta =
+        "ERROR: Rosetta is required. Open an Intel app and follow macOS's Rosetta installation prompt, then try "
+        "again.\n";
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{app, "--command", "check", "--game", "nope"}, "Unknown game\n"},
         {{app, "--command", "CHECK", "--data-root", data}, "ERROR: Unknown action.\n"},
@@ -36,9 +39,11 @@ TEST_F(CommandMode, RefusalsAtStartAreOneLine) {
         {{"LUDOWELL_TESTBED_MACOS=15.6", "LUDOWELL_TESTBED_ROSETTA=missing", app, "--command", "check",
           "--data-root", data},
          "ERROR: This build requires macOS 26 or later. Earlier macOS versions have not been validated.\n"},
-        {{"LUDOWELL_TESTBED_ROSETTA=missing", app, "--command", "check", "--data-root", data},
-         "ERROR: Rosetta is required. Open an Intel app and follow macOS's Rosetta installation prompt, then try "
-         "again.\n"},
+        {{"LUDOWELL_TESTBED_ROSETTA=missing", app, "--command", "check", "--data-root", data}, noRosetta},
+        // macOS 26 tells a build made with an older SDK "16.0"; its kernel tells the truth.
+        {{"LUDOWELL_TESTBED_MACOS=16.0", "LUDOWELL_TESTBED_DARWIN=25.2.0", "LUDOWELL_TESTBED_ROSETTA=missing", app,
+          "--command", "check", "--data-root", data},
+         noRosetta},
     };
     for (const auto& [args, output] : cases) {
         auto result = world.run(env, args);
