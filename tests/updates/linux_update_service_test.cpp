@@ -41,6 +41,7 @@ struct Script : UpdateServiceDelegate, UpdateUserDriver {
         install = std::move(handler);
         return postpone;
     }
+    bool willInstallUpdateOnQuit(const AppcastItem&, std::function<void()>) override { return false; }
     bool mayInstallOnQuit() const override { return false; }
     void showUpdateFound(const AppcastItem&, std::function<void(bool)> reply) override { ++offered, reply(accept); }
     void showUpToDate() override { ++upToDate; }

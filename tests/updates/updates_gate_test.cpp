@@ -52,11 +52,23 @@ struct ScriptedService : UpdateService {
         if (!postponed) ++installs;
         return postponed;
     }
-    void abort() {
+    void abort(int code = 2001) {
         session = false;
-        UpdateError error("SUSparkleErrorDomain", 2001, "The network connection was lost.");
+        UpdateError error("SUSparkleErrorDomain", code, "The network connection was lost.");
         delegate.didAbortWithError(error);
         delegate.didFinishUpdateCycle(error);
+    }
+    // Sparkle's own orders: nothing found ends in its no-update abort; a
+    // silent download is left to install on quit, and the cycle ends.
+    void findNothing() {
+        delegate.didNotFindUpdate();
+        abort(1001);
+    }
+    void downloadForQuit() {
+        AppcastItem item{"", "2.0", "2.0"};
+        delegate.didFindValidUpdate(item);
+        EXPECT_FALSE(delegate.willInstallUpdateOnQuit(item, [this] { ++installs; }));
+        delegate.didFinishUpdateCycle(std::nullopt);
     }
 
     UpdateServiceDelegate& delegate;
@@ -228,6 +240,20 @@ TEST_F(Gate, AnAbortReleasesEverything) {
     EXPECT_FALSE(model_->updateInstalling());
     EXPECT_TRUE(leaseIsFree());
     EXPECT_TRUE(gate_->permitTermination());
+}
+
+TEST_F(Gate, FollowsTheFrameworksOwnCallOrders) {
+    service_->findNothing();
+    EXPECT_EQ(gate_->status(), "You're using the latest version of Ludowell.");
+
+    service_->downloadForQuit();
+    {
+        Game game(root(0));
+        EXPECT_FALSE(gate_->permitTermination()) << "quitting would install under the game";
+    }
+    EXPECT_TRUE(gate_->permitTermination());
+    EXPECT_FALSE(leaseIsFree()) << "held while the service installs on quit";
+    EXPECT_EQ(service_->installs, 0);
 }
 
 TEST_F(Gate, PreviewChecksNothingAndAlwaysLetsTheAppQuit) {

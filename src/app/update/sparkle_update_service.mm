@@ -65,6 +65,13 @@ ludowell::UpdateError convert(NSError* error) {
     return _target->shouldPostponeRelaunch(convert(item), [handler] { handler(); });
 }
 
+- (BOOL)updater:(SPUUpdater*)updater
+    willInstallUpdateOnQuit:(SUAppcastItem*)item
+    immediateInstallationBlock:(void (^)(void))immediateInstallHandler {
+    void (^handler)(void) = [immediateInstallHandler copy];
+    return _target->willInstallUpdateOnQuit(convert(item), [handler] { handler(); });
+}
+
 @end
 
 // Forwards key-value observation of the updater to the service's observers.

@@ -52,6 +52,10 @@ public:
     // relaunches at once; true makes the service wait until `install` is
     // called.
     virtual bool shouldPostponeRelaunch(const AppcastItem& item, std::function<void()> install) = 0;
+    // A downloaded update the service will install by itself when the
+    // application quits; `installNow` would install and relaunch at once.
+    // True takes charge of installing it; false leaves it to the service.
+    virtual bool willInstallUpdateOnQuit(const AppcastItem& item, std::function<void()> installNow) = 0;
     // Whether a ready update may be installed as the application quits:
     // only once nothing of the user's runs and nothing new can start.
     virtual bool mayInstallOnQuit() const = 0;

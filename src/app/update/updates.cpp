@@ -14,6 +14,10 @@ const QString kFailed = QStringLiteral("Couldn't check for updates. Please try a
 const QString kWaiting =
     QStringLiteral("Update ready. Save and close your game and Steam; Ludowell will then update.");
 const QString kInstalling = QStringLiteral("Installing update\u2026");
+// Sparkle ends a check that found nothing with this error, after
+// reporting that nothing was found.
+constexpr auto kFrameworkDomain = "SUSparkleErrorDomain";
+constexpr int kNoUpdateError = 1001;
 constexpr auto kRefusal =
     "Save and close your game and its Steam session before checking for updates. Ludowell will check again later.";
 
@@ -125,7 +129,10 @@ bool Updates::acquireIfIdle() {
 }
 
 bool Updates::permitTermination() {
-    if (waiting() || installing_ || (controller_ && controller_->sessionInProgress())) return acquireIfIdle();
+    // An update left to install on quit is no open session to the service,
+    // yet quitting would install it.
+    if (waiting() || installing_ || installOnQuit_ || (controller_ && controller_->sessionInProgress()))
+        return acquireIfIdle();
     return true;
 }
 
@@ -139,8 +146,11 @@ void Updates::didFindValidUpdate(const AppcastItem& item) {
 
 void Updates::didNotFindUpdate() { setStatus(kLatest); }
 
-void Updates::didAbortWithError(const UpdateError&) {
-    setStatus(kFailed);
+void Updates::didAbortWithError(const UpdateError& error) {
+    if (error.domain != kFrameworkDomain || error.code != kNoUpdateError) {
+        setStatus(kFailed);
+        installOnQuit_ = false;
+    }
     releaseGate();
 }
 
@@ -155,6 +165,12 @@ bool Updates::shouldPostponeRelaunch(const AppcastItem&, std::function<void()> i
     if (model_) model_->setNotice(kWaiting);
     timer_.start(options_.pollMilliseconds);
     return true;
+}
+
+bool Updates::willInstallUpdateOnQuit(const AppcastItem&, std::function<void()>) {
+    // Quitting is what installs it, so the quit request decides.
+    installOnQuit_ = true;
+    return false;
 }
 
 void Updates::resumeWhenIdle() {

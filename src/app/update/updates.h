@@ -71,6 +71,7 @@ public:
     void didAbortWithError(const UpdateError& error) override;
     void didFinishUpdateCycle(const std::optional<UpdateError>& error) override;
     bool shouldPostponeRelaunch(const AppcastItem& item, std::function<void()> install) override;
+    bool willInstallUpdateOnQuit(const AppcastItem& item, std::function<void()> installNow) override;
     bool mayInstallOnQuit() const override { return lease_ != nullptr; }
 
 public slots:
@@ -103,6 +104,8 @@ private:
     bool canCheck_ = false;
     QString status_;
     bool installing_ = false;
+    // The service will install a downloaded update as the app quits.
+    bool installOnQuit_ = false;
 };
 
 }  // namespace ludowell
