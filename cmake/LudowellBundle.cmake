@@ -10,7 +10,9 @@
 
 set(_ludowell_root "${CMAKE_CURRENT_LIST_DIR}/..")
 
-set(LUDOWELL_BUNDLE_IDENTIFIER "app.ludowell.Ludowell" CACHE STRING "The bundle's reverse-DNS identifier")
+# Also the user defaults' domain on a Mac, which the app names for Qt
+# (Preferences::nameApplication): the two change together.
+set(LUDOWELL_BUNDLE_IDENTIFIER "com.hollowmere.Ludowell")
 set(LUDOWELL_FEED_URL "https://updates.ludowell.app/appcast.xml" CACHE STRING "The update feed (HTTPS)")
 set(LUDOWELL_UPDATE_PUBLIC_KEY "" CACHE STRING "Base64 Ed25519 key that signs updates; empty turns updates off")
 # Matches the host check's oldest supported macOS.

@@ -1,5 +1,7 @@
 #include "app/preferences.h"
 
+#include <QCoreApplication>
+
 namespace ludowell {
 namespace {
 
@@ -11,6 +13,14 @@ QString dataRootKey(const std::string& gameID) { return QStringLiteral("dataRoot
 
 Preferences::Preferences(const QString& file)
     : settings_(file.isEmpty() ? std::make_unique<QSettings>() : std::make_unique<QSettings>(file, QSettings::IniFormat)) {}
+
+void Preferences::nameApplication() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Hollowmere"));
+    // A Mac's Qt reverses the domain and adds the application's name; it
+    // takes a domain as given only under a top-level label it knows.
+    QCoreApplication::setOrganizationDomain(QStringLiteral("hollowmere.com"));
+    QCoreApplication::setApplicationName(QStringLiteral("Ludowell"));
+}
 
 bool Preferences::overlay() const { return settings_->value(kOverlay, false).toBool(); }
 

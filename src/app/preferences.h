@@ -16,6 +16,11 @@ public:
     // `file`: an INI file; empty: the application's user defaults.
     explicit Preferences(const QString& file = {});
 
+    // Gives Qt the names it files the user defaults under. On a Mac they
+    // make the bundle identifier, the domain the update framework keeps
+    // its keys in too; elsewhere a folder of the organisation's.
+    static void nameApplication();
+
     bool overlay() const;
     // Flushed at once, so a crash cannot lose it.
     void setOverlay(bool on);

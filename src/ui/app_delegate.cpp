@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "app/preferences.h"
 #include "app/startup_state.h"
 #include "app/update/updates.h"
 #include "platform/platform.h"
@@ -208,8 +209,7 @@ int AppDelegate::alert(const QString& message, const QString& informative, const
 }
 
 void prepareApplication() {
-    QCoreApplication::setOrganizationName(QStringLiteral("Hollowmere"));
-    QCoreApplication::setApplicationName(QStringLiteral("Ludowell"));
+    Preferences::nameApplication();
     QCoreApplication::setApplicationVersion(QStringLiteral(LUDOWELL_VERSION));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Ludowell"));
     // The views draw their own look; the plain style only supplies behaviour.

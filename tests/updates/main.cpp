@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/preferences.h"
 #include "support/temp_dir.h"
 
 int main(int argc, char** argv) {
@@ -16,8 +17,7 @@ int main(int argc, char** argv) {
         ::setenv(name, folder.c_str(), 1);
     }
     QCoreApplication app(argc, argv);
-    QCoreApplication::setOrganizationName("Hollowmere");
-    QCoreApplication::setApplicationName("Ludowell");
+    ludowell::Preferences::nameApplication();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
