@@ -21,7 +21,6 @@ namespace ludowell {
 
 int runCommandMode(const StartupState& state, const std::string& action) {
     const bool hud = hasFlag(state.arguments, "--hud");
-    watchForStopRequests();
 
     std::unique_ptr<UpdateLease> lease;
     std::unique_ptr<OperationLock> lock;
@@ -85,6 +84,8 @@ int entry(int argc, char** argv, const EntryHooks& hooks) {
     std::signal(SIGCHLD, SIG_DFL);
     StartupState state;
     state.arguments.assign(argv, argv + argc);
+    // A stop that comes while the catalog loads still ends in an ERROR line.
+    if (argument(state.arguments, "--command")) watchForStopRequests();
     const std::string selectedID = argument(state.arguments, "--game").value_or("aoe4");
 
     try {

@@ -1,5 +1,6 @@
 #include "runtime/digest.h"
 #include "core/files.h"
+#include "runtime/stop_request.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -31,6 +32,8 @@ std::string digest(const std::filesystem::path& file) {
             throw std::filesystem::filesystem_error("Could not read the file", file, std::error_code(errno, std::generic_category()));
         }
         if (n == 0) break;
+        // A game's executable can take many seconds to read.
+        throwIfStopRequested();
         EVP_DigestUpdate(context.get(), buffer.data(), size_t(n));
     }
 

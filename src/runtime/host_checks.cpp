@@ -4,6 +4,7 @@
 #include "runtime/digest.h"
 #include "runtime/runtime.h"
 #include "runtime/say.h"
+#include "runtime/stop_request.h"
 
 namespace ludowell {
 namespace {
@@ -20,6 +21,18 @@ std::string trimmed(const std::string& text) {
     return text.substr(first, last - first + 1);
 }
 
+// A stop, or a logs folder that cannot be written, says nothing about
+// the Mac: those pass through the checks' own sentences unchanged.
+void passOnWhatIsNotAboutTheMac() {
+    throwIfStopRequested();
+    try {
+        throw;
+    } catch (const fs::filesystem_error&) {
+        throw;
+    } catch (...) {
+    }
+}
+
 }  // namespace
 
 void Runtime::hostCheck() const {
@@ -31,6 +44,7 @@ void Runtime::hostCheck() const {
         auto rosetta = host_->rosettaTest();
         run(rosetta.executable, rosetta.arguments, std::nullopt, 10);
     } catch (const std::exception&) {
+        passOnWhatIsNotAboutTheMac();
         throw Failure(
             "Rosetta is required. Open an Intel app and follow macOS's Rosetta installation "
             "prompt, then try again.");
@@ -42,8 +56,10 @@ void Runtime::hostCheck() const {
     try {
         run(host_->helpers() / "tessaline", {"--probe"}, std::nullopt, 25);
     } catch (const TimedOut&) {
+        passOnWhatIsNotAboutTheMac();
         throw Failure(incompatible + "tessaline did not answer within 25 seconds.");
     } catch (const std::exception& error) {
+        passOnWhatIsNotAboutTheMac();
         throw Failure(incompatible + error.what());
     }
 

@@ -6,6 +6,7 @@
 #include "core/files.h"
 #include "runtime/pinned_downloads.h"
 #include "runtime/runtime.h"
+#include "runtime/stop_request.h"
 #include "runtime/say.h"
 
 namespace ludowell {
@@ -66,8 +67,10 @@ void Runtime::prepare(const EngineStep& currentEngine) const {
     const auto deadline = std::chrono::steady_clock::now() +
                           std::chrono::duration_cast<std::chrono::steady_clock::duration>(
                               std::chrono::duration<double>(timing().registryWait));
-    while (!exists(registry) && std::chrono::steady_clock::now() < deadline)
+    while (!exists(registry) && std::chrono::steady_clock::now() < deadline) {
+        throwIfStopRequested();
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    }
     if (!exists(registry) || !exists(prefix() / "drive_c/windows/system32"))
         throw Failure(
             "Wine did not finish creating the Windows environment. Check the setup logs and retry.");

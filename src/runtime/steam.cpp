@@ -12,6 +12,7 @@
 #include "runtime/pinned_downloads.h"
 #include "runtime/runtime.h"
 #include "runtime/say.h"
+#include "runtime/stop_request.h"
 #include "runtime/tool_log.h"
 
 namespace ludowell {
@@ -74,6 +75,8 @@ void Runtime::openSteam(const EngineStep& currentEngine, bool play, bool hud, bo
         arguments.push_back("steam://install/" + profile_.steamID);
     }
 
+    // Steam outlives this run: once started, a stop could no longer undo it.
+    throwIfStopRequested();
     make(logs());
     const fs::path sessionLog = logs() / "steam-session.log";
     const int logFd = openToolLog(sessionLog, "Steam");

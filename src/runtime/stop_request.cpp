@@ -21,8 +21,14 @@ void watchForStopRequests() {
     sigemptyset(&action.sa_mask);
     // Restarted calls: the polling loops notice the flag on their own.
     action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
-    sigaction(SIGINT, &action, nullptr);
+    sigset_t stops;
+    sigemptyset(&stops);
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        sigaction(signal, &action, nullptr);
+        sigaddset(&stops, signal);
+    }
+    // A parent that blocked them would keep every stop from arriving.
+    sigprocmask(SIG_UNBLOCK, &stops, nullptr);
 }
 
 bool stopRequested() { return requested != 0; }

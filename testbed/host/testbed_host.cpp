@@ -15,8 +15,10 @@ Host::Settings Host::fromEnvironment() {
         settings.osVersion = version;
     if (const char* release = std::getenv("LUDOWELL_TESTBED_DARWIN"); release && *release)
         settings.kernelRelease = release;
-    if (const char* rosetta = std::getenv("LUDOWELL_TESTBED_ROSETTA"))
+    if (const char* rosetta = std::getenv("LUDOWELL_TESTBED_ROSETTA")) {
         settings.rosetta = std::string(rosetta) != "missing";
+        settings.slowRosetta = std::string(rosetta) == "slow";
+    }
     return settings;
 }
 
@@ -46,7 +48,10 @@ std::string Host::kernelRelease() const {
 }
 
 // Linux runs no Intel translation; a trivial program keeps the step's shape.
-Command Host::rosettaTest() const { return {settings_.rosetta ? "/usr/bin/true" : "/usr/bin/false", {}}; }
+Command Host::rosettaTest() const {
+    if (settings_.slowRosetta) return {"/bin/sleep", {"5"}};
+    return {settings_.rosetta ? "/usr/bin/true" : "/usr/bin/false", {}};
+}
 
 Command Host::signatureVerify(const fs::path& file) const {
     return {resources() / "Testbed" / "codesign", {"--verify", "--strict", file.string()}};

@@ -21,12 +21,14 @@ public:
         // Empty: the release that goes with osVersion.
         std::string kernelRelease;
         bool rosetta = true;
+        bool slowRosetta = false;  // its test takes seconds, as a first run's can
     };
 
     // A run of the app is told of another Mac through its environment:
     // "LUDOWELL_TESTBED_MACOS" gives the system's version as the app is
     // told it, "LUDOWELL_TESTBED_DARWIN" the kernel's release, and
-    // "LUDOWELL_TESTBED_ROSETTA=missing" takes Rosetta away.
+    // "LUDOWELL_TESTBED_ROSETTA=missing" takes Rosetta away ("slow" makes
+    // its test take five seconds).
     static Settings fromEnvironment();
 
     explicit Host(Settings settings = fromEnvironment()) : settings_(std::move(settings)) {}
