@@ -142,6 +142,15 @@ void AppDelegate::quit() {
     QCoreApplication::quit();
 }
 
+void AppDelegate::endOnRequest() {
+    if (!terminationAllowed_) {
+        if (Updates* gate = model_->updates()) gate->permitTermination();
+        terminationAllowed_ = true;
+        emit terminating();
+    }
+    QCoreApplication::quit();
+}
+
 void AppDelegate::about() {
     alert(QStringLiteral("Ludowell"),
           QStringLiteral("Version %1\nPlay the Windows games you own on Steam, on your Mac.").arg(version()), {});

@@ -80,9 +80,13 @@ public:
     // Every way out of the application comes through these two. The
     // window's close button: closing the window quits, so both apply.
     Q_INVOKABLE bool closeRequested();
-    // "Quit Ludowell", Ctrl+Q and SIGTERM: quits when
-    // applicationShouldTerminate() allows it.
+    // "Quit Ludowell" and Ctrl+Q: quits when applicationShouldTerminate()
+    // allows it.
     Q_INVOKABLE void quit();
+    // SIGTERM (a logout, kill): nobody is there to answer a question, so
+    // it quits at once. A running step is stopped as the app goes, and a
+    // waiting update installs only when the gate lets it.
+    void endOnRequest();
     Q_INVOKABLE void about();
     Q_INVOKABLE void checkForUpdates();
     // A game of the sidebar's list, by catalog position.

@@ -36,16 +36,14 @@ int runWindowed(const StartupState& state, int argc, char** argv) {
         std::fprintf(stderr, "Ludowell couldn't open its window.\n");
         return 1;
     }
-    // SIGTERM asks, as Quit does: it must not end a step or install an
-    // update under a running game.
+    // SIGTERM ends the app without a question; the step it runs is
+    // stopped as the model goes, and the gate still guards the update.
     QSocketNotifier termination(platform::terminationRequests(), QSocketNotifier::Read);
     QObject::connect(&termination, &QSocketNotifier::activated, &delegate, [&] {
         char drained[64];
         while (::read(platform::terminationRequests(), drained, sizeof drained) == sizeof drained) {
         }
-        termination.setEnabled(false);  // one answer at a time
-        delegate.quit();
-        termination.setEnabled(true);
+        delegate.endOnRequest();
     });
     app.exec();
     return 0;

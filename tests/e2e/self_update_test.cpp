@@ -120,12 +120,11 @@ TEST(SelfUpdate, NoWayOutInstallsUnderARunningGameAndTheGamesEndDoesOnce) {
     ASSERT_TRUE(eventually([&] { return stagedUpdateReady(world); }, 60s)) << read(world.dir / "app.log");
     std::this_thread::sleep_for(2s);
 
-    // The title bar's close button, Ctrl+Q and SIGTERM: each is refused
-    // with an alert, and the app and its bundle stay as they are.
+    // The title bar's close button and Ctrl+Q: each is refused with an
+    // alert, and the app and its bundle stay as they are.
     const std::pair<const char*, std::function<void()>> ways[] = {
         {"close button", [&] { screen.requestClose(screen.windowsOf(app).front()); }},
         {"Ctrl+Q", [&] { screen.type(screen.windowsOf(app).front(), "ctrl+q"); }},
-        {"SIGTERM", [&] { ::kill(app, SIGTERM); }},
     };
     for (const auto& [way, leave] : ways) {
         SCOPED_TRACE(way);
@@ -140,10 +139,27 @@ TEST(SelfUpdate, NoWayOutInstallsUnderARunningGameAndTheGamesEndDoesOnce) {
     EXPECT_TRUE(alive(app));
     EXPECT_EQ(installedVersion(world), "1.0.0");
 
-    // The game ends: the update installs, and the new version starts once.
-    game.stop();
+    // SIGTERM (a logout) has nobody to ask: the app ends at once, and the
+    // update still does not install under the game.
+    ::kill(app, SIGTERM);
     int status = -1;
-    ASSERT_TRUE(eventually([&] { return ::waitpid(app, &status, WNOHANG) == app; }, 30s));
+    ASSERT_TRUE(eventually([&] { return ::waitpid(app, &status, WNOHANG) == app; }, 10s)) << "an alert waits";
+    EXPECT_EQ(installedVersion(world), "1.0.0");
+
+    // The game ends, and a start a day later offers the update again: it
+    // installs, and the new version starts once.
+    game.stop();
+    for (const auto& entry : fs::recursive_directory_iterator(world.home))
+        if (entry.path().filename() == "Ludowell.conf") {
+            std::string settings = read(entry.path());
+            if (const auto at = settings.find("SULastCheckTime"); at != std::string::npos)
+                settings.erase(at, settings.find('\n', at) - at);
+            writeFile(entry.path(), settings);
+        }
+    const pid_t again = world.startLudowell({"--data-root", game.root().string()}, world.dir / "again.log");
+    ASSERT_TRUE(eventually([&] { return screen.windowsOf(again).size() == 2; }, 60s)) << read(world.dir / "again.log");
+    screen.type(screen.windowsOf(again).back(), "Return");
+    ASSERT_TRUE(eventually([&] { return ::waitpid(again, &status, WNOHANG) == again; }, 60s));
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     EXPECT_EQ(installedVersion(world), "1.0.1");
     ASSERT_TRUE(eventually([&] { return runningFrom(world.executable).size() == 1; }, 10s));

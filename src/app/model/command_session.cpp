@@ -14,6 +14,8 @@ constexpr int kReapMilliseconds = 200;
 constexpr int kReapAfterEndMilliseconds = 10;
 // A grandchild that kept our pipe must not keep the step busy for ever.
 constexpr auto kDrainAfterExit = std::chrono::seconds(2);
+// Long enough for a stopped step to end its tool and say so.
+constexpr auto kEndOnClose = std::chrono::seconds(5);
 
 }  // namespace
 
@@ -48,11 +50,14 @@ CommandSession::CommandSession(CommandRun run, CommandEvents events, QObject* pa
 
 CommandSession::~CommandSession() {
     notifier_.reset();
-    if (child_ && !status_) {
-        try {
-            child_->waitUntil(platform::Subprocess::Clock::time_point::max());
-        } catch (const std::system_error&) {
-        }
+    if (!child_ || status_) return;
+    // The window is going: the step is stopped as Stop does, and a child
+    // that does not end in time is not waited for any longer.
+    try {
+        child_->signal(SIGTERM);
+        if (!child_->waitUntil(platform::Subprocess::Clock::now() + kEndOnClose))
+            child_->terminate(std::chrono::milliseconds(0));
+    } catch (const std::system_error&) {
     }
 }
 
