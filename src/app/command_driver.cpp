@@ -62,10 +62,16 @@ int runCommandMode(const StartupState& state, const std::string& action) {
         lease.reset();
         say("ERROR: This is taking longer than expected. Please try again. Your downloads are kept.");
         return 1;
+    } catch (const Failure& failure) {
+        lock.reset();
+        lease.reset();
+        if (!failure.cause.empty()) say(failure.cause);
+        say("ERROR: " + failure.description);
+        return 1;
     } catch (const std::exception& error) {
         lock.reset();
         lease.reset();
-        say(std::string("ERROR: ") + error.what());
+        say("ERROR: " + plainReason(error));
         return 1;
     } catch (...) {
         lock.reset();

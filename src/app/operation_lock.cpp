@@ -4,6 +4,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <vector>
 
 #include "core/failure.h"
@@ -16,7 +17,8 @@ OperationLock::OperationLock(const std::filesystem::path& root) {
     // The spawner closes every descriptor above 2 in children, so the lock
     // never outlives this run inside Wine.
     fd_ = ::open((root / "operation.lock").c_str(), O_RDWR | O_CREAT, 0600);
-    if (fd_ < 0) throw Failure("Could not open the operation lock.");
+    if (fd_ < 0)
+        throw Failure("Could not open the operation lock.", plainReason(errno, (root / "operation.lock").string()));
     if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
         ::close(fd_);
         throw Failure("Another setup or launch is already in progress. Please wait for it to finish.");

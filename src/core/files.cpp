@@ -143,13 +143,30 @@ std::filesystem::path standardizedPath(std::filesystem::path path) {
     return path;
 }
 
+std::string readWholeFile(const std::filesystem::path& file) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throw fs::filesystem_error("Could not open the file", file, std::error_code(errno, std::generic_category()));
+    ScopedDescriptor closer{fd};
+    std::string contents;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0) return contents;
+        if (n > 0) {
+            contents.append(buffer, size_t(n));
+        } else if (errno != EINTR) {
+            throw fs::filesystem_error("Could not read the file", file, std::error_code(errno, std::generic_category()));
+        }
+    }
+}
+
 std::optional<std::string> readFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return contents.str();
+    try {
+        return readWholeFile(file);
+    } catch (const fs::filesystem_error&) {
+        return std::nullopt;
+    }
 }
 
 }  // namespace ludowell

@@ -66,6 +66,10 @@ void requireFreeSpace(const std::filesystem::path& folder, std::uintmax_t bytes)
 // The bytes the files under `folder` take, links not followed.
 std::uintmax_t treeSize(const std::filesystem::path& folder);
 
+// The whole file. A file that cannot be opened or read to its end throws
+// filesystem_error with the system's reason: a read error never passes
+// for a shorter file.
+std::string readWholeFile(const std::filesystem::path& file);
 // The whole file, or none when it cannot be read.
 std::optional<std::string> readFile(const std::filesystem::path& file);
 

@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "core/failure.h"
+#include "core/files.h"
 
 namespace ludowell {
 namespace {
@@ -117,12 +118,7 @@ std::vector<GameProfile> GameProfile::load(const std::filesystem::path& resource
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec))
         throw Failure("The game library is missing. Please reinstall this app.");
-    std::ifstream in(file, std::ios::binary);
-    if (!in) throw std::system_error(errno, std::generic_category(), "Could not read " + file.string());
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    if (in.bad()) throw std::system_error(errno, std::generic_category(), "Could not read " + file.string());
-    return decodeCatalog(contents.str());
+    return decodeCatalog(readWholeFile(file));
 }
 
 }  // namespace ludowell

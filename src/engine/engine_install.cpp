@@ -59,12 +59,7 @@ void forEachFileInParallel(const EngineManifest& manifest, Check check) {
 }  // namespace
 
 void ensureCurrentEngine(const Runtime& runtime) {
-    const auto manifestText = readFile(runtime.resources() / "engine-manifest.json");
-    if (!manifestText)
-        throw fs::filesystem_error("Could not read the engine manifest",
-                                   runtime.resources() / "engine-manifest.json",
-                                   std::make_error_code(std::errc::no_such_file_or_directory));
-    const EngineManifest manifest = EngineManifest::decode(*manifestText);
+    const EngineManifest manifest = EngineManifest::decode(readWholeFile(runtime.resources() / "engine-manifest.json"));
     manifest.validate();
 
     const fs::path target = runtime.root() / ("engine-" + manifest.version);
@@ -94,12 +89,7 @@ void ensureCurrentEngine(const Runtime& runtime) {
             if (engineDigest(runtime, file, manifest) != expected) throw Failure(kStagedFailed);
         });
 
-        const auto linksText = readFile(runtime.resources() / "dependency-links.json");
-        if (!linksText)
-            throw fs::filesystem_error("Could not read the dependency links",
-                                       runtime.resources() / "dependency-links.json",
-                                       std::make_error_code(std::errc::no_such_file_or_directory));
-        const auto links = decodeDependencyLinks(*linksText);
+        const auto links = decodeDependencyLinks(readWholeFile(runtime.resources() / "dependency-links.json"));
         for (const auto& [name, value] : links) {
             if (escapingLinkPath(name) || escapingLinkPath(value)) throw Failure("Invalid runtime dependency manifest.");
             const fs::path link = staging / name;

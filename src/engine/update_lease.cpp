@@ -4,6 +4,8 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 #include "core/failure.h"
 #include "platform/platform.h"
 
@@ -18,7 +20,7 @@ std::filesystem::path UpdateLease::defaultLocation() {
 UpdateLease::UpdateLease(bool exclusive, const std::filesystem::path& location) {
     std::filesystem::create_directories(location.parent_path());
     fd_ = ::open(location.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd_ < 0) throw Failure("Could not open the update lock.");
+    if (fd_ < 0) throw Failure("Could not open the update lock.", plainReason(errno, location.string()));
     if (::flock(fd_, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0) {
         ::close(fd_);
         throw Failure("An update or launch is already in progress. Please wait for it to finish.");

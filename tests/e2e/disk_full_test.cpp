@@ -2,6 +2,7 @@
 // user and mount namespace, gone when the run ends.
 #include <gtest/gtest.h>
 
+#include "engine/update_lease.h"
 #include "testbed_world.h"
 
 namespace fs = std::filesystem;
@@ -50,6 +51,46 @@ TEST_F(DiskFull, CopyingTheEngineSaysSoFirstAndAFailingToolIsHeardWithoutItsLog)
                                  "The disk is full. Free up some space and try again.\nLogs: "),
               std::string::npos)
         << result.output;
+}
+
+}  // namespace
+
+namespace {
+
+// A folder that cannot be written, a lock the account's home cannot hold
+// and a file the disk cannot read: the ERROR line, or the line before a
+// fixed one, says which and where, never only that something failed.
+TEST_F(DiskFull, TheRealReasonIsNeverDropped) {
+    const std::string app = world.executable.string(), data = root.string();
+    const std::string lease = ludowell::UpdateLease::defaultLocation().parent_path().string();
+    const std::string readOnly = " cannot be written: its disk is read-only.\n";
+    const std::string manifest = (world.bundle / "Contents/Resources/engine-manifest.json").string();
+    struct Case {
+        const char* what;
+        std::vector<std::string> command;
+        std::string ending;
+    };
+    const auto readOnlyAt = [&](const std::string& folder) {
+        return std::vector<std::string>{"/usr/bin/unshare", "-rm", "/bin/sh", "-c",
+                                        "mount -t tmpfs -o ro tmpfs \"$0\" && exec \"$@\"", folder, app,
+                                        "--command", "check", "--data-root", data};
+    };
+    const Case cases[] = {
+        {"read-only data folder", readOnlyAt(data),
+         "\"" + data + "/operation.lock\"" + readOnly + "ERROR: Could not open the operation lock.\n"},
+        {"read-only home", readOnlyAt(lease),
+         "\"" + lease + "/update-session.lock\"" + readOnly + "ERROR: Could not open the update lock.\n"},
+        {"unreadable engine manifest",
+         {"/usr/bin/strace", "-f", "-o", "/dev/null", "-P", manifest, "-e", "trace=read", "-e",
+          "inject=read:error=EIO", app, "--command", "prepare", "--data-root", data},
+         "ERROR: \"" + manifest + "\" cannot be read or written: the disk reported an input/output error.\n"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.what);
+        const auto result = world.run(test.command.front(), {test.command.begin() + 1, test.command.end()});
+        EXPECT_EQ(result.status, 1);
+        EXPECT_TRUE(result.output.ends_with(test.ending)) << result.output;
+    }
 }
 
 }  // namespace
