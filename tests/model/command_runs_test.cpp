@@ -1,8 +1,11 @@
 // Command runs against stand-in children: the argument list, the merged
 // output and its chunks, activity phrases, outcomes, one run at a time.
+#include <signal.h>
+
 #include <gtest/gtest.h>
 
 #include "app/model/command_session.h"
+#include "core/files.h"
 #include "model_harness.h"
 
 using namespace model_tests;
@@ -192,6 +195,23 @@ TEST(CommandRuns, OneRunAtATimeAndNoInspectionWhileItRuns) {
     ASSERT_TRUE(finished(*model));
     EXPECT_TRUE(waitFor([&] { return model->snapshot().stage == GameStage::signIn; }));
     EXPECT_EQ(box.arguments(child).size(), 6u) << "only the first check ran";
+}
+
+// The window going away mid-step stops the step as Stop does; a child that
+// will not stop is not waited for without end.
+TEST(CommandRuns, AModelThatGoesStopsItsStepWithoutWaitingForEver) {
+    Sandbox box;
+    for (const bool stubborn : {false, true}) {
+        SCOPED_TRACE(stubborn ? "ignores SIGTERM" : "stops");
+        const auto child = box.script(stubborn ? "stubborn" : "polite",
+                                      std::string(stubborn ? "trap '' TERM\n" : "") + "echo $$ > \"$0.pid\"\nstep never");
+        auto model = settledModel(box.options(child));
+        model->launch("check");
+        ASSERT_TRUE(waitFor([&] { return fs::exists(child.string() + ".pid"); }));
+        const pid_t pid = std::stoi(ludowell::readFile(child.string() + ".pid").value_or("0"));
+        model.reset();
+        EXPECT_NE(::kill(pid, 0), 0) << "the child outlived the window";
+    }
 }
 
 }  // namespace
