@@ -15,8 +15,8 @@ set(_ludowell_root "${CMAKE_CURRENT_LIST_DIR}/..")
 set(LUDOWELL_BUNDLE_IDENTIFIER "com.hollowmere.Ludowell")
 set(LUDOWELL_FEED_URL "https://updates.ludowell.app/appcast.xml" CACHE STRING "The update feed (HTTPS)")
 set(LUDOWELL_UPDATE_PUBLIC_KEY "" CACHE STRING "Base64 Ed25519 key that signs updates; empty turns updates off")
-# Matches the host check's oldest supported macOS.
-set(LUDOWELL_MINIMUM_SYSTEM "26.0")
+# LUDOWELL_MINIMUM_SYSTEM, the oldest macOS the app runs on.
+include("${CMAKE_CURRENT_LIST_DIR}/MacSDK.cmake")
 
 function(ludowell_info_plist contents)
   if(NOT LUDOWELL_FEED_URL MATCHES "^https://")

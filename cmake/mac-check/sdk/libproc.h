@@ -1,3 +1,4 @@
+// <libproc.h> of the macOS SDK: the calls the platform layer makes.
 #pragma once
 #include <stdint.h>
 #define PROC_PIDPATHINFO_MAXSIZE 4096

@@ -1,3 +1,4 @@
+// <sys/sysctl.h> of the macOS SDK: the calls the platform layer makes.
 #pragma once
 #include <stddef.h>
 #define CTL_KERN 1
