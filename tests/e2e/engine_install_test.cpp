@@ -72,9 +72,9 @@ protected:
         writeManifest();
     }
 
-    // Lists every file and link of the shipped engine with its digest now.
-    void writeManifest() {
-        json files = json::object();
+    // Lists every file and link of the shipped engine with its digest now,
+    // and whatever `files` already names.
+    void writeManifest(json files = json::object()) {
         for (const auto& entry : fs::recursive_directory_iterator(shipped))
             if (entry.is_symlink() || entry.is_regular_file())
                 files[entry.path().lexically_relative(shipped).string()] = ludowell::digest(entry.path());
@@ -82,10 +82,21 @@ protected:
     }
 
     // An engine selected before this update, and the selection naming it.
-    void oldEngine(const fs::path& at) {
+    fs::path oldEngine(const fs::path& at) {
         writeFile(at / "engine-1-0/bin/wine", script("echo wine-1.0"), true);
         writeFile(at / "engine-1-0/bin/wineserver", script("exit 0"), true);
         writeFile(at / "engine-selection.json", kOldSelection);
+        return at;
+    }
+
+    // An update that fails with `message` after saying it starts, and leaves
+    // the old engine selected and no staging behind.
+    void refused(const fs::path& at, const std::string& message, const std::string& why) {
+        auto outcome = install(at);
+        EXPECT_EQ(outcome.error, message) << why;
+        EXPECT_EQ(outcome.printed, kUpdating) << why;
+        EXPECT_EQ(ludowell::readFile(at / "engine-selection.json"), kOldSelection) << why;
+        EXPECT_FALSE(stagingLeft(at)) << why;
     }
 
     ludowell::Runtime runtime(const fs::path& at) const {
@@ -148,43 +159,34 @@ TEST_F(EngineInstall, ATargetLeftByAnEarlierAttemptIsVerifiedNotCopied) {
     fs::rename(temp / "Engine-away", shipped);
 
     // An incomplete one keeps failing, and the old engine stays selected.
-    const fs::path other = temp / "other";
-    oldEngine(other);
+    const fs::path other = oldEngine(temp / "other");
     fs::copy(shipped, other / target.filename(), kAsIs);
     writeFile(other / target.filename() / "lib/wine/data.dll", "truncated");
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        auto outcome = install(other);
-        EXPECT_EQ(outcome.error, kIncomplete);
-        EXPECT_EQ(outcome.printed, kUpdating);
-        EXPECT_EQ(ludowell::readFile(other / "engine-selection.json"), kOldSelection);
+    for (const char* attempt : {"first", "second"}) {
+        refused(other, kIncomplete, attempt);
         EXPECT_TRUE(fs::exists(other / target.filename())) << "installed engines are never deleted";
-        EXPECT_FALSE(stagingLeft(other));
     }
 }
 
 TEST_F(EngineInstall, AStagedCopyThatDoesNotVerifyIsDiscarded) {
     oldEngine(root);
     writeFile(root / "deps/Frameworks/renderer/wine/d3d11.dll", "renderer");
-    auto refused = [&](const std::string& message, const std::string& why) {
-        auto outcome = install();
-        EXPECT_EQ(outcome.error, message) << why;
-        EXPECT_EQ(outcome.printed, kUpdating) << why;
-        EXPECT_EQ(ludowell::readFile(root / "engine-selection.json"), kOldSelection) << why;
+    auto discarded = [&](const std::string& message, const std::string& why) {
+        refused(root, message, why);
         EXPECT_FALSE(fs::exists(target)) << why;
-        EXPECT_FALSE(stagingLeft(root)) << why;
     };
     // A link leaving staging is refused even though its content matches;
     // where it points decides, not whether its target still exists.
     writeFile(temp / "outside.dll", "library");
     fs::create_symlink(temp / "outside.dll", shipped / "lib/outside.dll");
     writeManifest();
-    refused(kRejected, "escaping link");
+    discarded(kRejected, "escaping link");
     fs::remove(temp / "outside.dll");
-    refused(kRejected, "dangling link");
+    discarded(kRejected, "dangling link");
     fs::remove(shipped / "lib/outside.dll");
     writeManifest();
     writeFile(shipped / "lib/wine/data.dll", "tampered");
-    refused(kRejected, "tampered file");
+    discarded(kRejected, "tampered file");
     shipEngine();
 
     for (const char* links : {R"({"lib/wine/d3d11.dll": "../Frameworks/renderer/wine/d3d11.dll"})",
@@ -192,30 +194,27 @@ TEST_F(EngineInstall, AStagedCopyThatDoesNotVerifyIsDiscarded) {
                               R"({"/lib/d3d11.dll": "renderer/wine/d3d11.dll"})",
                               R"({"lib//../../d3d11.dll": "renderer/wine/d3d11.dll"})"}) {
         writeFile(resources / "dependency-links.json", links);
-        refused("Invalid runtime dependency manifest.", links);
+        discarded("Invalid runtime dependency manifest.", links);
     }
     writeFile(resources / "dependency-links.json", R"({"lib/wine/d3d12.dll": "renderer/wine/d3d 12.dll"})");
-    refused("Missing dependency: renderer/wine/d3d 12.dll", "missing dependency");
+    discarded("Missing dependency: renderer/wine/d3d 12.dll", "missing dependency");
 
     // Unlisted links carry nothing outside: not the engine's through which
     // a dependency link would be made, nor the package's it would point to.
     fs::create_directories(temp / "outside");
     fs::create_directory_symlink(temp / "outside", shipped / "lib/out");
     writeFile(resources / "dependency-links.json", R"({"lib/out/sub/d3d11.dll": "renderer/wine/d3d11.dll"})");
-    refused(kRejected, "link through an engine link");
+    discarded(kRejected, "link through an engine link");
     EXPECT_TRUE(fs::is_empty(temp / "outside"));
     fs::remove(shipped / "lib/out");
     writeFile(temp / "secret.dll", "secret");
     fs::create_symlink(temp / "secret.dll", root / "deps/Frameworks/renderer/secret.dll");
     writeFile(resources / "dependency-links.json", R"({"lib/wine/secret.dll": "renderer/secret.dll"})");
-    refused("Missing dependency: renderer/secret.dll", "package link leading outside");
+    discarded("Missing dependency: renderer/secret.dll", "package link leading outside");
     writeFile(resources / "dependency-links.json", "{}");
 
     // A listed file missing from the copy is the file system's error, as it comes.
-    writeManifest();
-    auto manifest = json::parse(*ludowell::readFile(resources / "engine-manifest.json"));
-    manifest["files"]["lib/wine/gone.dll"] = std::string(64, '0');
-    writeFile(resources / "engine-manifest.json", manifest.dump());
+    writeManifest({{"lib/wine/gone.dll", std::string(64, '0')}});
     auto missing = install();
     EXPECT_TRUE(missing.error.starts_with("<not a Failure: ")) << missing.error;
     EXPECT_NE(missing.error.find("gone.dll"), std::string::npos) << missing.error;
@@ -232,8 +231,7 @@ TEST_F(EngineInstall, TheStartupCheckLooksForWineInAnyCase) {
         {"WINE-11.0", 0, kNoFailure},
     };
     for (const auto& [says, serverStatus, message] : cases) {
-        const fs::path at = temp / ("says-" + says + std::to_string(serverStatus));
-        oldEngine(at);
+        const fs::path at = oldEngine(temp / ("says-" + says + std::to_string(serverStatus)));
         shipEngine(says, serverStatus);
         auto outcome = install(at);
         EXPECT_TRUE(outcome.error.starts_with(message)) << says << ": " << outcome.error;
@@ -259,15 +257,13 @@ TEST_F(EngineInstall, ARuntimeInUseIsNotTouched) {
     EXPECT_EQ(ludowell::readFile(root / "engine-selection.json"), kOldSelection);
 
     // A server that lingers after the last program is waited out...
-    const fs::path lingering = temp / "lingering";
-    oldEngine(lingering);
+    const fs::path lingering = oldEngine(temp / "lingering");
     writeFile(lingering / "engine-1-0/bin/wineserver", script("exec sleep 2"), true);
     EXPECT_EQ(install(lingering).error, kNoFailure);
 
     // ...but a server still answering "-w" while a program of the data root
     // runs means Steam or the game is up.
-    const fs::path busy = temp / "busy";
-    oldEngine(busy);
+    const fs::path busy = oldEngine(temp / "busy");
     writeFile(busy / "engine-1-0/bin/wineserver", script("exec sleep 5"), true);
     LiveProcess steam(busy / "engine-1-0/bin/steam");
     auto serving = install(busy);
