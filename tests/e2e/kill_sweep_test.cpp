@@ -28,6 +28,7 @@
 #include "testbed_world.h"
 #include "runtime/engine_selection.h"
 #include "engine/engine_digest.h"
+#include "support/files.h"
 
 namespace fs = std::filesystem;
 using namespace ludowell;
@@ -60,8 +61,11 @@ protected:
         manifest = EngineManifest::decode(*text);
     }
 
-    std::vector<std::string> args(const std::string& action, const fs::path& root) const {
-        return {"--command", action, "--data-root", root.string()};
+    // The app's arguments for `action` on `root`, after `before` (strace's own and the app, or none).
+    std::vector<std::string> args(const std::string& action, const fs::path& root,
+                                  std::vector<std::string> before = {}) const {
+        before.insert(before.end(), {"--command", action, "--data-root", root.string()});
+        return before;
     }
 
     void stop(const fs::path& root) const {
@@ -70,8 +74,7 @@ protected:
 
     // A fully set up data root with the user's own files planted in it.
     void setUpTemplate() {
-        fs::create_directories(base);
-        atomicWrite(base / "license-accepted", "Accepted locally: now\n");
+        writeFile(base / "license-accepted", "Accepted locally: now\n");
         auto setup = world.ludowell(args("setup", base));
         ASSERT_EQ(setup.status, 0) << setup.output;
         stop(base);
@@ -83,11 +86,8 @@ protected:
         for (auto& user : fs::directory_iterator(runtime.prefix() / "drive_c/users"))
             if (fs::is_directory(user.path() / "Documents"))
                 planted.push_back(user.path() / "Documents/My Games/Age of Empires IV/save.aoe4");
-        for (const auto& file : planted) {
-            fs::create_directories(file.parent_path());
-            std::ofstream(file) << "the user's own " << file.filename().string() << "\n";
-            userFiles[file.lexically_relative(base)] = *readFile(file);
-        }
+        for (const auto& file : planted)
+            writeFile(file, userFiles[file.lexically_relative(base)] = "the user's own " + file.filename().string());
     }
 
     fs::path copyOf(const fs::path& from, const std::string& name) const {
@@ -102,10 +102,8 @@ protected:
         const fs::path trace = world.dir / "trace.txt";
         std::string set;
         for (const auto& call : kCalls) set += (set.empty() ? "" : ",") + call;
-        std::vector<std::string> command = {"-o", trace.string(), "-e", "trace=" + set, "--",
-                                            world.executable.string()};
-        for (auto& a : args(action, root)) command.push_back(a);
-        auto result = world.run(kStrace, command);
+        auto result = world.run(
+            kStrace, args(action, root, {"-o", trace.string(), "-e", "trace=" + set, "--", world.executable}));
         EXPECT_EQ(result.status, 0) << result.output;
         std::map<std::string, int> counts;
         std::ifstream in(trace);
@@ -129,12 +127,11 @@ protected:
 
     // Runs the action and kills it at the Nth call; false when it ended first.
     bool killedAt(const fs::path& root, const std::string& action, const std::string& call, int n) const {
-        std::vector<std::string> command = {"-o", "/dev/null", "-e", "trace=" + call, "-e",
-                                            "inject=" + call + ":signal=KILL:when=" + std::to_string(n), "--",
-                                            world.executable.string()};
-        for (auto& a : args(action, root)) command.push_back(a);
         const auto env = world.environment();
-        platform::Subprocess::Options request{kStrace, command};
+        platform::Subprocess::Options request{
+            kStrace, args(action, root, {"-o", "/dev/null", "-e", "trace=" + call, "-e",
+                                         "inject=" + call + ":signal=KILL:when=" + std::to_string(n), "--",
+                                         world.executable})};
         request.environment = &env;
         request.newSession = true;
         const int devNull = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
@@ -263,8 +260,7 @@ protected:
 
 TEST_F(KillSweep, SetupOnAFreshDataRoot) {
     const fs::path fresh = world.dataRoot("fresh");
-    fs::create_directories(fresh);
-    atomicWrite(fresh / "license-accepted", "Accepted locally: now\n");
+    writeFile(fresh / "license-accepted", "Accepted locally: now\n");
     sweep("setup", fresh, {"setup", true});
 }
 
