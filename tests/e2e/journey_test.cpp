@@ -2,7 +2,6 @@
 // executable against the testbed: every printed line and every Wine
 // invocation with its environment.
 #include <chrono>
-#include <fstream>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -11,6 +10,7 @@
 #include "core/files.h"
 #include "runtime/runtime.h"
 #include "support/eventually.h"
+#include "support/files.h"
 #include "support/wine_calls.h"
 #include "testbed_world.h"
 #include "runtime/library_state.h"
@@ -76,7 +76,7 @@ TEST_F(Journey, FromNothingToPlayingAndBack) {
     EXPECT_EQ(readFile(root / "steam-session.json"), R"({"hud":true})");
     EXPECT_EQ(inspectLibrary(runtime).stage, GameStage::signIn);
 
-    std::ofstream(root / "steam-sign-in-confirmed").close();
+    writeFile(root / "steam-sign-in-confirmed");
     EXPECT_EQ(inspectLibrary(runtime).stage, GameStage::install);
 
     EXPECT_EQ(ran("install", true), (Lines{kCompatible, kSteamRequested}));
@@ -152,8 +152,7 @@ TEST_F(Journey, FromNothingToPlayingAndBack) {
     }
     EXPECT_EQ(next, expected.size()) << "missing invocation: " << expected[std::min(next, expected.size() - 1)].first;
 
-    for (auto& entry : fs::directory_iterator(root))
-        EXPECT_EQ(entry.path().filename().string().find("-staging-"), std::string::npos) << entry.path();
+    EXPECT_FALSE(stagingLeft(root));
 }
 
 }  // namespace

@@ -2,8 +2,6 @@
 // exactly one prefix, and the status report.
 #include <sys/wait.h>
 
-#include <fstream>
-
 #include <gtest/gtest.h>
 
 #include "platform/subprocess.h"
@@ -11,6 +9,7 @@
 #include "testbed_world.h"
 #include "support/eventually.h"
 #include "support/failure_text.h"
+#include "support/files.h"
 
 namespace fs = std::filesystem;
 using namespace ludowell;
@@ -29,7 +28,7 @@ void placeEngine(const Runtime& runtime, const testbed::World& world) {
 // A Windows program that just waits, started under the runtime's prefix.
 void startWaiter(const Runtime& runtime) {
     const fs::path program = runtime.root() / "waiter.exe";
-    std::ofstream(program) << "TESTBED-PE waiter\n";
+    writeFile(program, "TESTBED-PE waiter\n");
     const auto env = runtime.environment();
     platform::Subprocess::Options request{runtime.wine(), {program.string()}};
     request.environment = &env;
@@ -80,10 +79,9 @@ TEST_F(Sessions, StopEndsOnlyItsOwnPrefix) {
 
 TEST_F(Sessions, CheckReportsTheEngineAndTheGameVerdict) {
     const fs::path root = world.dataRoot();
-    Runtime runtime(root);
+    const Runtime runtime(root);
     placeEngine(runtime, world);
-    fs::create_directories(runtime.game().parent_path());
-    std::ofstream(runtime.game()) << "TESTBED-PE game 1466860\n";
+    writeFile(runtime.game(), "TESTBED-PE game 1466860\n");
 
     auto empty = world.ludowell({"--command", "check"});  // the default data root, under the world's home
     EXPECT_EQ(empty.output, "Apple Silicon, macOS and Rosetta compatibility checks passed.\n"
@@ -101,8 +99,7 @@ TEST_F(Sessions, CheckReportsTheEngineAndTheGameVerdict) {
     // The second testbed game carries no pin: its launch needs revalidation.
     const fs::path other = world.dataRoot("lantern");
     Runtime lantern(other, std::nullopt, GameProfile::load(world.bundle / "Contents/Resources").back());
-    fs::create_directories(lantern.game().parent_path());
-    std::ofstream(lantern.game()) << "TESTBED-PE game 2000001\n";
+    writeFile(lantern.game(), "TESTBED-PE game 2000001\n");
     auto unpinned = world.ludowell({"--command", "check", "--game", "lantern-keep", "--data-root", other.string()});
     EXPECT_EQ(unpinned.status, 0) << unpinned.output;
     EXPECT_TRUE(unpinned.output.ends_with("Game update needs revalidation; optimized launch is blocked.\n"))

@@ -3,7 +3,6 @@
 // after each action the next is neither refused nor misled by what Wine
 // leaves running for a few seconds.
 #include <cstdlib>
-#include <fstream>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -13,6 +12,7 @@
 #include "core/files.h"
 #include "runtime/runtime.h"
 #include "support/eventually.h"
+#include "support/files.h"
 #include "testbed_world.h"
 #include "runtime/library_state.h"
 
@@ -50,10 +50,7 @@ protected:
 TEST_F(RealEngine, FromSetupToPlayingAndBackWithASecondDataRootAlongside) {
     const fs::path root = world.dataRoot("first");
     const fs::path other = world.dataRoot("second");
-    for (const auto& folder : {root, other}) {
-        fs::create_directories(folder);
-        atomicWrite(folder / "license-accepted", "Accepted locally: now\n");
-    }
+    for (const auto& folder : {root, other}) writeFile(folder / "license-accepted", "Accepted locally: now\n");
 
     testbed::World::Result otherSetup{};
     std::thread alongside([&] { otherSetup = run(other, "setup"); });
@@ -71,7 +68,7 @@ TEST_F(RealEngine, FromSetupToPlayingAndBackWithASecondDataRootAlongside) {
     EXPECT_NE(check.output.find("\nwine-8.0"), std::string::npos) << check.output;
     EXPECT_NE(check.output.find("Runtime: ready | Steam: installed | AoE IV: not installed"), std::string::npos);
 
-    std::ofstream(root / "steam-sign-in-confirmed").close();
+    writeFile(root / "steam-sign-in-confirmed");
     auto install = run(root, "install");
     ASSERT_EQ(install.status, 0) << install.output;
     EXPECT_TRUE(eventually([&] { return inspectLibrary(runtime).stage == GameStage::ready; }, 60s));

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <nlohmann/json.hpp>
 
 #include "core/game_profile.h"
+#include "support/files.h"
 #include "support/temp_dir.h"
 #include "support/failure_text.h"
 
@@ -19,19 +19,20 @@ constexpr const char* kAoe = "The Age of Empires optimization requires its valid
 json aoeEntry() { return GameProfile::aoeIV().toJson(); }
 
 json plainEntry(const std::string& id = "demo") {
-    return {{"id", id},           {"title", "Demo"},          {"edition", ""},
-            {"subtitle", ""},     {"steamID", "42"},          {"installFolder", "Demo Game"},
-            {"executable", "demo.exe"}, {"artwork", "demo.jpg"}, {"optimization", "none"}};
+    return {{"id", id}, {"title", "Demo"}, {"edition", ""}, {"subtitle", ""}, {"steamID", "42"},
+            {"installFolder", "Demo Game"}, {"executable", "demo.exe"}, {"artwork", "demo.jpg"}, {"optimization", "none"}};
 }
 
 json with(json entry, const std::string& key, const json& value) {
     entry[key] = value;
     return entry;
 }
-
-std::string decodeFailure(const json& catalog) {
-    return failureText([&] { GameProfile::decodeCatalog(catalog.dump()); });
+json without(json entry, const std::string& key) {
+    entry.erase(key);
+    return entry;
 }
+
+std::string decodeFailure(const json& catalog) { return failureText([&] { GameProfile::decodeCatalog(catalog.dump()); }); }
 std::string entryFailure(const json& entry) { return decodeFailure(json::array({entry})); }
 
 }  // namespace
@@ -94,12 +95,8 @@ TEST(Catalog, DecodingAndEncoding) {
               R"("installFolder":"Demo Game","executable":"demo.exe","artwork":"demo.jpg","optimization":"none"})");
 
     // Decoding errors pass through unchanged, never as a Failure.
-    json noTitle = plainEntry();
-    noTitle.erase("title");
-    json renamedKey = with(plainEntry(), "steamId", "42");
-    renamedKey.erase("steamID");
-    for (const json& bad : {noTitle, renamedKey, with(plainEntry(), "steamID", 42),
-                            with(plainEntry(), "validatedSHA256", 1)})
+    for (const json& bad : {without(plainEntry(), "title"), without(with(plainEntry(), "steamId", "42"), "steamID"),
+                            with(plainEntry(), "steamID", 42), with(plainEntry(), "validatedSHA256", 1)})
         EXPECT_EQ(entryFailure(bad).rfind("<not a Failure: ", 0), 0u) << bad;
     EXPECT_THROW(GameProfile::decodeCatalog("[{"), json::exception);
     EXPECT_THROW(GameProfile::decodeCatalog(plainEntry().dump()), json::exception);
@@ -109,7 +106,7 @@ TEST(Catalog, LoadFromResources) {
     TempDir dir;
     EXPECT_EQ(failureText([&] { GameProfile::load(dir.path()); }),
               "The game library is missing. Please reinstall this app.");
-    std::ofstream(dir / "games.json") << json::array({plainEntry("b"), plainEntry("a")}).dump();
+    writeFile(dir / "games.json", json::array({plainEntry("b"), plainEntry("a")}).dump());
     auto profiles = GameProfile::load(dir.path());
     ASSERT_EQ(profiles.size(), 2u);
     EXPECT_EQ(profiles[0].id, "b");

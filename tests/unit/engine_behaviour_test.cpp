@@ -56,11 +56,10 @@ protected:
             if (equals != std::string::npos && !pair.starts_with("WINE") && !pair.starts_with("DISPLAY"))
                 env[pair.substr(0, equals)] = pair.substr(equals + 1);
         }
-        env["WINEPREFIX"] = prefix.string();
-        env["WINELOADER"] = (engine / "bin/wine").string();
-        env["WINESERVER"] = (engine / "bin/wineserver").string();
-        env["WINEDEBUG"] = "-all";
-        env["WINEDLLOVERRIDES"] = "winemenubuilder.exe=";
+        // None of these came from outside: every WINE variable was left out above.
+        env.insert({{"WINEPREFIX", prefix.string()}, {"WINELOADER", (engine / "bin/wine").string()},
+                    {"WINESERVER", (engine / "bin/wineserver").string()}, {"WINEDEBUG", "-all"},
+                    {"WINEDLLOVERRIDES", "winemenubuilder.exe="}});
         if (GetParam().program.empty()) std::ofstream(temp / "waiter.exe") << "TESTBED-PE waiter\n";
         else fs::copy_file(GetParam().program, temp / "waiter.exe");
     }

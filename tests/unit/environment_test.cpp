@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <memory>
+#include <list>
 
 #include "runtime/runtime.h"
+#include "support/files.h"
 #include "support/temp_dir.h"
 #include "support/scoped_env.h"
 #include "testbed_host.h"
@@ -17,20 +17,18 @@ TEST(Environment, InheritedVariablesAreFilteredByPrefix) {
     const std::vector<const char*> gone = {"WINE_LARGE_ADDRESS_AWARE", "DYLD_INSERT_LIBRARIES", "CX_ROOT",
                                            "X87_DOUBLE", "AOE_SOFTFAULT_MODE", "GST_DEBUG", "ROSETTA_DEBUG",
                                            "MTL_DEBUG", "D3DM_LOG", "TRIVEN_SIDECAR_PATH"};
-    std::vector<std::unique_ptr<ScopedEnv>> inherited;
-    for (const char* name : gone) inherited.push_back(std::make_unique<ScopedEnv>(name, "inherited"));
-    for (const char* name : {"WINEDEBUG", "MVK_CONFIG_LOG_LEVEL", "MY_WINE_NOTE", "winedebug"})
-        inherited.push_back(std::make_unique<ScopedEnv>(name, "inherited"));
-    ScopedEnv path("PATH", "/custom/bin:/usr/bin");
+    // Prefixes count only at the start of the name, and case-sensitively.
+    const std::map<std::string, std::string> kept = {{"WINEDEBUG", "-all"}, {"MVK_CONFIG_LOG_LEVEL", "1"},
+                                                     {"MY_WINE_NOTE", "inherited"}, {"winedebug", "inherited"}};
+    std::list<ScopedEnv> inherited;
+    for (const char* name : gone) inherited.emplace_back(name, "inherited");
+    for (const auto& [name, value] : kept) inherited.emplace_back(name.c_str(), "inherited");
+    inherited.emplace_back("PATH", "/custom/bin:/usr/bin");
 
     auto env = Runtime(dir / "root", dir / "res").environment(false, false);
     for (const char* name : gone) EXPECT_EQ(env.count(name), 0u) << name;
-    EXPECT_EQ(env["WINEDEBUG"], "-all");
-    EXPECT_EQ(env["MVK_CONFIG_LOG_LEVEL"], "1");
+    for (const auto& [name, value] : kept) EXPECT_EQ(env[name], value) << name;
     EXPECT_EQ(env["PATH"], "/custom/bin:/usr/bin");
-    // Prefixes count only at the start of the name, and case-sensitively.
-    EXPECT_EQ(env["MY_WINE_NOTE"], "inherited");
-    EXPECT_EQ(env["winedebug"], "inherited");
 }
 
 // The end-to-end journey checks the prefix, debug, override and registry variables.
@@ -54,8 +52,7 @@ TEST(Environment, VariablesFollowTheSelectedEngine) {
     EXPECT_EQ(runtime.environment(true, false)["MTL_HUD_ENABLED"], "1");
     EXPECT_FALSE(fs::exists(dir / "root"));
 
-    fs::create_directories(dir / "root");
-    std::ofstream(dir / "root/engine-selection.json") << R"({"current":"11-2-3"})";
+    writeFile(dir / "root/engine-selection.json", R"({"current":"11-2-3"})");
     env = runtime.environment();
     EXPECT_EQ(env["WINELOADER"], r + "/engine-11-2-3/bin/wine");
     EXPECT_EQ(env["WINESERVER"], r + "/engine-11-2-3/bin/wineserver");

@@ -98,8 +98,7 @@ TEST(UpdateLeaseLocks, DefaultLocationIsTheAccountsAndCreatedPrivate) {
 
 TEST(OperationLocks, OneRunPerDataRootAndNoneLeftInItsTools) {
     TempDir dir;
-    fs::create_directories(dir / "root");
-    fs::create_directories(dir / "other");
+    for (const char* folder : {"root", "other"}) fs::create_directories(dir / folder);
     Holder first([&] { new OperationLock(dir / "root"); });
     ASSERT_TRUE(first.took);
     EXPECT_EQ(fs::status(dir / "root/operation.lock").permissions(), fs::perms::owner_read | fs::perms::owner_write);
