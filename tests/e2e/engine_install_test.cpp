@@ -344,8 +344,7 @@ TEST(TestbedEngine, ABrokenSignatureIsRefused) {
     fs::copy(fs::canonical(shipped / "Engine"), copy / "Engine", fs::copy_options::recursive);
     for (const char* file : {"engine-manifest.json", "dependency-links.json"}) fs::copy(shipped / file, copy);
     std::fstream(copy / "Engine/lib/wine/x86_64-unix/ntdll.so", std::ios::in | std::ios::out | std::ios::binary)
-        .seekp(100)
-        .put('!');
+        .seekp(100).put('!');
     const ludowell::Runtime tampered(world.dataRoot("tampered"), copy);
     writeFile(tampered.frameworks() / "renderer/d3dmetal/external/libd3dshared.dylib", "renderer");
     auto refused = update(tampered);
