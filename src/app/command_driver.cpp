@@ -8,10 +8,12 @@
 
 #include "app/arguments.h"
 #include "app/operation_lock.h"
+#include "app/support/support_report.h"
 #include "core/failure.h"
 #include "engine/update_lease.h"
 #include "platform/host.h"
 #include "platform/platform.h"
+#include "runtime/cleanup.h"
 #include "runtime/runtime.h"
 #include "runtime/say.h"
 #include "runtime/stop_request.h"
@@ -32,6 +34,12 @@ int runCommandMode(const StartupState& state, const std::string& action) {
                                       : std::filesystem::absolute(*given);
         }
         const Runtime runtime(root, std::nullopt, state.selectedProfile);
+        // A report only reads: it must work while a step holds the locks,
+        // since a stuck step is what support most often asks about.
+        if (action == "report") {
+            writeSupportReport(runtime, argument(state.arguments, "--output").value_or(""));
+            return 0;
+        }
         lease = std::make_unique<UpdateLease>(false);
         runtime.make(runtime.root());
         lock = std::make_unique<OperationLock>(runtime.root());
@@ -54,6 +62,10 @@ int runCommandMode(const StartupState& state, const std::string& action) {
             runtime.openSteam(ensureCurrentEngine, true, hud, false);
         } else if (action == "stop") {
             runtime.stop();
+        } else if (action == "clean-downloads") {
+            removeDownloadedInstallers(runtime);
+        } else if (action == "clean-logs") {
+            removeOldLogs(runtime);
         } else {
             throw Failure("Unknown action.");
         }

@@ -1,4 +1,5 @@
 #include "ui/app_delegate.h"
+#include "ui/attention.h"
 
 #include <QAction>
 #include <QApplication>
@@ -67,6 +68,7 @@ bool AppDelegate::applicationDidFinishLaunching() {
     if (engine_->rootObjects().isEmpty()) return false;
     window_ = qobject_cast<QQuickWindow*>(engine_->rootObjects().constFirst());
     if (!window_) return false;
+    attention_ = std::make_unique<StepAttention>(*model_, [this] { return window_.data(); });
 
     if (QScreen* screen = window_->screen()) {
         const QRect available = screen->availableGeometry();

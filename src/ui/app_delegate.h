@@ -27,6 +27,8 @@ struct StartupState;
 
 namespace ludowell::ui {
 
+class StepAttention;
+
 // The views see it as the singleton `Shell`.
 class AppDelegate : public QObject {
     Q_OBJECT
@@ -119,6 +121,7 @@ private:
     std::unique_ptr<QQmlApplicationEngine> engine_;
     QPointer<QQuickWindow> window_;
     std::unique_ptr<QMenuBar> menuBar_;
+    std::unique_ptr<StepAttention> attention_;
     bool windowShown_ = false;
     bool terminationAllowed_ = false;  // by quit(): the window it then closes is not asked again
 };

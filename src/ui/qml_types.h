@@ -24,6 +24,13 @@ public:
     static LibraryModel* create(QQmlEngine* engine, QJSEngine*);
 };
 
+struct StorageForeign {
+    Q_GADGET
+    QML_FOREIGN(ludowell::Storage)
+    QML_NAMED_ELEMENT(Storage)
+    QML_UNCREATABLE("The storage measurement is the model's.")
+};
+
 struct UpdatesForeign {
     Q_GADGET
     QML_FOREIGN(ludowell::Updates)

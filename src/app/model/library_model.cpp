@@ -34,8 +34,11 @@ LibraryModel::LibraryModel(Options options, QObject* parent)
       overrideRoot_(std::move(options.overrideRoot)),
       executable_(std::move(options.executable)),
       preferences_(options.settingsFile),
-      timing_(options.timing) {
+      timing_(options.timing),
+      reportFolder_(std::move(options.reportFolder)) {
     hud_ = preferences_.overlay();
+    storage_ = std::make_unique<Storage>([this] { return runtime(); },
+                                         [this](const fs::path& folder) { fileBrowser().open(folder); });
     workers_.setMaxThreadCount(4);
 
     if (preview_) {
@@ -52,6 +55,7 @@ LibraryModel::LibraryModel(Options options, QObject* parent)
 }
 
 LibraryModel::~LibraryModel() {
+    storage_.reset();
     timer_.stop();
     transferTimer_.stop();
     delete session_;

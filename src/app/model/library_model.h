@@ -19,6 +19,7 @@
 #include "app/preferences.h"
 #include "app/startup_state.h"
 #include "app/model/download_watch.h"
+#include "app/model/storage.h"
 #include "app/model/window_services.h"
 #include "core/game_profile.h"
 #include "core/library_snapshot.h"
@@ -64,6 +65,8 @@ class LibraryModel : public QObject {
     Q_PROPERTY(QString transferProblem READ transferProblem NOTIFY transferChanged)
     // The user asked the running step to stop; it is winding down.
     Q_PROPERTY(bool stopping READ stopping NOTIFY stoppingChanged)
+    // The Storage card's measurement of the data root.
+    Q_PROPERTY(ludowell::Storage* storage READ storage CONSTANT)
 
 public:
     // Intervals; tests shorten them.
@@ -79,6 +82,7 @@ public:
         std::optional<std::string> preview;                 // --preview-state
         std::filesystem::path executable;                   // empty: this program
         QString settingsFile;  // an INI file; empty: the application's user defaults
+        std::filesystem::path reportFolder;  // empty: the user's Downloads folder
         Timing timing;
     };
     // The model's options for the window the entry point opens.
@@ -123,6 +127,7 @@ public:
     double transferFraction() const;
     QString transferProblem() const;
     bool stopping() const { return stopping_; }
+    Storage* storage() const { return storage_.get(); }
 
     void setPage(const QString& page);
     void setError(const QString& error);
@@ -162,6 +167,11 @@ public:
     // Asks, then stops the running step: its child ends the tool it runs
     // and fails, leaving the data root as a crash at that point would.
     Q_INVOKABLE void cancel();
+    // Writes a support report into the Downloads folder, as a step.
+    Q_INVOKABLE void saveSupportReport();
+    // Each asks first, saying what is freed, then runs as a step.
+    Q_INVOKABLE void cleanDownloads();
+    Q_INVOKABLE void cleanLogs();
     Q_INVOKABLE void dismissError() { setError({}); }
     Q_INVOKABLE void dismissNotice() { setNotice({}); }
     static QString friendlyError(const QString& output);
@@ -190,6 +200,8 @@ signals:
     void presentationChanged();
     void transferChanged();
     void stoppingChanged();
+    // A step's child has ended; `message` is the notice or error it left.
+    void stepEnded(const QString& command, bool succeeded, const QString& message);
 
 private:
     struct Inspection {
@@ -210,6 +222,9 @@ private:
     void watchTransfer();
     void sampleTransfer();
 
+    void begin(const QString& command, const std::vector<std::string>& extra);
+    void clean(const QString& command, const std::vector<std::filesystem::path>& files, const QString& message,
+               const QString& informative, const QString& button);
     void received(const QString& chunk);
     void completed(const QString& command, int status, const QString& output);
     int ask(const QString& message, const QString& informative, const QStringList& buttons);
@@ -248,6 +263,9 @@ private:
     DownloadWatch::Reading transfer_;
     QTimer transferTimer_;
     bool stopping_ = false;
+    const std::filesystem::path reportFolder_;
+    QString reportName_;  // of the report the running step writes
+    std::unique_ptr<Storage> storage_;
     // Inspections; the destructor waits for them, since their hand-backs
     // post to this object.
     QThreadPool workers_;

@@ -9,6 +9,7 @@
 
 #include "app/model/command_session.h"
 #include "app/model/library_model.h"
+#include "app/model/support_steps.h"
 #include "platform/platform.h"
 #include "core/files.h"
 
@@ -57,6 +58,9 @@ QString text(const char16_t* literal) { return QString::fromUtf16(literal); }
 
 QString startingActivity(const QString& command) {
     if (command == QLatin1String("setup")) return QStringLiteral("Preparing Steam…");
+    if (command == QLatin1String("report")) return QStringLiteral("Writing the support report…");
+    if (command == QLatin1String("clean-downloads")) return QStringLiteral("Removing downloaded installers…");
+    if (command == QLatin1String("clean-logs")) return QStringLiteral("Removing old logs…");
     if (command == QLatin1String("play")) return QStringLiteral("Checking your game…");
     return QStringLiteral("Opening Steam…");
 }
@@ -107,7 +111,9 @@ void LibraryModel::primary() {
     }
 }
 
-void LibraryModel::launch(const QString& command) {
+void LibraryModel::launch(const QString& command) { begin(command, {}); }
+
+void LibraryModel::begin(const QString& command, const std::vector<std::string>& extra) {
     if (busy_ || preview_ || updateInstalling_) return;
     setBusy(true);
     setError({});
@@ -121,6 +127,7 @@ void LibraryModel::launch(const QString& command) {
                      current.root().string()};
     // Read now: a later change of the preference leaves this child alone.
     if (hud_) run.arguments.push_back("--hud");
+    run.arguments.insert(run.arguments.end(), extra.begin(), extra.end());
     try {
         run.executable = executable_.empty() ? platform::executable() : executable_;
     } catch (const std::exception& error) {
@@ -155,7 +162,12 @@ void LibraryModel::completed(const QString& command, int status, const QString& 
     setActivity({});
     const bool stopped = std::exchange(stopping_, false);
     if (stopped) emit stoppingChanged();
-    if (status != 0 && stopped) {
+    if (isSupportStep(command) && !(status != 0 && stopped)) {
+        // These steps' own lines are written for the user.
+        if (status == 0) setNotice(supportNotice(command, output, reportName_));
+        else setError(supportError(output));
+        if (status != 0) setDetails(output);
+    } else if (status != 0 && stopped) {
         setNotice(kStoppedNotice);
         setDetails(output);
     } else if (status == 0) {
@@ -174,6 +186,7 @@ void LibraryModel::completed(const QString& command, int status, const QString& 
         setError(friendlyError(output));
         setDetails(output);
     }
+    emit stepEnded(command, status == 0, status == 0 ? notice_ : error_);
     refresh();
 }
 

@@ -78,6 +78,12 @@ Item {
                 text: "Open log folder"
                 onClicked: LibraryModel.logs()
             }
+            QuietButton {
+                objectName: "save-support-report"
+                text: "Save Support Report…"
+                enabled: !LibraryModel.busy
+                onClicked: LibraryModel.saveSupportReport()
+            }
             Item { Layout.fillWidth: true }
             GoldButton {
                 id: doneButton

@@ -197,6 +197,11 @@ ColumnLayout {
             text: "Open diagnostic logs"
             onClicked: LibraryModel.logs()
         }
+        QuietButton {
+            objectName: "save-support-report"
+            text: "Save Support Report…"
+            onClicked: LibraryModel.saveSupportReport()
+        }
         Item { Layout.fillWidth: true }
     }
 

@@ -301,6 +301,11 @@ ColumnLayout {
         }
     }
 
+    StorageCard {
+        stepShown: page.origin === "storage"
+        onStepStarted: page.origin = "storage"
+    }
+
     MessageCard {
         objectName: "error-card"
         visible: !!LibraryModel.error
