@@ -1,4 +1,5 @@
-// Linux: the desktop's notification service, over the session bus.
+// Elsewhere than on a Mac: the desktop's notification service, over the
+// session bus, through the toolkit the window already has.
 #include "platform/notification.h"
 
 #include <QDBusConnection>
