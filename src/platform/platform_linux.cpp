@@ -100,6 +100,8 @@ std::vector<std::string> processArguments(int pid) {
 
 int openPipe(int fds[2]) { return ::pipe2(fds, O_CLOEXEC); }
 
+int syncToDisk(int fd) { return ::fsync(fd); }
+
 bool hasDisplayServer() {
     auto set = [](const char* variable) {
         const char* value = std::getenv(variable);
