@@ -1,6 +1,10 @@
 #include "app/command_driver.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -18,6 +22,23 @@
 #include "engine/engine_install.h"
 
 namespace ludowell {
+namespace {
+
+// A standard descriptor closed by whoever started us would be handed to
+// the next file opened (the update lease, the operation lock), and every
+// progress line written into it: each closed one is held by /dev/null.
+void openStandardDescriptors() {
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) >= 0 || errno != EBADF) continue;
+        const int opened = ::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+        if (opened >= 0 && opened != fd) {
+            ::dup2(opened, fd);
+            ::close(opened);
+        }
+    }
+}
+
+}  // namespace
 
 int runCommandMode(const StartupState& state, const std::string& action) {
     const bool hud = hasFlag(state.arguments, "--hud");
@@ -33,6 +54,7 @@ int runCommandMode(const StartupState& state, const std::string& action) {
                                       : std::filesystem::absolute(*given);
         }
         const Runtime runtime(root, std::nullopt, state.selectedProfile);
+        runtime.requireUsableRoot();
         lease = std::make_unique<UpdateLease>(false);
         runtime.make(runtime.root());
         lock = std::make_unique<OperationLock>(runtime.root());
@@ -80,6 +102,7 @@ int runCommandMode(const StartupState& state, const std::string& action) {
 }
 
 int entry(int argc, char** argv, const EntryHooks& hooks) {
+    openStandardDescriptors();
     // An ignored SIGCHLD inherited from the parent would reap every tool
     // before its status could be read.
     std::signal(SIGCHLD, SIG_DFL);

@@ -52,6 +52,9 @@ public:
 
     bool exists(const fs::path& path) const;
     void make(const fs::path& folder) const;
+    // Refuses a data root that Wine's colon-separated lists cannot name,
+    // or whose deepest known folder would pass the system's path limit.
+    void requireUsableRoot() const;
 
     Environment environment(bool hud = false, bool optimized = true) const;
 
