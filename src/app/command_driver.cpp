@@ -103,6 +103,12 @@ int runCommandMode(const StartupState& state, const std::string& action) {
 
 int entry(int argc, char** argv, const EntryHooks& hooks) {
     openStandardDescriptors();
+    // Taken now: an update by another copy swaps the bundle under this one,
+    // and children must start from the bundle, not from where it went.
+    try {
+        platform::executable();
+    } catch (const std::system_error&) {
+    }
     // An ignored SIGCHLD inherited from the parent would reap every tool
     // before its status could be read.
     std::signal(SIGCHLD, SIG_DFL);

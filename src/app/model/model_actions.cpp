@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QTimer>
 
+#include <filesystem>
 #include <fstream>
 #include <utility>
 
@@ -47,6 +48,8 @@ constexpr Phrase kFailures[] = {
 const QString kFailureFallback = QStringLiteral(
     "We couldn't finish that step. Check your internet connection and try again. Your completed downloads are kept.");
 
+const QString kRestartNeeded =
+    QStringLiteral("Ludowell was updated or moved while this window was open. Quit and reopen Ludowell, then try again.");
 const QString kPreviewNotice = QStringLiteral("This is a design preview. No game or Steam process was started.");
 const QString kAgreeFailed = QStringLiteral("Your setup preference couldn't be saved. Please try again.");
 const QString kStoppedNotice = QStringLiteral(
@@ -125,6 +128,14 @@ void LibraryModel::launch(const QString& command) {
         run.executable = executable_.empty() ? platform::executable() : executable_;
     } catch (const std::exception& error) {
         completed(command, 1, QString::fromStdString(error.what()));
+        return;
+    }
+    // The app was moved or removed under this window: no step can start,
+    // and no network is to blame.
+    if (std::error_code ec; !std::filesystem::exists(run.executable, ec)) {
+        setBusy(false);
+        setActivity({});
+        setError(kRestartNeeded);
         return;
     }
 
