@@ -2,7 +2,6 @@
 // (a loop-mounted image), the disk as a cut leaves it copied the moment a
 // run has ended, repaired with e2fsck and mounted in its place. The next
 // run must work on what the disk kept.
-#include <fcntl.h>
 #include <sys/mount.h>
 #include <unistd.h>
 
@@ -32,15 +31,10 @@ protected:
     static int sh(const std::string& command) { return std::system((command + " >/dev/null 2>&1").c_str()); }
 
     // What the disk holds after a cut now: the running journal committed
-    // (as a few seconds pass), data waiting in memory lost. Mounted in place.
+    // (as a few seconds pass; one small synced file does it at once), data
+    // waiting in memory lost. Mounted in place.
     void cutPower() {
-        {
-            std::ofstream probe(mountPoint / "probe");
-            probe << "commit";
-        }
-        const int fd = ::open((mountPoint / "probe").c_str(), O_RDONLY);
-        ::fsync(fd);
-        ::close(fd);
+        ASSERT_EQ(sh("echo commit | dd of='" + (mountPoint / "probe").string() + "' conv=fsync"), 0);
         const auto cut = world.dir / "cut.img";
         ASSERT_EQ(sh("cp --sparse=always '" + image.string() + "' '" + cut.string() + "'"), 0);
         // Detached, not waited for: Wine's server lingers a few seconds in it.
@@ -65,15 +59,14 @@ TEST_F(PowerCut, TheNextRunWorksOnWhatTheDiskKeptAfterAnEngineInstall) {
         if (!newer.empty()) {
             auto shipped = nlohmann::json::parse(*ludowell::readFile(manifest));
             shipped["version"] = newer;
+            fs::remove(manifest);  // a link to the build's own
             std::ofstream(manifest) << shipped.dump();
         }
         const auto run = world.ludowell({"--command", "prepare", "--data-root", root.string()});
         ASSERT_EQ(run.status, 0) << run.output;
-        const auto selection = ludowell::readFile(root / "engine-selection.json").value_or("");
         cutPower();
-
-        EXPECT_EQ(ludowell::readFile(root / "engine-selection.json").value_or(""), selection)
-            << "the cut keeps the switch, so it must keep the engine it names";
+        ASSERT_NE(ludowell::readFile(root / "engine-selection.json").value_or("").find(newer.empty() ? "11-0-1" : newer),
+                  std::string::npos) << "the cut must keep the switch, or it tests nothing";
         const auto next = world.ludowell({"--command", "check", "--data-root", root.string()});
         EXPECT_EQ(next.status, 0) << next.output;
     }
