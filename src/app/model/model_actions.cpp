@@ -136,6 +136,7 @@ void LibraryModel::launch(const QString& command) {
         setBusy(false);
         setActivity({});
         setError(kRestartNeeded);
+        setDetails(QStringLiteral("Could not start %1").arg(QString::fromStdString(run.executable.string())));
         return;
     }
 
