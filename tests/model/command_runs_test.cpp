@@ -23,6 +23,7 @@ TEST(FriendlyError, FirstMatchingRowInTableOrder) {
               kAnotherRun);
     EXPECT_EQ(LibraryModel::friendlyError("held by another run"), kAnotherRun);
     EXPECT_EQ(LibraryModel::friendlyError("Another thing failed"), kFallback);  // case-sensitive
+    EXPECT_TRUE(LibraryModel::friendlyError("ERROR: The data folder's path is too long for …").startsWith("This data folder"));
     EXPECT_EQ(LibraryModel::friendlyError("Save and close; the file differs from its pin"),
               "A download has changed since this app was released. Please get an updated Ludowell app.");
 }

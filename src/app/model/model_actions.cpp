@@ -32,6 +32,9 @@ constexpr Phrase kActivities[] = {
 // Ordered: one failure text can hold several phrases, and the macOS version
 // check's must not read as the game-version one.
 constexpr Phrase kFailures[] = {
+    {u"The data folder's path",
+     u"This data folder can't hold the game's Windows environment: a folder name in its path has a \"/\", or the "
+     u"path is too long. Choose another folder, then try again."},
     {u"macOS 26", u"This version needs macOS 26 or later. Update macOS in System Settings, then try again."},
     {u"Rosetta is required",
      u"Rosetta is needed to run Steam. Open an Intel app and follow Apple's installation prompt, then try again."},
