@@ -1,6 +1,10 @@
 #include "app/command_driver.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
@@ -20,6 +24,23 @@
 #include "engine/engine_install.h"
 
 namespace ludowell {
+namespace {
+
+// A standard descriptor closed by whoever started us would be handed to
+// the next file opened (the update lease, the operation lock), and every
+// progress line written into it: each closed one is held by /dev/null.
+void openStandardDescriptors() {
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) >= 0 || errno != EBADF) continue;
+        const int opened = ::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+        if (opened >= 0 && opened != fd) {
+            ::dup2(opened, fd);
+            ::close(opened);
+        }
+    }
+}
+
+}  // namespace
 
 int runCommandMode(const StartupState& state, const std::string& action) {
     const bool hud = hasFlag(state.arguments, "--hud");
@@ -40,6 +61,7 @@ int runCommandMode(const StartupState& state, const std::string& action) {
             writeSupportReport(runtime, argument(state.arguments, "--output").value_or(""));
             return 0;
         }
+        runtime.requireUsableRoot();
         lease = std::make_unique<UpdateLease>(false);
         runtime.make(runtime.root());
         lock = std::make_unique<OperationLock>(runtime.root());
@@ -97,6 +119,13 @@ int runCommandMode(const StartupState& state, const std::string& action) {
 }
 
 int entry(int argc, char** argv, const EntryHooks& hooks) {
+    openStandardDescriptors();
+    // Taken now: an update by another copy swaps the bundle under this one,
+    // and children must start from the bundle, not from where it went.
+    try {
+        platform::executable();
+    } catch (const std::system_error&) {
+    }
     // An ignored SIGCHLD inherited from the parent would reap every tool
     // before its status could be read.
     std::signal(SIGCHLD, SIG_DFL);

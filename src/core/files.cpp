@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 #include <system_error>
+#include <vector>
 
 #include "core/failure.h"
 #include "platform/platform.h"
@@ -42,7 +43,7 @@ void atomicCopy(const fs::path& from, const fs::path& to) {
     try {
         fs::copy_file(from, temporary);
         int fd = ::open(temporary.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0 || ::fsync(fd) != 0) {
+        if (fd < 0 || platform::syncToDisk(fd) != 0) {
             const int error = errno;
             if (fd >= 0) ::close(fd);
             throw fs::filesystem_error("Could not copy the file", from, to,
@@ -54,6 +55,33 @@ void atomicCopy(const fs::path& from, const fs::path& to) {
         discard();
         throw;
     }
+}
+
+namespace {
+
+void syncPath(const fs::path& path, int flags) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | flags);
+    if (fd < 0 || platform::syncToDisk(fd) != 0) {
+        const int error = errno;
+        if (fd >= 0) ::close(fd);
+        throw fs::filesystem_error("Could not write to the disk", path, std::error_code(error, std::generic_category()));
+    }
+    ::close(fd);
+}
+
+}  // namespace
+
+void syncFolder(const fs::path& folder) { syncPath(folder, O_DIRECTORY); }
+
+void syncTree(const fs::path& folder) {
+    // Files before the folders that name them, the top folder last.
+    std::vector<fs::path> folders{folder};
+    for (fs::recursive_directory_iterator it(folder), end; it != end; ++it) {
+        const auto type = it->symlink_status().type();
+        if (type == fs::file_type::directory) folders.push_back(it->path());
+        else if (type == fs::file_type::regular) syncPath(it->path(), 0);
+    }
+    for (auto at = folders.rbegin(); at != folders.rend(); ++at) syncFolder(*at);
 }
 
 fs::path resolveLinks(const fs::path& path, std::error_code& ec) {
@@ -101,7 +129,7 @@ void atomicWrite(const std::filesystem::path& file, std::string_view bytes) {
         }
         done += size_t(n);
     }
-    if (::fsync(fd) != 0) fail(errno);
+    if (platform::syncToDisk(fd) != 0) fail(errno);
     ::close(fd);
     if (::rename(temporary.c_str(), file.c_str()) != 0) {
         int error = errno;

@@ -40,6 +40,13 @@ void atomicWrite(const std::filesystem::path& file, std::string_view bytes);
 // under the target's name.
 void atomicCopy(const std::filesystem::path& from, const std::filesystem::path& to);
 
+// Syncs every file and folder under `folder`, and the folder itself, to
+// the disk, so a rename that follows never names a tree whose contents a
+// power cut could still take. Links are not followed. Throws on failure.
+void syncTree(const std::filesystem::path& folder);
+// Syncs one folder's entries, so a rename inside it outlives a power cut.
+void syncFolder(const std::filesystem::path& folder);
+
 // The temporary name atomicWrite and atomicCopy use for `file`, and
 // whether `name` is such a temporary of a file named `base`.
 std::filesystem::path temporaryBeside(const std::filesystem::path& file);

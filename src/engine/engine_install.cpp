@@ -104,7 +104,12 @@ void ensureCurrentEngine(const Runtime& runtime) {
             fs::create_symlink(destination, link);
         }
 
+        // On disk before it takes its name, and the name before any
+        // selection can point at it: a power cut must never leave a
+        // selected engine whose files the disk did not keep.
+        syncTree(staging);
         fs::rename(staging, target);
+        syncFolder(runtime.root());
     }
 
     forEachFileInParallel(manifest, [&](const std::string& path, const std::string& expected) {

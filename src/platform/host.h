@@ -14,7 +14,10 @@ namespace ludowell::platform {
 struct PinnedSource {
     std::string url;
     std::string sha;
-    std::uint64_t size = 0;  // expected bytes, for progress only; 0: unknown
+    std::uint64_t size = 0;  // expected bytes, for progress; 0: unknown
+    // The most bytes a download may write before it is cut off: no longer
+    // file can match the pin. 0: `size`, which is then exact.
+    std::uint64_t limit = 0;
 };
 
 struct DownloadSources {

@@ -9,10 +9,12 @@ namespace {
 // The digests the downloads are pinned to.
 constexpr const char* templateSHA = "34273bcce885ce5a7fd6937af9ea344bb9961de7d55d6193f7413142e835c8c3";
 constexpr const char* steamSHA = "7d3654531c32d941b8cae81c4137fc542172bfa9635f169cb392f245a0a12bcb";
-// Their sizes only feed the window's progress: the digest alone decides
-// whether a file is accepted.
+// Their sizes feed the window's progress; the digest alone decides whether
+// a file is accepted. A transfer that outgrows its bound is cut off.
 constexpr std::uint64_t templateSize = 87'000'000;
 constexpr std::uint64_t steamSize = 2'300'000;
+constexpr std::uint64_t templateLimit = 120'000'000;
+constexpr std::uint64_t steamLimit = 16'000'000;
 
 class MacHost final : public Host {
 public:
@@ -35,8 +37,9 @@ public:
     DownloadSources downloads() const override {
         return {
             {"https://github.com/Gcenx/macOS_Wine_builds/releases/download/template/Template-1.0.15.tar.xz",
-             templateSHA, templateSize},
-            {"https://cdn.cloudflare.steamstatic.com/client/installer/SteamSetup.exe", steamSHA, steamSize},
+             templateSHA, templateSize, templateLimit},
+            {"https://cdn.cloudflare.steamstatic.com/client/installer/SteamSetup.exe", steamSHA, steamSize,
+             steamLimit},
         };
     }
 

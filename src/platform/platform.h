@@ -60,6 +60,11 @@ std::string makeUUID();  // upper-case with hyphens
 // renamex_np RENAME_SWAP on macOS). Throws std::system_error.
 void exchangePaths(const fs::path& a, const fs::path& b);
 
+// Pushes a file's written bytes to the disk itself, so they outlive a
+// power cut (a Mac's fsync stops at the drive's cache: F_FULLFSYNC there).
+// Returns 0, or -1 with errno.
+int syncToDisk(int fd);
+
 // A descriptor that becomes readable each time the process is asked to
 // end with SIGTERM, so the event loop can decide instead of the signal.
 int terminationRequests();

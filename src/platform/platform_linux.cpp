@@ -20,9 +20,14 @@
 namespace ludowell::platform {
 
 fs::path executable() {
-    std::error_code ec;
-    auto path = fs::read_symlink("/proc/self/exe", ec);
-    if (ec) throw std::system_error(ec, "Could not find the running executable");
+    // The first answer, as a Mac's is: the kernel's follows the file, and an
+    // update by another copy moves this one aside and deletes it.
+    static const fs::path path = [] {
+        std::error_code ec;
+        auto link = fs::read_symlink("/proc/self/exe", ec);
+        if (ec) throw std::system_error(ec, "Could not find the running executable");
+        return link;
+    }();
     return path;
 }
 
@@ -99,6 +104,8 @@ std::vector<std::string> processArguments(int pid) {
 }
 
 int openPipe(int fds[2]) { return ::pipe2(fds, O_CLOEXEC); }
+
+int syncToDisk(int fd) { return ::fsync(fd); }
 
 bool hasDisplayServer() {
     auto set = [](const char* variable) {

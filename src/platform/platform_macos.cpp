@@ -106,6 +106,9 @@ bool hasDisplayServer() { return true; }
 
 bool hasGlobalMenuBar() { return true; }
 
+// Some volumes (network, FAT) refuse F_FULLFSYNC; fsync is then the most there is.
+int syncToDisk(int fd) { return ::fcntl(fd, F_FULLFSYNC) == 0 ? 0 : ::fsync(fd); }
+
 fs::path fileOpener() { return "/usr/bin/open"; }
 
 void exchangePaths(const fs::path& a, const fs::path& b) {

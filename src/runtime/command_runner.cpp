@@ -27,6 +27,12 @@ int openToolLog(const fs::path& file, const char* what) {
 std::string Runtime::run(const fs::path& executable, const std::vector<std::string>& arguments,
                          const std::optional<Environment>& env, double timeout,
                          const std::set<int>& allow) const {
+    return *runUntil(executable, arguments, env, timeout, allow, {});
+}
+
+std::optional<std::string> Runtime::runUntil(const fs::path& executable, const std::vector<std::string>& arguments,
+                                             const std::optional<Environment>& env, double timeout,
+                                             const std::set<int>& allow, const std::function<bool()>& enough) const {
     throwIfStopRequested();
     make(logs());
     const fs::path logFile = logs() / ("command-" + platform::makeUUID() + ".log");
@@ -51,10 +57,12 @@ std::string Runtime::run(const fs::path& executable, const std::vector<std::stri
     using Clock = platform::Subprocess::Clock;
     const auto deadline =
         Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(timeout));
-    const auto status = child.waitUntil(deadline, keep, [] { return stopRequested(); });
+    bool cut = false;
+    const auto status = child.waitUntil(deadline, keep, [&] { return stopRequested() || (cut = enough && enough()); });
     if (!status) {
         child.terminate();
         throwIfStopRequested();
+        if (cut) return std::nullopt;
         throw TimedOut();
     }
 

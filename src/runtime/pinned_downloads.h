@@ -15,7 +15,8 @@ inline constexpr const char* steamInstallerFileName = "SteamSetup.exe";
 struct PinnedDownload {
     std::string url;
     std::string sha;
-    std::uint64_t size = 0;  // 0: unknown
+    std::uint64_t size = 0;   // 0: unknown
+    std::uint64_t limit = 0;  // the most bytes it may take; 0: no bound but time
 };
 
 // Where the package and the Steam installer come from, on this host.

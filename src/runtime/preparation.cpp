@@ -40,7 +40,7 @@ void Runtime::prepare(const EngineStep& currentEngine) const {
         say("Downloading the validated graphics and dependency package (about 87 MB)\u2026");
         const auto package = packageDownload(*host_);
         const fs::path archive = root_ / "downloads/Template-1.0.15.tar.xz";
-        download(package.url, archive, package.sha);
+        download(package.url, archive, package.sha, package.limit);
 
         // The archive is compressed; the unpacked package takes a few times its size.
         std::error_code ignored;
@@ -53,7 +53,10 @@ void Runtime::prepare(const EngineStep& currentEngine) const {
         if (!exists(source / "renderer/d3dmetal/wine/x86_64-unix/d3d12.so"))
             throw Failure("Unexpected graphics package layout.");
         make(root_ / "deps");
+        // The package's presence is its only marker: whole on disk first.
+        syncTree(source);
         fs::rename(source, frameworks());
+        syncFolder(root_ / "deps");
     }
 
     currentEngine(*this);

@@ -1,7 +1,10 @@
 #include "runtime/runtime.h"
 
+#include <algorithm>
+#include <climits>
 #include <system_error>
 
+#include "core/failure.h"
 #include "core/files.h"
 #include "platform/platform.h"
 
@@ -29,6 +32,22 @@ fs::path Runtime::game() const {
     return steamFolder() / ("steamapps/common/" + profile_.installFolder + "/" + profile_.executable);
 }
 fs::path Runtime::logs() const { return root_ / "logs"; }
+
+void Runtime::requireUsableRoot() const {
+    // WINEDLLPATH and DYLD_FALLBACK_LIBRARY_PATH separate folders with ":".
+    if (root_.string().find(':') != std::string::npos)
+        throw Failure("The data folder's path contains \":\" (shown as \"/\" in the Finder), which the game's "
+                      "Windows environment cannot use. Choose a folder whose path has neither.");
+    // The longest paths a run makes under the data root: the package while
+    // it is unpacked, and the game inside Steam.
+    const std::string unpacking = "deps-staging-" + std::string(36, 'X') +
+                                  "/Template-1.0.15.app/Contents/Frameworks/renderer/d3dmetal/wine/x86_64-unix/d3d12.so";
+    const std::string deepest = std::max(unpacking, game().lexically_relative(root_).string(),
+                                         [](const auto& a, const auto& b) { return a.size() < b.size(); });
+    if (root_.string().size() + 1 + deepest.size() >= PATH_MAX)
+        throw Failure("The data folder's path is too long for the game's Windows environment. Choose a folder "
+                      "with a shorter path.");
+}
 
 bool Runtime::exists(const fs::path& path) const {
     std::error_code ec;

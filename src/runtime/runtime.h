@@ -52,6 +52,9 @@ public:
 
     bool exists(const fs::path& path) const;
     void make(const fs::path& folder) const;
+    // Refuses a data root that Wine's colon-separated lists cannot name,
+    // or whose deepest known folder would pass the system's path limit.
+    void requireUsableRoot() const;
 
     Environment environment(bool hud = false, bool optimized = true) const;
 
@@ -59,7 +62,10 @@ public:
     std::string run(const fs::path& executable, const std::vector<std::string>& arguments,
                     const std::optional<Environment>& env = std::nullopt, double timeout = 120,
                     const std::set<int>& allow = {0}) const;
-    void download(const std::string& source, const fs::path& to, const std::string& sha) const;
+    // A transfer that grows past `limit` bytes (0: no bound) is cut off:
+    // it cannot be the pinned file.
+    void download(const std::string& source, const fs::path& to, const std::string& sha,
+                  std::uint64_t limit = 0) const;
 
     // Host checks and session control.
     void hostCheck() const;
@@ -87,6 +93,12 @@ public:
     void setTiming(Timing timing) { timing_ = timing; }
 
 private:
+    // `run` that also ends the tool as soon as `enough` says so, and then
+    // returns none.
+    std::optional<std::string> runUntil(const fs::path& executable, const std::vector<std::string>& arguments,
+                                        const std::optional<Environment>& env, double timeout,
+                                        const std::set<int>& allow, const std::function<bool()>& enough) const;
+
     const platform::Host* host_;
     fs::path root_;
     fs::path resources_;

@@ -23,7 +23,7 @@ void Runtime::installSteam(const EngineStep& currentEngine, bool hud) const {
         say("Downloading the official Windows Steam installer\u2026");
         const auto installer = steamInstallerDownload(*host_);
         const fs::path setup = root_ / "downloads/SteamSetup.exe";
-        download(installer.url, setup, installer.sha);
+        download(installer.url, setup, installer.sha, installer.limit);
         run(wine(), {setup.string(), "/S"}, environment(hud, true), 180);
         if (!exists(steam()))
             throw Failure(

@@ -230,6 +230,7 @@ void World::startServer(const Options& options) {
                                      "--port-file", portFile.string(), "--cert-dir", (dir / "certs").string(),
                                      "--throttle-bytes-per-sec", std::to_string(options.throttleBytesPerSecond)};
     if (options.stall) args.push_back("--stall");
+    if (options.endless) args.push_back("--endless");
     std::vector<char*> argv;
     for (auto& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);

@@ -20,6 +20,8 @@ public:
         long long throttleBytesPerSecond = 0;
         // The server takes every request and never answers it.
         bool stall = false;
+        // The server answers every request with a body that never ends.
+        bool endless = false;
         // The bundle pins the package with 384 KiB of filler, whose
         // transfer shows progress on its way.
         bool largePackage = false;

@@ -4,6 +4,8 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <climits>
+
 #include <gtest/gtest.h>
 
 #include "engine/update_lease.h"
@@ -111,6 +113,40 @@ TEST_F(CommandMode, AMissingCatalogNeverHangsAHeadlessRun) {
     auto result = world.ludowell({"--command", "check"}, 20);
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.output.find("The game library is missing. Please reinstall this app."), std::string::npos);
+}
+
+// Data roots the engine's lists or the system's path limit cannot hold
+// are refused before anything is made, with one line that says why.
+TEST_F(CommandMode, OddDataRootsAreRefusedAtTheStart) {
+    std::string deep = world.dir.string();
+    while (deep.size() < PATH_MAX - 60) deep += "/" + std::string(200, 'd');
+    const std::pair<fs::path, std::string> rows[] = {
+        {world.dir / "Games:2024" / "aoe4",
+         "ERROR: The data folder's path contains \":\" (shown as \"/\" in the Finder), which the game's Windows "
+         "environment cannot use. Choose a folder whose path has neither.\n"},
+        {deep, "ERROR: The data folder's path is too long for the game's Windows environment. Choose a folder "
+               "with a shorter path.\n"},
+    };
+    for (const auto& [root, line] : rows) {
+        auto result = world.ludowell({"--command", "prepare", "--data-root", root.string()});
+        EXPECT_EQ(result.status, 1);
+        EXPECT_EQ(result.output, line);
+        EXPECT_FALSE(fs::exists(root.parent_path()));
+    }
+}
+
+// Started with standard descriptors closed, a run must not write its
+// lines into the files it opens next: the update lease and the lock.
+TEST_F(CommandMode, ClosedStandardDescriptorsTakeNoneOfItsFiles) {
+    const fs::path root = world.dataRoot();
+    for (const std::string closed : {">&-", "<&- >&- 2>&-"}) {
+        SCOPED_TRACE(closed);
+        auto result = world.run("/bin/sh", {"-c", "exec \"$0\" \"$@\" " + closed, world.executable.string(),
+                                            "--command", "check", "--data-root", root.string()});
+        EXPECT_EQ(result.status, 0) << result.output;
+        EXPECT_EQ(fs::file_size(ludowell::UpdateLease::defaultLocation()), 0u);
+        EXPECT_EQ(fs::file_size(root / "operation.lock"), 0u);
+    }
 }
 
 }  // namespace

@@ -114,4 +114,27 @@ TEST_F(InterruptedDownloads, AKilledDownloadIsNeverTakenForAWholeFile) {
     EXPECT_FALSE(fs::exists(partial(destination)));
 }
 
+// A hostile server: every body it sends is endless.
+class EndlessDownloads : public Downloads {
+protected:
+    EndlessDownloads() : Downloads({.endless = true}) {}
+};
+
+TEST_F(EndlessDownloads, APinnedDownloadEndsAsSoonAsItOutgrowsItsPin) {
+    const auto www = fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "testbed/www";
+    // The package, then Steam's installer once a verified package is there.
+    for (const std::string action : {"prepare", "setup"}) {
+        SCOPED_TRACE(action);
+        if (action == "setup") {
+            fs::copy_file(www / "Template-1.0.15.tar.xz", destination);
+            std::ofstream(world.dataRoot() / "license-accepted") << "Accepted locally: now\n";
+        }
+        const auto result = world.ludowell({"--command", action, "--data-root", world.dataRoot().string()});
+        EXPECT_EQ(result.status, 1);
+        EXPECT_TRUE(result.output.ends_with("ERROR: " + kMismatch + "\n")) << result.output;
+        for (const auto& entry : fs::directory_iterator(destination.parent_path()))
+            EXPECT_FALSE(entry.path().extension() == ".partial") << entry.path();
+    }
+}
+
 }  // namespace

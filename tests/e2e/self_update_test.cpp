@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "e2e/virtual_screen.h"
+#include "platform/platform.h"
 #include "platform/subprocess.h"
 #include "runtime/runtime.h"
 #include "core/files.h"
@@ -172,6 +173,43 @@ TEST(SelfUpdate, NoWayOutInstallsUnderARunningGameAndTheGamesEndDoesOnce) {
     const bool ended = eventually([&] { return ::kill(relaunched[0], 0) != 0; }, 10s);
     if (!ended) ::kill(relaunched[0], SIGKILL);
     EXPECT_TRUE(ended);
+}
+
+// A second window, open while another copy installs an update (the new
+// bundle swapped in, the old one deleted): its next step still starts,
+// from the bundle's new executable.
+TEST(SelfUpdate, ASecondWindowStartsItsStepsFromTheUpdatedBundle) {
+    if (std::system("command -v xdotool >/dev/null && command -v Xvfb >/dev/null") != 0)
+        GTEST_SKIP() << "needs Xvfb and xdotool";
+    testbed::World world;
+    world.exportToThisProcess();
+    e2e::VirtualScreen screen;
+    ScopedEnv display("DISPLAY", screen.name());
+    ScopedEnv platform("QT_QPA_PLATFORM", "xcb");
+    ScopedEnv quick("QT_QUICK_BACKEND", "software");
+    const fs::path root = world.dataRoot();
+    writeFile(root / "license-accepted", "Accepted locally: now\n");
+    const pid_t app = world.startLudowell({"--data-root", root.string()}, world.dir / "app.log");
+    ASSERT_TRUE(eventually([&] { return screen.windowsOf(app).size() == 1; }, 60s)) << read(world.dir / "app.log");
+
+    const auto staging = world.dir / ".Ludowell.app-update-other";
+    fs::create_directories(staging);
+    fs::copy(world.bundle, staging / "Ludowell.app", fs::copy_options::recursive | fs::copy_options::copy_symlinks);
+    platform::exchangePaths(staging / "Ludowell.app", world.bundle);
+    fs::remove_all(staging);
+
+    // The window's menus, the sidebar's three entries, then the primary
+    // button, "Get started", once the page has settled.
+    std::this_thread::sleep_for(3s);
+    const auto window = screen.windowsOf(app).front();
+    for (int i = 0; i < 6; ++i) screen.type(window, "Tab");
+    screen.type(window, "space");
+    EXPECT_TRUE(eventually([&] { return fs::exists(root / "runtime-ready"); }, 60s)) << read(world.dir / "app.log");
+    // Done once Steam opened for sign-in; then SIGTERM simply quits.
+    eventually([&] { return fs::exists(root / "steam-session.json"); }, 30s);
+    std::this_thread::sleep_for(1s);
+    ::kill(app, SIGTERM);
+    if (!eventually([&] { return ::waitpid(app, nullptr, WNOHANG) == app; }, 10s)) ::kill(app, SIGKILL);
 }
 
 }  // namespace

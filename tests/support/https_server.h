@@ -16,7 +16,9 @@
 class HttpsServer {
 public:
     // `certs` holds its certificate: a world's, and the app trusts it already.
-    explicit HttpsServer(const std::filesystem::path& root, const std::filesystem::path& certs = {})
+    // An endless server answers every request with a body that never ends.
+    explicit HttpsServer(const std::filesystem::path& root, const std::filesystem::path& certs = {},
+                         bool endless = false)
         : certs_(certs.empty() ? state_ / "certs" : certs) {
         namespace fs = std::filesystem;
         const auto binary = fs::read_symlink("/proc/self/exe").parent_path().parent_path() / "testbed/bin/testbed-https";
@@ -25,7 +27,8 @@ public:
             const int devNull = ::open("/dev/null", O_WRONLY);
             ::dup2(devNull, 1), ::dup2(devNull, 2);
             ::execl(binary.c_str(), binary.c_str(), "--root", root.c_str(), "--port", "0", "--port-file",
-                    portFile.c_str(), "--cert-dir", certs_.c_str(), static_cast<char*>(nullptr));
+                    portFile.c_str(), "--cert-dir", certs_.c_str(), endless ? "--endless" : nullptr,
+                    static_cast<char*>(nullptr));
             ::_exit(127);
         }
         const auto port = [&] { return ludowell::readFile(portFile).value_or(""); };

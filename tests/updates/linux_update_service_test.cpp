@@ -57,9 +57,9 @@ protected:
         configure(true);
     }
 
-    void configure(bool automatic) {
+    void configure(bool automatic, const std::string& feed = "") {
         writeFile(bundle_ / "Contents/Info.plist",
-                  infoPlist(server_.url("appcast.xml"), key_.publicKey(), "1.0", automatic));
+                  infoPlist(feed.empty() ? server_.url("appcast.xml") : feed, key_.publicKey(), "1.0", automatic));
     }
 
     // Its executable records how it was started.
@@ -77,9 +77,17 @@ protected:
         return std::make_unique<LinuxUpdateService>(script_, options);
     }
 
-    // A new bundle, packed as `appName` and served.
-    FeedItem release(const std::string& version, const std::string& appName = "Ludowell.app") {
+    // A new bundle that says it is `holds` (the version itself when empty),
+    // packed as `appName` and served.
+    FeedItem release(const std::string& version, const std::string& appName = "Ludowell.app",
+                     const std::string& holds = "") {
         makeBundle(dir_ / version / appName, "new");
+        writeFile(dir_ / version / appName / "Contents/Info.plist",
+                  infoPlist(server_.url("appcast.xml"), key_.publicKey(), holds.empty() ? version : holds, true));
+        return pack(version, appName);
+    }
+    // What is in dir_/<version>/<appName>, packed and served as that version.
+    FeedItem pack(const std::string& version, const std::string& appName) {
         const auto archive = www_ / (version + ".tar.xz");
         const auto pack = "tar -cJf " + archive.string() + " -C " + (dir_ / version).string() + " " + appName;
         EXPECT_EQ(std::system(pack.c_str()), 0);
@@ -152,9 +160,17 @@ TEST_F(LinuxService, RefusesWhatDoesNotMatchTheFeedAndKeepsTheOldBundle) {
     forged.signature = SigningKey().sign(www_ / "2.0.tar.xz");
     auto truncated = release("3.0");
     truncated.length += 100;
+    // A signed bundle that is a link to a program outside, with a version of its own.
+    makeBundle(dir_ / "outside", "outside");
+    writeFile(dir_ / "outside/Contents/Info.plist", infoPlist(server_.url("appcast.xml"), key_.publicKey(), "5.0", true));
+    fs::create_directories(dir_ / "5.0");
+    fs::create_symlink(dir_ / "outside", dir_ / "5.0/Ludowell.app");
     for (const auto& [item, code] : {std::pair{forged, appcast::signatureInvalid},
                                      std::pair{truncated, appcast::downloadIncomplete},
-                                     std::pair{release("4.0", "Something.else"), appcast::unpackFailed}}) {
+                                     std::pair{release("4.0", "Something.else"), appcast::unpackFailed},
+                                     std::pair{pack("5.0", "Ludowell.app"), appcast::unpackFailed},
+                                     std::pair{release("2.0", "Ludowell.app", "0.9"), appcast::unpackFailed},
+                                     std::pair{release("2.1", "Ludowell.app", "2.2"), appcast::unpackFailed}}) {
         SCOPED_TRACE(item.version);
         publish({item});
         script_.install = nullptr;
@@ -164,10 +180,42 @@ TEST_F(LinuxService, RefusesWhatDoesNotMatchTheFeedAndKeepsTheOldBundle) {
         EXPECT_EQ(script_.aborted->code, code) << script_.aborted->description;
         EXPECT_FALSE(script_.install) << "never offered for installation";
         EXPECT_EQ(installedVersion(), "old");
+        EXPECT_FALSE(fs::is_symlink(bundle_));
         expectNoLeftovers();
     }
-    EXPECT_EQ(script_.errors.size(), 3u);
+    EXPECT_EQ(script_.errors.size(), 6u);
     EXPECT_EQ(terminated_, 0);
+    EXPECT_FALSE(fs::exists(marker_)) << "nothing was started";
+    EXPECT_TRUE(fs::exists(dir_ / "outside/Contents/MacOS/ludowell"));
+}
+
+// A hostile server whose bodies never end: the feed and the archive are
+// read no further than they can hold.
+TEST_F(LinuxService, ReadsNoMoreThanAFeedOrTheAnnouncedArchive) {
+    HttpsServer endless{www_.path(), server_.certificate().parent_path(), true};
+    auto item = release("2.0");
+    item.url = endless.url("2.0.tar.xz");
+    publish({item});
+    for (const auto& [feed, code] : {std::pair{endless.url("appcast.xml"), appcast::feedInvalid},
+                                     std::pair{server_.url("appcast.xml"), appcast::downloadIncomplete}}) {
+        SCOPED_TRACE(feed);
+        configure(true, feed);
+        auto updater = service();
+        std::uintmax_t cached = 0;
+        script_.finished = 0;
+        updater->checkForUpdates();
+        ASSERT_TRUE(waitUntil([&] {
+            std::error_code ec;
+            for (const auto& entry : fs::recursive_directory_iterator(dir_ / "cache", ec))
+                cached = std::max(cached, entry.is_regular_file(ec) ? entry.file_size(ec) : 0);
+            return script_.finished > 0;
+        }, 30000));
+        ASSERT_TRUE(script_.aborted);
+        EXPECT_EQ(script_.aborted->code, code) << script_.aborted->description;
+        EXPECT_LE(cached, std::uintmax_t(item.length));
+        EXPECT_EQ(installedVersion(), "old");
+        expectNoLeftovers();
+    }
 }
 
 TEST_F(LinuxService, ReplacesTheBundleOnlyOnTheGoAheadAndKeepsTheOldOneUntilThen) {

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QTimer>
 
+#include <filesystem>
 #include <fstream>
 #include <utility>
 
@@ -32,6 +33,9 @@ constexpr Phrase kActivities[] = {
 // Ordered: one failure text can hold several phrases, and the macOS version
 // check's must not read as the game-version one.
 constexpr Phrase kFailures[] = {
+    {u"The data folder's path",
+     u"This data folder can't hold the game's Windows environment: a folder name in its path has a \"/\", or the "
+     u"path is too long. Choose another folder, then try again."},
     {u"macOS 26", u"This version needs macOS 26 or later. Update macOS in System Settings, then try again."},
     {u"Rosetta is required",
      u"Rosetta is needed to run Steam. Open an Intel app and follow Apple's installation prompt, then try again."},
@@ -48,6 +52,8 @@ constexpr Phrase kFailures[] = {
 const QString kFailureFallback = QStringLiteral(
     "We couldn't finish that step. Check your internet connection and try again. Your completed downloads are kept.");
 
+const QString kRestartNeeded =
+    QStringLiteral("Ludowell was updated or moved while this window was open. Quit and reopen Ludowell, then try again.");
 const QString kPreviewNotice = QStringLiteral("This is a design preview. No game or Steam process was started.");
 const QString kAgreeFailed = QStringLiteral("Your setup preference couldn't be saved. Please try again.");
 const QString kStoppedNotice = QStringLiteral(
@@ -132,6 +138,15 @@ void LibraryModel::begin(const QString& command, const std::vector<std::string>&
         run.executable = executable_.empty() ? platform::executable() : executable_;
     } catch (const std::exception& error) {
         completed(command, 1, QString::fromStdString(error.what()));
+        return;
+    }
+    // The app was moved or removed under this window: no step can start,
+    // and no network is to blame.
+    if (std::error_code ec; !std::filesystem::exists(run.executable, ec)) {
+        setBusy(false);
+        setActivity({});
+        setError(kRestartNeeded);
+        setDetails(QStringLiteral("Could not start %1").arg(QString::fromStdString(run.executable.string())));
         return;
     }
 

@@ -2,23 +2,19 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
-
 #include <system_error>
 
 #include "app/update/appcast.h"
-#include "app/update/tool_run.h"
 #include "app/update/info_plist.h"
+#include "app/update/staged_bundle.h"
+#include "app/update/tool_run.h"
 #include "platform/platform.h"
 #include "platform/subprocess.h"
 
@@ -33,6 +29,10 @@ constexpr auto kLastCheckKey = "SULastCheckTime";
 constexpr int kMinimumInterval = 3600;
 // A scheduled check refused because a game runs is tried again this soon.
 constexpr int kRetryAfterRefusal = 3600;
+// Feeds are a few kilobytes; an endless one must not fill the memory.
+constexpr qint64 kFeedLimit = 4 << 20;
+// An archive that declares no length still has an end.
+constexpr qint64 kArchiveLimit = 1LL << 30;
 
 const QString kCurl = QStringLiteral("/usr/bin/curl");
 const QString kTar = QStringLiteral("/usr/bin/tar");
@@ -186,10 +186,13 @@ void LinuxUpdateService::beginCheck(bool userInitiated) {
     runTool(kCurl, curlBase() << "--max-time" << "60" << QString::fromStdString(configuration_->feedURL),
             [this](int status, const QByteArray& output, const QString& problem) {
                 feedArrived(status, output, problem);
-            });
+            },
+            {kFeedLimit});
 }
 
 void LinuxUpdateService::feedArrived(int status, const QByteArray& output, const QString& problem) {
+    if (status == ToolRun::kTooLarge)
+        return abort(failure(feedInvalid, "The update feed is larger than any feed Ludowell reads, so it was not read."));
     if (status != 0)
         return abort(failure(feedUnreachable, withDetail("Ludowell couldn't reach the update server",
                                                          lastLine(problem))));
@@ -228,13 +231,21 @@ void LinuxUpdateService::download() {
     if (ec)
         return abort(failure(downloadFailed, withDetail("Ludowell couldn't store the update", ec.message())));
     archive_ = options_.cache / ("Ludowell-" + item_->version + archiveSuffix(item_->url));
+    // Never more than the feed announced: curl refuses a longer declared
+    // body, and the bytes it passes on are counted.
+    const qint64 limit = item_->length > 0 ? item_->length : kArchiveLimit;
     runTool(kCurl,
-            curlBase() << "--speed-limit" << "1024" << "--speed-time" << "60" << "--output" << qpath(archive_)
-                       << QString::fromStdString(item_->url),
-            [this](int status, const QByteArray&, const QString& problem) { downloaded(status, problem); });
+            curlBase() << "--speed-limit" << "1024" << "--speed-time" << "60" << "--max-filesize"
+                       << QString::number(limit) << QString::fromStdString(item_->url),
+            [this](int status, const QByteArray&, const QString& problem) { downloaded(status, problem); },
+            {limit, archive_});
 }
 
 void LinuxUpdateService::downloaded(int status, const QString& problem) {
+    if (status == ToolRun::kTooLarge)
+        return abort(failure(downloadIncomplete,
+                             "The update download is larger than the feed announced, so it was stopped. "
+                             "Please try again later."));
     if (status != 0)
         return abort(failure(downloadFailed, withDetail("The update could not be downloaded", lastLine(problem))));
     std::error_code ec;
@@ -260,23 +271,18 @@ void LinuxUpdateService::downloaded(int status, const QString& problem) {
 }
 
 fs::path LinuxUpdateService::stagedApp() const {
-    std::error_code ec;
-    const auto named = staging_ / options_.bundle.filename();
-    if (fs::is_directory(named, ec)) return named;
-    std::vector<fs::path> apps;
-    for (const auto& entry : fs::directory_iterator(staging_, ec))
-        if (entry.is_directory() && entry.path().extension() == ".app") apps.push_back(entry.path());
-    return apps.size() == 1 ? apps.front() : fs::path();
+    return checkedStagedApp({staging_, options_.bundle, options_.executable, item_->version,
+                             configuration_->bundleVersion});
 }
 
 void LinuxUpdateService::unpacked(int status, const QString& problem) {
     if (status != 0)
         return abort(failure(unpackFailed, withDetail("The update could not be unpacked", lastLine(problem))));
-    const auto app = stagedApp();
-    const auto relative = options_.executable.lexically_relative(options_.bundle);
-    if (app.empty() || ::access((app / relative).c_str(), X_OK) != 0)
-        return abort(failure(unpackFailed, "The update does not contain a usable " +
-                                               options_.bundle.filename().string() + "."));
+    try {
+        stagedApp();
+    } catch (const UpdateError& error) {
+        return abort(error);
+    }
 
     setStage(Stage::ready);
     auto install = [self = QPointer(this), cycle = cycle_] {
@@ -299,12 +305,18 @@ void LinuxUpdateService::relaunchNow(bool relaunch) {
 // deleted only once the new one runs, and any failure swaps them back.
 void LinuxUpdateService::installStaged(bool relaunch) {
     setStage(Stage::installing);
-    const auto app = stagedApp();
     const auto& bundle = options_.bundle;
     const auto cantReplace = [](const std::string& reason) {
         return failure(installFailed, "Ludowell couldn't replace itself with the new version (" + reason +
                                           "). The current version was kept.");
     };
+    // Checked again: it waited, and only a checked app takes the bundle's place.
+    fs::path app;
+    try {
+        app = stagedApp();
+    } catch (const UpdateError&) {
+        throw cantReplace("its unpacked copy is no longer usable");
+    }
 
     try {
         platform::exchangePaths(app, bundle);
@@ -329,63 +341,6 @@ void LinuxUpdateService::installStaged(bool relaunch) {
     }
     dropStaging();
     clearDownloads();
-}
-
-namespace {
-
-// Folders beside the bundle that updates make: ".<bundle>-update-<UUID>"
-// now, ".<bundle>-previous-<UUID>" from before the swap was one step.
-bool isUpdateFolder(const fs::path& bundle, const fs::path& entry) {
-    const auto hidden = "." + bundle.filename().string() + "-";
-    const auto name = entry.filename().string();
-    return name.starts_with(hidden + "update-") || name.starts_with(hidden + "previous-");
-}
-
-constexpr auto kInUse = ".in-use";
-
-}  // namespace
-
-void LinuxUpdateService::sweepInterruptedUpdates() {
-    const auto& bundle = options_.bundle;
-    std::error_code ec;
-    std::vector<fs::path> leftovers;
-    for (const auto& entry : fs::directory_iterator(bundle.parent_path(), ec))
-        if (entry.path() != staging_ && isUpdateFolder(bundle, entry.path())) leftovers.push_back(entry.path());
-    // An install from before the swap was one step could stop with the
-    // bundle moved aside: put it back rather than lose the only copy.
-    if (!fs::exists(bundle, ec)) {
-        for (const auto& folder : leftovers) {
-            if (folder.filename().string().find("-previous-") == std::string::npos) continue;
-            fs::rename(folder, bundle, ec);
-            if (!ec) break;
-        }
-    }
-    if (!fs::exists(bundle, ec)) return;  // nothing is removed while the app itself is missing
-    for (const auto& folder : leftovers) {
-        if (!fs::exists(folder, ec)) continue;
-        // A running copy holds its staging folder's lock until it is done.
-        const int fd = ::open((folder / kInUse).c_str(), O_RDONLY | O_CLOEXEC);
-        const bool busy = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0;
-        if (fd >= 0) ::close(fd);
-        if (!busy) fs::remove_all(folder, ec);
-    }
-}
-
-bool LinuxUpdateService::makeStaging() {
-    dropStaging();
-    const auto& bundle = options_.bundle;
-    staging_ = bundle.parent_path() / ("." + bundle.filename().string() + "-update-" + platform::makeUUID());
-    if (::mkdir(staging_.c_str(), 0700) != 0) return false;
-    stagingLock_ = ::open((staging_ / kInUse).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    return stagingLock_ >= 0 && ::flock(stagingLock_, LOCK_EX | LOCK_NB) == 0;
-}
-
-void LinuxUpdateService::dropStaging() {
-    std::error_code ec;
-    if (!staging_.empty()) fs::remove_all(staging_, ec);
-    staging_.clear();
-    if (stagingLock_ >= 0) ::close(stagingLock_);
-    stagingLock_ = -1;
 }
 
 void LinuxUpdateService::abort(const UpdateError& error) {
@@ -432,12 +387,13 @@ void LinuxUpdateService::scheduleNextCheck(int delaySeconds) {
     schedule_.start(std::chrono::seconds(delaySeconds));
 }
 
-void LinuxUpdateService::runTool(const QString& program, const QStringList& arguments, ToolDone done) {
+void LinuxUpdateService::runTool(const QString& program, const QStringList& arguments, ToolDone done,
+                                 ToolRun::Output output) {
     tool_ = new ToolRun(program, arguments, [this, done](int status, const QByteArray& output, const QString& problem) {
         if (tool_) tool_->deleteLater();
         tool_ = nullptr;
         done(status, output, problem);
-    }, this);
+    }, this, std::move(output));
 }
 
 }  // namespace ludowell

@@ -20,13 +20,12 @@
 #include <string>
 #include <vector>
 
+#include "app/update/tool_run.h"
 #include "app/update/update_service.h"
 #include "platform/host.h"
 
 
 namespace ludowell {
-
-class ToolRun;
 
 class LinuxUpdateService : public QObject, public UpdateService {
     Q_OBJECT
@@ -90,7 +89,8 @@ private:
     void setStage(Stage stage);
     void clearDownloads();
     void scheduleNextCheck(int delaySeconds = -1);
-    void runTool(const QString& program, const QStringList& arguments, ToolDone done);
+    void runTool(const QString& program, const QStringList& arguments, ToolDone done, ToolRun::Output output = {});
+    // The unpacked app once it passes every check; throws UpdateError.
     std::filesystem::path stagedApp() const;
 
     UpdateServiceDelegate& delegate_;

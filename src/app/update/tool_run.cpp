@@ -5,14 +5,20 @@
 
 namespace ludowell {
 
-ToolRun::ToolRun(const QString& program, const QStringList& arguments, Done done, QObject* parent)
-    : QObject(parent), done_(std::move(done)) {
+ToolRun::ToolRun(const QString& program, const QStringList& arguments, Done done, QObject* parent,
+                 Output output)
+    : QObject(parent), done_(std::move(done)), limit_(output.limit) {
     platform::Subprocess::Options options{program.toStdString(), {}};
     for (const auto& argument : arguments) options.arguments.push_back(argument.toStdString());
     options.capture = true;
     try {
         if (!errors_.open())
             throw std::system_error(EIO, std::generic_category(), errors_.errorString().toStdString());
+        if (!output.file.empty()) {
+            file_.setFileName(QString::fromStdString(output.file.string()));
+            if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                throw std::system_error(EIO, std::generic_category(), file_.errorString().toStdString());
+        }
         options.errorFd = errors_.handle();
         child_ = platform::Subprocess::start(options);
     } catch (const std::system_error& error) {
@@ -30,8 +36,25 @@ ToolRun::ToolRun(const QString& program, const QStringList& arguments, Done done
 ToolRun::~ToolRun() { notifier_.reset(); }
 
 void ToolRun::readOutput() {
-    if (!notifier_) return;
-    const bool open = child_->read([this](std::string_view bytes) { output_.append(bytes.data(), qsizetype(bytes.size())); });
+    if (!notifier_ || finished_) return;
+    bool tooLarge = false, unwritten = false;
+    const bool open = child_->read([&](std::string_view bytes) {
+        qint64 take = qint64(bytes.size());
+        if (limit_ >= 0 && taken_ + take > limit_) tooLarge = true, take = limit_ - taken_;
+        if (take <= 0) return;
+        if (file_.isOpen()) unwritten = unwritten || file_.write(bytes.data(), take) != take;
+        else output_.append(bytes.data(), qsizetype(take));
+        taken_ += take;
+    });
+    if (tooLarge || unwritten) {
+        try {
+            child_->terminate();
+        } catch (const std::system_error&) {
+            // Reaped by someone else: it has ended either way.
+        }
+        return finish(tooLarge ? kTooLarge : -1,
+                      tooLarge ? QStringLiteral("more than %1 bytes").arg(limit_) : file_.errorString());
+    }
     if (!open) notifier_.reset();
 }
 
@@ -49,6 +72,7 @@ void ToolRun::reap() {
         before = output_.size();
         readOutput();
     }
+    if (finished_) return;
     errors_.seek(0);
     finish(*status, QString::fromLocal8Bit(errors_.readAll()));
 }
@@ -58,6 +82,8 @@ void ToolRun::finish(int status, const QString& problem) {
     finished_ = true;
     reaper_.stop();
     notifier_.reset();
+    if (file_.isOpen() && !file_.flush()) status = status == 0 ? -1 : status;
+    file_.close();
     done_(status, output_, problem);
 }
 

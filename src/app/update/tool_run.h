@@ -1,9 +1,10 @@
 #pragma once
 // One helper tool of the update service (curl, tar, unzip), run through the
 // program's one Subprocess type without holding up the event loop. What it
-// prints on standard output is its result; standard error says why it
-// failed.
+// prints on standard output is its result, taken up to a limit, in memory
+// or into a file; standard error says why it failed.
 #include <QByteArray>
+#include <QFile>
 #include <QObject>
 #include <QSocketNotifier>
 #include <QString>
@@ -11,6 +12,7 @@
 #include <QTemporaryFile>
 #include <QTimer>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -19,6 +21,13 @@
 
 namespace ludowell {
 
+// Where a tool's standard output goes. A server can send without end:
+// past `limit` bytes the tool is ended and reports ToolRun::kTooLarge.
+struct ToolOutput {
+    qint64 limit = -1;           // -1: no limit
+    std::filesystem::path file;  // written here instead of kept in memory
+};
+
 class ToolRun : public QObject {
     Q_OBJECT
 public:
@@ -26,7 +35,11 @@ public:
     // it could not start or a signal ended it).
     using Done = std::function<void(int status, const QByteArray& output, const QString& problem)>;
 
-    ToolRun(const QString& program, const QStringList& arguments, Done done, QObject* parent = nullptr);
+    using Output = ToolOutput;
+    static constexpr int kTooLarge = -2;
+
+    ToolRun(const QString& program, const QStringList& arguments, Done done, QObject* parent = nullptr,
+            Output output = {});
     // A tool still running is ended and reaped.
     ~ToolRun() override;
 
@@ -41,6 +54,9 @@ private:
     std::unique_ptr<QSocketNotifier> notifier_;
     QTimer reaper_;
     QByteArray output_;
+    QFile file_;
+    qint64 limit_ = -1;
+    qint64 taken_ = 0;
     bool finished_ = false;
 };
 

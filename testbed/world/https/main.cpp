@@ -42,13 +42,14 @@ struct Options {
     fs::path certDir;
     long long throttle = 0;  // bytes per second; 0 means as fast as possible
     bool stall = false;      // read requests but never answer them
+    bool endless = false;    // answer every GET with a body that never ends
 };
 
 constexpr size_t kMaxHead = 16 * 1024;
 
 const char kUsage[] =
     "usage: testbed-https --root DIR --cert-dir DIR [--port N] [--port-file FILE]\n"
-    "                     [--throttle-bytes-per-sec N] [--stall]\n";
+    "                     [--throttle-bytes-per-sec N] [--stall] [--endless]\n";
 
 [[noreturn]] void usage(const std::string& problem) {
     std::fprintf(stderr, "testbed-https: %s\n%s", problem.c_str(), kUsage);
@@ -72,8 +73,8 @@ Options parse(int argc, char** argv) {
             std::fputs(kUsage, stdout);
             std::exit(0);
         }
-        if (option == "--stall") {
-            options.stall = true;
+        if (option == "--stall" || option == "--endless") {
+            (option == "--stall" ? options.stall : options.endless) = true;
             continue;
         }
         if (i + 1 >= argc) usage(option + " needs a value");
@@ -191,6 +192,15 @@ void serve(SSL* ssl, const Options& options) {
     if (!request) {
         respond(ssl, 400, "", "Malformed request.\n", false);
         note("(malformed request) 400");
+        return;
+    }
+    if (options.endless && request->method == "GET") {
+        // A hostile server: no length, and bytes until the client hangs up.
+        const std::string headers = "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\nConnection: close\r\n\r\n";
+        const std::string chunk(64 * 1024, 'x');
+        bool open = sendAll(ssl, headers.data(), headers.size());
+        while (open && !connections.isStopping()) open = sendAll(ssl, chunk.data(), chunk.size());
+        note("GET " + request->target + " 200 (endless)");
         return;
     }
     const bool isHead = request->method == "HEAD";
