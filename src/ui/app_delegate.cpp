@@ -14,7 +14,9 @@
 
 #include "app/preferences.h"
 #include "app/startup_state.h"
+#include "app/update/info_plist.h"
 #include "app/update/updates.h"
+#include "platform/host.h"
 #include "platform/platform.h"
 #include "ui/dialogs.h"
 #include "ui/symbols.h"
@@ -38,6 +40,9 @@ AppDelegate::AppDelegate(Options options, QObject* parent) : QObject(parent), op
         ownAlerts_ = std::make_unique<MessageBoxAlerts>();
         alerts_ = ownAlerts_.get();
     }
+    // The bundle says which version this is, so that after an update the
+    // relaunched window tells the new one.
+    version_ = bundleShortVersion(platform::host().bundle());
     model_ = std::make_unique<LibraryModel>(options_.model);
     model_->setAlerts(alerts_);
     if (options_.fileBrowser) model_->setFileBrowser(options_.fileBrowser);
@@ -172,7 +177,7 @@ QVariantList AppDelegate::games() const {
     return list;
 }
 
-QString AppDelegate::version() const { return QStringLiteral(LUDOWELL_VERSION); }
+QString AppDelegate::version() const { return version_; }
 
 bool AppDelegate::canCheckForUpdates() const { return model_->updates() != nullptr; }
 
@@ -210,7 +215,7 @@ int AppDelegate::alert(const QString& message, const QString& informative, const
 
 void prepareApplication() {
     Preferences::nameApplication();
-    QCoreApplication::setApplicationVersion(QStringLiteral(LUDOWELL_VERSION));
+    QCoreApplication::setApplicationVersion(bundleShortVersion(platform::host().bundle()));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Ludowell"));
     // The views draw their own look; the plain style only supplies behaviour.
     QQuickStyle::setStyle(QStringLiteral("Basic"));

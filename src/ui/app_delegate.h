@@ -115,6 +115,7 @@ private:
     std::unique_ptr<QQmlApplicationEngine> engine_;
     QPointer<QQuickWindow> window_;
     std::unique_ptr<QMenuBar> menuBar_;
+    QString version_;  // the bundle's, read when the shell was made
     bool windowShown_ = false;
     bool terminationAllowed_ = false;  // by quit(): the window it then closes is not asked again
 };
