@@ -5,12 +5,15 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QQuickStyle>
 #include <QQuickWindow>
 #include <QScreen>
 #include <QTimer>
+
+#include <utility>
 
 #include "app/preferences.h"
 #include "app/startup_state.h"
@@ -80,6 +83,7 @@ bool AppDelegate::applicationDidFinishLaunching() {
     // The first frame waits for nothing it does not show. Some windows are
     // never drawn at once (hidden, minimised): they get the rest soon anyway.
     connect(window_, &QQuickWindow::frameSwapped, this, &AppDelegate::noteWindowShown, Qt::QueuedConnection);
+    window_->installEventFilter(this);
     QTimer::singleShot(500, this, &AppDelegate::noteWindowShown);
     window_->show();
     if (QGuiApplication::platformName() != QStringLiteral("offscreen")) {
@@ -96,6 +100,47 @@ void AppDelegate::noteWindowShown() {
     // Drawing the icon's sizes is not worth holding the first frame for.
     QGuiApplication::setWindowIcon(applicationIcon());
     emit windowShownChanged();
+}
+
+bool AppDelegate::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != window_) return false;
+    const auto openMenus = [this] {
+        if (nativeMenus()) return false;
+        QMetaObject::invokeMethod(window_, "toggleMenus");
+        return true;
+    };
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        setKeyboardUsed(true);
+        if (key->key() != Qt::Key_Alt) altAlone_ = false;
+        else if (!key->isAutoRepeat()) altAlone_ = true;
+        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::NoModifier) return openMenus();
+        break;
+    }
+    case QEvent::KeyRelease: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Alt && !key->isAutoRepeat() && std::exchange(altAlone_, false)) return openMenus();
+        break;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::TouchBegin:
+        setKeyboardUsed(false);
+        altAlone_ = false;
+        break;
+    case QEvent::FocusOut:
+        altAlone_ = false;  // Alt+Tab to another window
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void AppDelegate::setKeyboardUsed(bool used) {
+    if (used == keyboardUsed_) return;
+    keyboardUsed_ = used;
+    emit keyboardUsedChanged();
 }
 
 AppDelegate* AppDelegate::create(QQmlEngine* engine, QJSEngine*) {
