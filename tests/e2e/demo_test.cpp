@@ -1,0 +1,102 @@
+// scripts/demo as a tester runs it, on a built tree and a private screen:
+// the window comes up at once, the build it ran left the bundle alone, the
+// update it offers installs and relaunches with the download server still
+// there, the server ends with the last window, and the tester's home is
+// left as it was.
+#include <signal.h>
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "e2e/virtual_screen.h"
+#include "platform/subprocess.h"
+#include "support/eventually.h"
+#include "support/files.h"
+#include "support/scoped_env.h"
+#include "support/temp_dir.h"
+#include "support/update_feed.h"
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+const fs::path kSource = LUDOWELL_SOURCE_DIR;
+const fs::path kDemo = kSource / "build/demo";
+
+std::vector<pid_t> demoApps() {
+    std::vector<pid_t> pids;
+    std::error_code ec;
+    const auto app = fs::weakly_canonical(kDemo / "app/Ludowell.app/Contents/MacOS/ludowell", ec);
+    for (const auto& entry : fs::directory_iterator("/proc")) {
+        const auto exe = fs::read_symlink(entry.path() / "exe", ec);
+        if (!ec && exe == app) pids.push_back(std::stoi(entry.path().filename().string()));
+    }
+    return pids;
+}
+
+bool serverAnswers() {
+    return shell("curl -sf -o /dev/null --cacert '" + (kDemo / "certs/ca.pem").string() +
+                 "' https://localhost:47443/appcast.xml && echo up") == "up";
+}
+
+// Every file under `folder`, with its modification time.
+std::string listing(const fs::path& folder) {
+    return shell("cd '" + folder.string() + "' && find . -printf '%p %T@\\n' | sort");
+}
+
+TEST(Demo, OpensAtOnceSurvivesItsOwnUpdateAndLeavesTheTestersFilesAlone) {
+    if (fs::canonical(LUDOWELL_BINARY_DIR) != fs::weakly_canonical(kSource / "build"))
+        GTEST_SKIP() << "the demo runs the tree's own build folder";
+    if (std::system("command -v xdotool >/dev/null && command -v Xvfb >/dev/null") != 0)
+        GTEST_SKIP() << "needs Xvfb and xdotool";
+    if (serverAnswers() || !demoApps().empty()) GTEST_SKIP() << "a demo is running";
+    e2e::VirtualScreen screen;
+    // Whatever happens, no window of the demo's stays behind.
+    const std::shared_ptr<void> ending(nullptr, [](void*) {
+        for (pid_t pid : demoApps()) ::kill(pid, SIGKILL);
+    });
+    TempDir home;
+    writeFile(home / ".config/kept.conf", "the tester's\n");
+    const std::string before = listing(home.path()), bundle = listing(kSource / "build/Ludowell.app");
+    ScopedEnv display("DISPLAY", screen.name()), homeDir("HOME", home.path().string());
+    ScopedEnv data("XDG_DATA_HOME", std::nullopt), config("XDG_CONFIG_HOME", std::nullopt),
+        cache("XDG_CACHE_HOME", std::nullopt);
+    ScopedEnv platform("QT_QPA_PLATFORM", "xcb"), quick("QT_QUICK_BACKEND", "software");
+
+    // Twice: the first run may still have to pack this build's update.
+    for (int run = 0; run < 2; ++run) {
+        SCOPED_TRACE(run);
+        const auto start = std::chrono::steady_clock::now();
+        auto demo = ludowell::platform::Subprocess::start({.executable = kSource / "scripts/demo"});
+        pid_t app = 0;
+        ASSERT_TRUE(eventually([&] {
+            const auto apps = demoApps();
+            app = apps.empty() ? 0 : apps.front();
+            return app && !screen.windowsOf(app).empty();
+        }, 60s));
+        const auto took = std::chrono::steady_clock::now() - start;
+        if (run == 1) EXPECT_LT(took, 2500ms) << "to the window";
+        EXPECT_EQ(listing(kSource / "build/Ludowell.app"), bundle) << "a build with nothing to do changed the bundle";
+
+        // The automatic check offers 1.0.1; installing it relaunches the app.
+        ASSERT_TRUE(eventually([&] { return screen.windowsOf(app).size() == 2; }, 60s));
+        screen.type(screen.windowsOf(app).back(), "Return");
+        pid_t relaunched = 0;
+        ASSERT_TRUE(eventually([&] {
+            const auto apps = demoApps();
+            relaunched = apps.size() == 1 && apps.front() != app ? apps.front() : 0;
+            return relaunched && !screen.windowsOf(relaunched).empty();
+        }, 60s));
+        EXPECT_TRUE(serverAnswers()) << "the relaunched app lost its server";
+
+        ::kill(relaunched, SIGTERM);
+        ASSERT_TRUE(demo.waitUntil(std::chrono::steady_clock::now() + 20s));
+        EXPECT_FALSE(serverAnswers()) << "the server outlived the demo";
+    }
+    EXPECT_EQ(listing(home.path()), before);
+}
+
+}  // namespace
