@@ -1,14 +1,17 @@
 // scripts/demo as a tester runs it, on a built tree and a private screen:
 // the window comes up at once, the build it ran left the bundle alone, the
 // update it offers installs and relaunches with the download server still
-// there, the server ends with the last window, and the tester's home is
-// left as it was.
+// there and the new version on show, the server ends with the last window,
+// and the tester's home is left as it was.
 #include <signal.h>
 #include <sys/wait.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <thread>
+#include <utility>
 
 #include "e2e/virtual_screen.h"
 #include "platform/subprocess.h"
@@ -83,6 +86,9 @@ TEST(Demo, OpensAtOnceSurvivesItsOwnUpdateAndLeavesTheTestersFilesAlone) {
 
         // The automatic check offers 1.0.1; installing it relaunches the app.
         ASSERT_TRUE(eventually([&] { return screen.windowsOf(app).size() == 2; }, 60s));
+        // The sidebar's last line, "VERSION …", as drawn.
+        const auto versionLine = [&](pid_t pid) { return screen.grab(screen.windowsOf(pid).front(), 16, 806, 120, 20); };
+        const auto oldVersion = versionLine(app);
         screen.type(screen.windowsOf(app).back(), "Return");
         pid_t relaunched = 0;
         ASSERT_TRUE(eventually([&] {
@@ -91,6 +97,12 @@ TEST(Demo, OpensAtOnceSurvivesItsOwnUpdateAndLeavesTheTestersFilesAlone) {
             return relaunched && !screen.windowsOf(relaunched).empty();
         }, 60s));
         EXPECT_TRUE(serverAnswers()) << "the relaunched app lost its server";
+        std::vector<unsigned long> newVersion;
+        eventually([&] {  // drawn, and drawn the same twice running
+            const auto before = std::exchange(newVersion, versionLine(relaunched));
+            return before == newVersion && std::count(newVersion.begin(), newVersion.end(), newVersion[0]) < 2400;
+        }, 10s, [] { std::this_thread::sleep_for(300ms); });
+        EXPECT_TRUE(newVersion != oldVersion) << "the relaunched window still shows the old version";
 
         ::kill(relaunched, SIGTERM);
         ASSERT_TRUE(demo.waitUntil(std::chrono::steady_clock::now() + 20s));
