@@ -45,6 +45,17 @@ bool serverAnswers() {
                  "' https://localhost:47443/appcast.xml && echo up") == "up";
 }
 
+// The demo's one app, other than `other`, once it shows its window.
+pid_t shownApp(e2e::VirtualScreen& screen, pid_t other = 0) {
+    pid_t app = 0;
+    eventually([&] {
+        const auto apps = demoApps();
+        app = apps.size() == 1 && apps[0] != other && !screen.windowsOf(apps[0]).empty() ? apps[0] : 0;
+        return app != 0;
+    }, 60s);
+    return app;
+}
+
 // Every file under `folder`, with its modification time.
 std::string listing(const fs::path& folder) {
     return shell("cd '" + folder.string() + "' && find . -printf '%p %T@\\n' | sort");
@@ -74,12 +85,8 @@ TEST(Demo, OpensAtOnceSurvivesItsOwnUpdateAndLeavesTheTestersFilesAlone) {
         SCOPED_TRACE(run);
         const auto start = std::chrono::steady_clock::now();
         auto demo = ludowell::platform::Subprocess::start({.executable = kSource / "scripts/demo"});
-        pid_t app = 0;
-        ASSERT_TRUE(eventually([&] {
-            const auto apps = demoApps();
-            app = apps.empty() ? 0 : apps.front();
-            return app && !screen.windowsOf(app).empty();
-        }, 60s));
+        const pid_t app = shownApp(screen);
+        ASSERT_NE(app, 0);
         const auto took = std::chrono::steady_clock::now() - start;
         if (run == 1) EXPECT_LT(took, 2500ms) << "to the window";
         EXPECT_EQ(listing(kSource / "build/Ludowell.app"), bundle) << "a build with nothing to do changed the bundle";
@@ -90,12 +97,8 @@ TEST(Demo, OpensAtOnceSurvivesItsOwnUpdateAndLeavesTheTestersFilesAlone) {
         const auto versionLine = [&](pid_t pid) { return screen.grab(screen.windowsOf(pid).front(), 16, 806, 120, 20); };
         const auto oldVersion = versionLine(app);
         screen.type(screen.windowsOf(app).back(), "Return");
-        pid_t relaunched = 0;
-        ASSERT_TRUE(eventually([&] {
-            const auto apps = demoApps();
-            relaunched = apps.size() == 1 && apps.front() != app ? apps.front() : 0;
-            return relaunched && !screen.windowsOf(relaunched).empty();
-        }, 60s));
+        const pid_t relaunched = shownApp(screen, app);
+        ASSERT_NE(relaunched, 0);
         EXPECT_TRUE(serverAnswers()) << "the relaunched app lost its server";
         std::vector<unsigned long> newVersion;
         eventually([&] {  // drawn, and drawn the same twice running

@@ -10,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include "support/info_plist.h"
 #include "ui/dialogs.h"
 #include "ui_harness.h"
 
@@ -147,21 +146,6 @@ TEST(Shell, MenusAndASidebarThatNavigates) {
     w.click(w.item("game-keep"));
     EXPECT_TRUE(showing("LibraryPage.qml"));
     EXPECT_EQ(w.text("game-title"), "Keep of the North");
-}
-
-// The version shown is the one the bundle's Info.plist gives, as after an
-// update has replaced it.
-TEST(Shell, TellsTheVersionItsBundleSays) {
-    TempDir dir;
-    const fs::path bundle = dir / "Ludowell.app";
-    fs::create_directories(bundle / "Contents");
-    fs::create_directory_symlink(uitest::builtBundle() / "Contents/Resources", bundle / "Contents/Resources");
-    writeFile(bundle / "Contents/Info.plist", infoPlist("https://localhost/appcast.xml", "", "1.0.1"));
-    Window w({.bundle = bundle});
-    EXPECT_TRUE(w.shows("VERSION 1.0.1"));
-    trigger(menuAction(w, "menu-about"));
-    ASSERT_EQ(w.alerts.seen.size(), 1u);
-    EXPECT_TRUE(w.alerts.seen[0].informative.startsWith("Version 1.0.1\n"));
 }
 
 // The built program with a catalog that cannot be read, and no display.
