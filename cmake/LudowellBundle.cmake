@@ -24,7 +24,11 @@ function(ludowell_info_plist contents)
   endif()
   set(LUDOWELL_SHORT_VERSION "${PROJECT_VERSION}")
   set(LUDOWELL_BUNDLE_VERSION "${PROJECT_VERSION}")
-  configure_file("${_ludowell_root}/resources/Info.plist.in" "${contents}/Info.plist" @ONLY)
+  # Written beside the bundle and copied in only when it changed: writing
+  # in place would touch Contents/ at every configure, so that a build with
+  # nothing to do would still look like a new bundle.
+  configure_file("${_ludowell_root}/resources/Info.plist.in" "${CMAKE_BINARY_DIR}/Info.plist" @ONLY)
+  file(COPY_FILE "${CMAKE_BINARY_DIR}/Info.plist" "${contents}/Info.plist" ONLY_IF_DIFFERENT)
 endfunction()
 
 # ludowell_assemble_bundle(CONTENTS dir ENGINE dir ENGINE_VERSION v CODESIGN tool

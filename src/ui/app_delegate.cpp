@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QQuickStyle>
@@ -13,9 +14,13 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <utility>
+
 #include "app/preferences.h"
 #include "app/startup_state.h"
+#include "app/update/info_plist.h"
 #include "app/update/updates.h"
+#include "platform/host.h"
 #include "platform/platform.h"
 #include "ui/dialogs.h"
 #include "ui/symbols.h"
@@ -39,6 +44,9 @@ AppDelegate::AppDelegate(Options options, QObject* parent) : QObject(parent), op
         ownAlerts_ = std::make_unique<MessageBoxAlerts>();
         alerts_ = ownAlerts_.get();
     }
+    // The bundle says which version this is, so that after an update the
+    // relaunched window tells the new one.
+    version_ = bundleShortVersion(platform::host().bundle());
     model_ = std::make_unique<LibraryModel>(options_.model);
     model_->setAlerts(alerts_);
     if (options_.fileBrowser) model_->setFileBrowser(options_.fileBrowser);
@@ -77,6 +85,7 @@ bool AppDelegate::applicationDidFinishLaunching() {
     // The first frame waits for nothing it does not show. Some windows are
     // never drawn at once (hidden, minimised): they get the rest soon anyway.
     connect(window_, &QQuickWindow::frameSwapped, this, &AppDelegate::noteWindowShown, Qt::QueuedConnection);
+    window_->installEventFilter(this);
     QTimer::singleShot(500, this, &AppDelegate::noteWindowShown);
     window_->show();
     if (QGuiApplication::platformName() != QStringLiteral("offscreen")) {
@@ -93,6 +102,47 @@ void AppDelegate::noteWindowShown() {
     // Drawing the icon's sizes is not worth holding the first frame for.
     QGuiApplication::setWindowIcon(applicationIcon());
     emit windowShownChanged();
+}
+
+bool AppDelegate::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != window_) return false;
+    const auto openMenus = [this] {
+        if (nativeMenus()) return false;
+        QMetaObject::invokeMethod(window_, "toggleMenus");
+        return true;
+    };
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        setKeyboardUsed(true);
+        if (key->key() != Qt::Key_Alt) altAlone_ = false;
+        else if (!key->isAutoRepeat()) altAlone_ = true;
+        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::NoModifier) return openMenus();
+        break;
+    }
+    case QEvent::KeyRelease: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Alt && !key->isAutoRepeat() && std::exchange(altAlone_, false)) return openMenus();
+        break;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::TouchBegin:
+        setKeyboardUsed(false);
+        altAlone_ = false;
+        break;
+    case QEvent::FocusOut:
+        altAlone_ = false;  // Alt+Tab to another window
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+void AppDelegate::setKeyboardUsed(bool used) {
+    if (used == keyboardUsed_) return;
+    keyboardUsed_ = used;
+    emit keyboardUsedChanged();
 }
 
 AppDelegate* AppDelegate::create(QQmlEngine* engine, QJSEngine*) {
@@ -183,7 +233,7 @@ QVariantList AppDelegate::games() const {
     return list;
 }
 
-QString AppDelegate::version() const { return QStringLiteral(LUDOWELL_VERSION); }
+QString AppDelegate::version() const { return version_; }
 
 bool AppDelegate::canCheckForUpdates() const { return model_->updates() != nullptr; }
 
@@ -221,7 +271,7 @@ int AppDelegate::alert(const QString& message, const QString& informative, const
 
 void prepareApplication() {
     Preferences::nameApplication();
-    QCoreApplication::setApplicationVersion(QStringLiteral(LUDOWELL_VERSION));
+    QCoreApplication::setApplicationVersion(bundleShortVersion(platform::host().bundle()));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Ludowell"));
     // The views draw their own look; the plain style only supplies behaviour.
     QQuickStyle::setStyle(QStringLiteral("Basic"));

@@ -45,6 +45,9 @@ class AppDelegate : public QObject {
     // after that (the sidebar's entries, the page, the in-window menus) is
     // built then.
     Q_PROPERTY(bool windowShown READ windowShown NOTIFY windowShownChanged)
+    // The last input was a key rather than the mouse: focus the window
+    // moves by itself then shows its ring.
+    Q_PROPERTY(bool keyboardUsed READ keyboardUsed NOTIFY keyboardUsedChanged)
 
 public:
     struct Options {
@@ -102,15 +105,23 @@ public:
     bool canCheckForUpdates() const;
     bool nativeMenus() const;
     bool windowShown() const { return windowShown_; }
+    bool keyboardUsed() const { return keyboardUsed_; }
 
 signals:
     void canCheckForUpdatesChanged();
     void windowShownChanged();
+    void keyboardUsedChanged();
     // Emitted once quitting has been allowed, just before the event loop ends.
     void terminating();
 
+protected:
+    // The window's keys before its items see them: F10, and Alt pressed and
+    // released alone, open the in-window menus.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildNativeMenus();
+    void setKeyboardUsed(bool used);
     void noteWindowShown();
     int alert(const QString& message, const QString& informative, const QStringList& buttons);
 
@@ -122,7 +133,10 @@ private:
     QPointer<QQuickWindow> window_;
     std::unique_ptr<QMenuBar> menuBar_;
     std::unique_ptr<StepAttention> attention_;
+    QString version_;  // the bundle's, read when the shell was made
     bool windowShown_ = false;
+    bool keyboardUsed_ = false;
+    bool altAlone_ = false;  // Alt is down and no other key came since
     bool terminationAllowed_ = false;  // by quit(): the window it then closes is not asked again
 };
 

@@ -89,8 +89,11 @@ void ArtworkImage::show(const QImage& picture, const QSize& fullSize) {
     const bool wasLoaded = loaded();
     shown_ = picture;
     fullSize_ = picture.isNull() ? QSize() : fullSize;
-    setFlag(ItemHasContents, loaded());
-    update();
+    // Once drawn, the item keeps its contents flag: without it update()
+    // does nothing, and the picture already on screen would stay there
+    // after the source changed to a game without one.
+    if (loaded()) setFlag(ItemHasContents, true);
+    if (flags() & ItemHasContents) update();
     if (loaded() != wasLoaded) emit loadedChanged();
 }
 

@@ -2,10 +2,13 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QStringList>
+#include <QWindow>
 
 #include <vector>
 
@@ -38,6 +41,17 @@ QString alertStyle() {
         .arg(rgb(style.surface), rgb(style.muted), gold, style.gold.darker(115).name());
 }
 
+// A menu left open would stay painted behind the alert, and take keys
+// after it.
+void closeOpenMenus() {
+    for (QWindow* window : QGuiApplication::topLevelWindows()) {
+        for (QObject* popup : window->findChildren<QObject*>()) {
+            if (popup->inherits("QQuickMenu") && popup->property("visible").toBool())
+                QMetaObject::invokeMethod(popup, "close");
+        }
+    }
+}
+
 }  // namespace
 
 int MessageBoxAlerts::ask(const QString& message, const QString& informative, const QStringList& buttons) {
@@ -53,17 +67,26 @@ int MessageBoxAlerts::ask(const QString& message, const QString& informative, co
     const QStringList titles = buttons.isEmpty() ? QStringList{QStringLiteral("OK")} : buttons;
     std::vector<QPushButton*> added(titles.size(), nullptr);
     // Added last to first, so the first (the default) ends up rightmost.
+    // None becomes the default by taking the focus: Tab must not hand the
+    // gold look, and Return, to a button that may end something.
     for (qsizetype i = titles.size() - 1; i >= 0; --i) {
         added[i] = box.addButton(titles[i], QMessageBox::ActionRole);
+        added[i]->setAutoDefault(false);
     }
     box.setDefaultButton(added.front());
     QPushButton* escape = titles.size() == 1 ? added.front() : nullptr;
     for (qsizetype i = 0; i < titles.size(); ++i) {
-        if (titles[i] == QStringLiteral("Cancel")) escape = added[i];
+        const QString title = titles[i].toLower();
+        if (title == QStringLiteral("cancel") || title == QStringLiteral("not now")) escape = added[i];
     }
     if (escape) box.setEscapeButton(escape);
 
+    closeOpenMenus();
+    // The window that had the keyboard gets it back, with its focus where
+    // it was, whatever the window system picks after the alert.
+    const QPointer<QWindow> before = QGuiApplication::focusWindow();
     box.exec();
+    if (before) before->requestActivate();
     for (qsizetype i = 0; i < titles.size(); ++i) {
         if (box.clickedButton() == added[i]) return static_cast<int>(i);
     }

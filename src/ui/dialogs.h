@@ -8,8 +8,10 @@
 namespace ludowell::ui {
 
 // Application-modal alerts as message boxes. The first button is the
-// default (Return); Escape presses "Cancel" when there is one, or the only
-// button. Buttons read right to left in the given order, as on the Mac.
+// default: it opens with the focus, keeps the gold look and is what Return
+// presses wherever Tab has moved. Escape presses "Cancel" or "Not now"
+// when there is one, or the only button. Buttons read right to left in the
+// given order, as on the Mac. An open in-window menu closes first.
 class MessageBoxAlerts : public Alerts {
 public:
     int ask(const QString& message, const QString& informative, const QStringList& buttons) override;

@@ -2,6 +2,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -85,6 +86,23 @@ void VirtualScreen::type(unsigned long window, const std::string& keys) {
     XSync(display, False);
     const std::string command = "DISPLAY=" + name_ + " xdotool key --clearmodifiers " + keys;
     if (std::system(command.c_str()) != 0) throw std::runtime_error("xdotool failed: " + command);
+}
+
+void VirtualScreen::click(unsigned long window, int x, int y) {
+    const std::string command = "DISPLAY=" + name_ + " xdotool mousemove --window " + std::to_string(window) + " " +
+                                std::to_string(x) + " " + std::to_string(y) + " click 1";
+    if (std::system(command.c_str()) != 0) throw std::runtime_error("xdotool failed: " + command);
+}
+
+std::vector<unsigned long> VirtualScreen::grab(unsigned long window, int x, int y, int width, int height) {
+    XImage* image = XGetImage(asDisplay(display_), window, x, y, unsigned(width), unsigned(height), AllPlanes, ZPixmap);
+    if (!image) throw std::runtime_error("cannot read the window's pixels");
+    std::vector<unsigned long> pixels;
+    pixels.reserve(size_t(width) * size_t(height));
+    for (int row = 0; row < height; ++row)
+        for (int column = 0; column < width; ++column) pixels.push_back(XGetPixel(image, column, row) & 0xffffff);
+    XDestroyImage(image);
+    return pixels;
 }
 
 }  // namespace e2e

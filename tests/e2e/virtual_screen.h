@@ -23,6 +23,10 @@ public:
     void requestClose(unsigned long window);
     // Gives a window the keyboard and types a key combination ("ctrl+q").
     void type(unsigned long window, const std::string& keys);
+    // A left click at a point of a window, as the mouse makes it.
+    void click(unsigned long window, int x, int y);
+    // The pixels (0xRRGGBB, row by row) of a rectangle of a window.
+    std::vector<unsigned long> grab(unsigned long window, int x, int y, int width, int height);
 
 private:
     pid_t server_ = -1;

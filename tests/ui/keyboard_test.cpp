@@ -3,13 +3,21 @@
 // control, Escape on sheets, the Edit menu from the mouse, and names for
 // every control. Real key and mouse events go to the window throughout.
 #include <QAccessible>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <set>
 
+#include "runtime/runtime.h"
+#include "ui/dialogs.h"
 #include "ui_harness.h"
 
 namespace {
@@ -57,6 +65,35 @@ std::vector<QQuickItem*> tabRound(Window& w, int limit = 60) {
         EXPECT_FALSE(accessibleName(item).isEmpty()) << item->metaObject()->className();
     }
     return visited;
+}
+
+// Tabs until the control of that name has the focus.
+bool tabTo(Window& w, const QString& name) {
+    for (int i = 0; i < 40 && accessibleName(w.focused()) != name; ++i) w.press(Qt::Key_Tab);
+    return accessibleName(w.focused()) == name;
+}
+
+// Once an alert is up, from inside its modal loop: `answer` looks at it and
+// types into it.
+void onAlert(std::function<void(QMessageBox&)> answer) {
+    auto* poll = new QTimer;
+    poll->setInterval(20);
+    QObject::connect(poll, &QTimer::timeout, [=] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        answer(*box);
+    });
+    poll->start();
+}
+
+// A key as the alert's keyboard delivers it: to the button with the focus.
+void type(QMessageBox& box, int key) { QTest::keyClick(box.focusWidget() ? box.focusWidget() : &box, Qt::Key(key)); }
+
+bool looksGold(QMessageBox& box, QPushButton* button) {
+    const QColor fill = box.grab().toImage().pixelColor(button->mapTo(&box, QPoint(6, button->height() / 2)));
+    return fill.red() > 200 && fill.green() > 160 && fill.blue() < 140;
 }
 
 QStringList names(const std::vector<QQuickItem*>& items) {
@@ -114,30 +151,26 @@ TEST(Keyboard, TabVisitsEveryPageInReadingOrderWithTheRingInView) {
 TEST(Keyboard, SpaceAndReturnPressTheFocusedControl) {
     Window w({.preview = "ready"});
     open(w, "Help");
-    auto focusOn = [&](const QString& name) {
-        for (int i = 0; i < 40 && accessibleName(w.focused()) != name; ++i) w.press(Qt::Key_Tab);
-        return accessibleName(w.focused()) == name;
-    };
-    ASSERT_TRUE(focusOn("I can't find my game in Steam"));
+    ASSERT_TRUE(tabTo(w, "I can't find my game in Steam"));
     const QString answer = "Check that you signed in to the account that owns the game. If Steam shows a price instead of Install, ownership is managed by Steam. This app doesn't include a game license.";
     w.press(Qt::Key_Return);
     EXPECT_TRUE(w.shows(answer));
     w.press(Qt::Key_Space);
     EXPECT_FALSE(w.shows(answer));
 
-    ASSERT_TRUE(focusOn("Settings"));
+    ASSERT_TRUE(tabTo(w, "Settings"));
     w.press(Qt::Key_Enter);
     EXPECT_EQ(w.model().page(), "Settings");
-    ASSERT_TRUE(focusOn("Show performance overlay"));
+    ASSERT_TRUE(tabTo(w, "Show performance overlay"));
     const bool before = w.model().hud();
     w.press(Qt::Key_Space);
     EXPECT_NE(w.model().hud(), before);
     w.press(Qt::Key_Return);
     EXPECT_EQ(w.model().hud(), before);
 
-    ASSERT_TRUE(focusOn("Library"));
+    ASSERT_TRUE(tabTo(w, "Library"));
     w.press(Qt::Key_Space);
-    ASSERT_TRUE(focusOn("Play now"));
+    ASSERT_TRUE(tabTo(w, "Play now"));
     w.press(Qt::Key_Return);
     EXPECT_EQ(w.model().notice(), "This is a design preview. No game or Steam process was started.");
 }
@@ -147,7 +180,7 @@ TEST(Keyboard, SheetsHoldTheFocusAndCloseWithEscape) {
     // The licence sheet, opened from the keyboard before the first setup.
     Window w(Window::Setup{});
     ASSERT_TRUE(w.waitFor([&] { return !w.model().refreshInFlight(); }, 5000));
-    for (int i = 0; i < 40 && accessibleName(w.focused()) != "Get started"; ++i) w.press(Qt::Key_Tab);
+    ASSERT_TRUE(tabTo(w, "Get started"));
     w.press(Qt::Key_Return);
     ASSERT_TRUE(w.model().showLicense());
     ASSERT_TRUE(w.still());
@@ -167,7 +200,7 @@ TEST(Keyboard, SheetsHoldTheFocusAndCloseWithEscape) {
 
     // The diagnostics sheet, from the error card's "Show details".
     Window w({.preview = "error"});
-    for (int i = 0; i < 40 && accessibleName(w.focused()) != "Show details"; ++i) w.press(Qt::Key_Tab);
+    ASSERT_TRUE(tabTo(w, "Show details"));
     w.press(Qt::Key_Space);
     ASSERT_TRUE(w.model().showDiagnostics());
     ASSERT_TRUE(w.still());
@@ -176,6 +209,112 @@ TEST(Keyboard, SheetsHoldTheFocusAndCloseWithEscape) {
     w.screenshot("keyboard-diagnostics");
     w.press(Qt::Key_Escape);
     EXPECT_FALSE(w.model().showDiagnostics());
+}
+
+// One setup from the keyboard alone: after each step the focus waits on
+// the control needed next, with its ring; sheets and alerts open on their
+// default, which Return presses; the menus open with F10 and with Alt; an
+// alert has no menu left open behind it, keeps its gold on the default
+// button, and takes Escape as its "Cancel" or "Not now".
+TEST(Keyboard, EachStepLeavesTheFocusOnWhatComesNext) {
+    TempDir data, bin;
+    writeFile(bin / "ludowell", "#!/bin/sh\n" + uitest::kHold, true);
+    const ludowell::Runtime runtime(data.path(), std::nullopt, ludowell::GameProfile::aoeIV());
+    Window w({.dataRoot = data.path(), .executable = bin / "ludowell", .realAlerts = true});
+    ludowell::ui::MessageBoxAlerts boxes;
+    ludowell::ui::AlertUpdateDriver offer(boxes, "1.0.0");
+    std::vector<bool> installs;
+    uitest::giveUpdates(w, false, [&] { offer.showUpdateFound({.displayVersionString = "1.0.1"}, [&](bool install) { installs.push_back(install); }); });
+    ASSERT_TRUE(w.waitFor([&] { return !w.model().refreshInFlight(); }, 5000));
+    const auto focusIsOn = [&](const QString& name) {
+        w.waitFor([&] { return accessibleName(w.focused()) == name && ringShown(w.focused()); }, 1000);
+        EXPECT_EQ(accessibleName(w.focused()), name);
+        EXPECT_TRUE(ringShown(w.focused())) << name.toStdString();
+    };
+    const auto menuOpen = [&] {
+        for (QObject* object : w.window()->findChildren<QObject*>())
+            if (object->inherits("QQuickMenu") && object->property("visible").toBool()) return true;
+        return false;
+    };
+    // Each alert: its default has the focus and keeps its gold when Tab
+    // moves on, with no menu behind it; then `key` answers it.
+    const auto answerAlert = [&](int key, const char* screenshot = nullptr) {
+        onAlert([&, key, screenshot](QMessageBox& box) {
+            EXPECT_FALSE(menuOpen());
+            QPushButton* fallback = box.defaultButton();
+            EXPECT_EQ(box.focusWidget(), fallback);
+            EXPECT_TRUE(looksGold(box, fallback));
+            if (box.buttons().size() > 1) {
+                type(box, Qt::Key_Tab);
+                auto* other = qobject_cast<QPushButton*>(box.focusWidget());
+                ASSERT_TRUE(other && other != fallback);
+                EXPECT_TRUE(fallback->isDefault() && !other->isDefault());
+                EXPECT_TRUE(looksGold(box, fallback));
+                EXPECT_FALSE(looksGold(box, other));
+            }
+            if (screenshot) {
+                QImage shot = w.window()->grabWindow();
+                QPainter(&shot).drawImage((shot.width() - box.width()) / 2, 160, box.grab().toImage());
+                shot.save(QStringLiteral(LUDOWELL_SCREENSHOT_DIR "/") + screenshot + ".png");
+            }
+            type(box, key);
+        });
+    };
+
+    // The licence sheet opens on "Agree & set up Steam"; agreeing starts
+    // the step, whose Stop button then has the focus.
+    ASSERT_TRUE(tabTo(w, "Get started"));
+    w.press(Qt::Key_Return);
+    focusIsOn("Agree & set up Steam");
+    w.press(Qt::Key_Return);
+    ASSERT_TRUE(w.model().busy());
+    focusIsOn("Stop…");
+    // The step ends with Steam to sign in to.
+    writeFile(runtime.marker("runtime-ready"));
+    writeFile(runtime.steam());
+    writeFile(runtime.server());
+    writeFile(bin / "go");
+    ASSERT_TRUE(w.waitFor([&] { return w.model().stage() == "signIn" && !w.model().busy(); }, 10000));
+    focusIsOn("Open Steam to sign in");
+    ASSERT_TRUE(tabTo(w, "I'm signed in"));
+    w.press(Qt::Key_Space);
+    ASSERT_TRUE(w.waitFor([&] { return w.model().stage() == "install"; }, 10000));
+    focusIsOn("Install with Steam");
+
+    // F10 opens the menus, the arrows move through them, and About's alert
+    // comes up with the menu closed; the focus goes back to the page.
+    w.press(Qt::Key_F10);
+    EXPECT_TRUE(menuOpen());
+    EXPECT_EQ(accessibleName(w.focused()), "About Ludowell");
+    w.press(Qt::Key_Right);
+    EXPECT_EQ(accessibleName(w.focused()), "Copy");
+    w.press(Qt::Key_Left);
+    answerAlert(Qt::Key_Return, "keyboard-alert-about");
+    w.press(Qt::Key_Return);
+    EXPECT_FALSE(menuOpen());
+    focusIsOn("Install with Steam");
+    // Alt alone opens them too; Escape turns the update offer down.
+    w.press(Qt::Key_Alt);
+    EXPECT_TRUE(menuOpen());
+    w.press(Qt::Key_Down);
+    EXPECT_EQ(accessibleName(w.focused()), "Check for Updates…");
+    answerAlert(Qt::Key_Escape);
+    w.press(Qt::Key_Return);
+    EXPECT_EQ(installs, std::vector<bool>{false});
+    focusIsOn("Install with Steam");
+
+    // "Close Steam session…": Return after Tab still answers "Cancel", and
+    // so does Escape.
+    ASSERT_TRUE(tabTo(w, "Settings"));
+    w.press(Qt::Key_Return);
+    ASSERT_TRUE(w.waitFor([&] { return w.model().serverPresent(); }, 10000));
+    ASSERT_TRUE(tabTo(w, "Close Steam session…"));
+    for (int key : {Qt::Key_Return, Qt::Key_Escape}) {
+        answerAlert(key, key == Qt::Key_Return ? "keyboard-alert-close-session" : nullptr);
+        w.press(Qt::Key_Return);
+        EXPECT_FALSE(w.model().busy());
+        focusIsOn("Close Steam session…");
+    }
 }
 
 TEST(EditMenu, CopiesTheTextThatHadFocusAlsoWithASheetOpen) {

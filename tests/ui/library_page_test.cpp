@@ -116,4 +116,28 @@ TEST(LibraryPage, MissingArtworkLeavesGradientsAndText) {
     EXPECT_EQ(w.item("hero")->height(), 372);
 }
 
+// The bundle's catalog has a second game, with no artwork. Switching to it
+// and back redraws the card as if each game had been shown first: the
+// primary button as wide as its title, no picture of the game before.
+TEST(LibraryPage, SwitchingGamesDrawsTheCardOfTheGameShown) {
+    const auto games = ludowell::GameProfile::load(uitest::builtBundle() / "Contents/Resources");
+    ASSERT_EQ(games.size(), 2u);
+    uitest::Session s({.stage = "ready", .profiles = games});
+    Window& w = *s.w;
+    const auto card = [](Window& in, const char* stage) {
+        EXPECT_TRUE(in.waitFor([&] { return in.model().stage() == stage; }, 10000));
+        in.still();
+        QQuickItem* hero = in.item("hero");
+        return in.window()->grabWindow().copy(hero->mapRectToScene(hero->boundingRect()).toRect());
+    };
+    const QImage ready = card(w, "ready");
+    w.click(w.item("game-lantern-keep"));
+    const QImage signIn = card(w, "signIn");  // "Open Steam to sign in" after "Play now"
+    w.screenshot("library-switched-game");
+    w.click(w.item("game-aoe4"));
+    EXPECT_EQ(card(w, "ready"), ready);  // and "Play now" after it
+    Window first({.profiles = {games[1], games[0]}, .dataRoot = s.data.path(), .executable = s.bin / "ludowell"});
+    EXPECT_EQ(signIn, card(first, "signIn"));
+}
+
 }  // namespace

@@ -30,7 +30,7 @@ Window::Window(Setup setup) {
     options.model.overrideRoot = setup.dataRoot.value_or(dir_ / "data");
     options.model.executable = setup.executable.empty() ? builtBundle() / "Contents/MacOS/ludowell" : setup.executable;
     options.model.settingsFile = QString::fromStdString((dir_ / "defaults.ini").string());
-    options.alerts = &alerts;
+    options.alerts = setup.realAlerts ? nullptr : &alerts;
     options.fileBrowser = &browser;
     shell_ = std::make_unique<ludowell::ui::AppDelegate>(options);
     if (!shell_->applicationDidFinishLaunching()) throw std::runtime_error("the window did not load");
@@ -155,22 +155,27 @@ void Window::screenshot(const QString& name) {
 
 namespace {
 struct StubUpdates : ludowell::UpdateService {
-    StubUpdates(bool session, std::shared_ptr<int> checks) : session(session), checks(std::move(checks)) {}
+    StubUpdates(bool session, std::shared_ptr<int> checks, std::function<void()> onCheck)
+        : session(session), checks(std::move(checks)), onCheck(std::move(onCheck)) {}
     void startUpdater() override {}
     bool canCheckForUpdates() const override { return true; }
     bool automaticallyChecksForUpdates() const override { return false; }
     void setAutomaticallyChecksForUpdates(bool) override {}
     bool sessionInProgress() const override { return session; }
-    void checkForUpdates() override { ++*checks; }
+    void checkForUpdates() override {
+        ++*checks;
+        if (onCheck) onCheck();
+    }
     bool session;
     std::shared_ptr<int> checks;
+    std::function<void()> onCheck;
 };
 }  // namespace
 
-std::shared_ptr<int> giveUpdates(Window& w, bool session) {
+std::shared_ptr<int> giveUpdates(Window& w, bool session, std::function<void()> onCheck) {
     auto checks = std::make_shared<int>(0);
     w.model().setUpdates(new ludowell::Updates(&w.model(), [=](ludowell::UpdateServiceDelegate&) {
-        return std::unique_ptr<ludowell::UpdateService>(std::make_unique<StubUpdates>(session, checks));
+        return std::unique_ptr<ludowell::UpdateService>(std::make_unique<StubUpdates>(session, checks, onCheck));
     }));
     w.settle();
     return checks;

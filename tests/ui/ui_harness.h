@@ -61,6 +61,7 @@ public:
         std::optional<std::filesystem::path> dataRoot;
         std::filesystem::path executable;  // empty: the built bundle's
         std::optional<std::filesystem::path> bundle;  // for the artwork; default: the built bundle
+        bool realAlerts = false;  // the app's own message boxes instead of `alerts`
     };
     explicit Window(Setup setup);
     ~Window();
@@ -108,8 +109,8 @@ private:
 };
 
 // Hands the model an update gate whose service reports `session`; returns
-// the count of checks asked of it.
-std::shared_ptr<int> giveUpdates(Window& w, bool session);
+// the count of checks asked of it. Each check also runs `onCheck`.
+std::shared_ptr<int> giveUpdates(Window& w, bool session, std::function<void()> onCheck = {});
 
 // A window over a data root where an inspection finds `stage` (setup with
 // the licence accepted, so the primary button starts a step). Its

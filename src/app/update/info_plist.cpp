@@ -38,4 +38,11 @@ std::optional<QVariantMap> readInfoPlist(const std::filesystem::path& file) {
     return values;
 }
 
+QString bundleShortVersion(const std::filesystem::path& bundle) {
+    const auto plist = readInfoPlist(bundle / "Contents" / "Info.plist");
+    if (!plist) return {};
+    const QVariant version = plist->value(QStringLiteral("CFBundleShortVersionString"));
+    return version.typeId() == QMetaType::QString ? version.toString() : QString();
+}
+
 }  // namespace ludowell

@@ -13,4 +13,9 @@ namespace ludowell {
 // the file is missing or is not a property list.
 std::optional<QVariantMap> readInfoPlist(const std::filesystem::path& file);
 
+// The version the bundle's Info.plist gives for people to read
+// ("CFBundleShortVersionString"), read afresh: an update replaces the file
+// under the same name. Empty when the file has none or it is not text.
+QString bundleShortVersion(const std::filesystem::path& bundle);
+
 }  // namespace ludowell

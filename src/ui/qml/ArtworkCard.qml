@@ -145,8 +145,10 @@ Item {
             Layout.bottomMargin: 23
         }
 
-        RowLayout {
-            Layout.fillWidth: true
+        // A row, not a layout: each child is as wide as it says, so the
+        // primary button follows its title through every change of game
+        // or stage (a layout here kept the width of the title before).
+        Row {
             spacing: 18
             GoldButton {
                 objectName: "primary-action"
@@ -158,6 +160,7 @@ Item {
             }
             TextBlock {
                 objectName: "setup-hint"
+                y: Math.round((parent.height - height) / 2)
                 visible: card.stage === "setup"
                 text: "One-time setup\nYour own Steam account"
                 font.pixelSize: 10
@@ -166,6 +169,7 @@ Item {
             }
             TextBlock {
                 objectName: "genre-line"
+                y: Math.round((parent.height - height) / 2)
                 visible: card.playable
                 text: "STRATEGY   ·   MULTIPLAYER"
                 font.pixelSize: 9
@@ -173,7 +177,6 @@ Item {
                 font.letterSpacing: 1
                 color: Style.artworkGenre
             }
-            Item { Layout.fillWidth: true }
         }
     }
 

@@ -7,6 +7,7 @@ import Ludowell
 Item {
     id: sheet
     readonly property string title: "Details for troubleshooting"
+    readonly property Item defaultControl: doneButton
     implicitWidth: 640
     implicitHeight: column.implicitHeight + 56
 

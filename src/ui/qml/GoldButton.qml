@@ -9,7 +9,12 @@ T.Button {
     property string symbol: ""
     property bool spinning: false
 
-    implicitWidth: row.implicitWidth + 46
+    // From the parts' own sizes rather than the row's, which is only known
+    // once the row has been laid out: a layout around the button would
+    // keep the width of the label before.
+    readonly property Item leading: spinning ? spinner : (symbol.length > 0 ? mark : null)
+    // Whole points, as a layout would give it, so the title sits on pixels.
+    implicitWidth: Math.ceil((leading ? leading.width + row.spacing : 0) + label.implicitWidth + 46)
     implicitHeight: 46
     font.pixelSize: 14
     font.weight: Font.DemiBold
@@ -33,11 +38,13 @@ T.Button {
             anchors.centerIn: parent
             spacing: 11
             Spinner {
+                id: spinner
                 visible: control.spinning
                 color: Style.shadow
                 anchors.verticalCenter: parent.verticalCenter
             }
             Symbol {
+                id: mark
                 visible: !control.spinning && control.symbol.length > 0
                 name: control.symbol
                 size: 14
@@ -45,6 +52,7 @@ T.Button {
                 anchors.verticalCenter: parent.verticalCenter
             }
             Text {
+                id: label
                 text: control.text
                 font: control.font
                 color: Style.onGold

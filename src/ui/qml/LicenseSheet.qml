@@ -8,6 +8,7 @@ import Ludowell
 Item {
     id: sheet
     readonly property string title: "Let's prepare your Mac."
+    readonly property Item defaultControl: agreeButton.enabled ? agreeButton : notNowButton
     implicitWidth: 650
     implicitHeight: column.implicitHeight + 60
 

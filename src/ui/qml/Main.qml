@@ -66,6 +66,11 @@ ApplicationWindow {
         textTarget.selectAll()
     }
 
+    // F10, or Alt alone: the shell hands these keys here.
+    function toggleMenus() {
+        if (menus) menus.toggle()
+    }
+
     // The strip is there from the first frame; the menus in it are built
     // just after, as they are not needed before.
     menuBar: Rectangle {

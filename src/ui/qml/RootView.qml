@@ -37,9 +37,66 @@ Item {
         target: root.Window.window
         function onActiveFocusItemChanged() {
             const item = root.Window.window.activeFocusItem
-            if (item && item.activeFocusOnTab) root.reveal(item)
+            if (item && item.activeFocusOnTab) {
+                root.reveal(item)
+                if (!root.inPopup(item)) root.lastControl = item
+                root.hadControl = true
+            }
+            landing.restart()
         }
+        function onActiveChanged() { landing.restart() }
     }
+
+    // When the focused control goes away (disabled by a step, hidden by the
+    // next stage, its sheet or menu closed), the focus lands on the control
+    // the user needs next instead of dropping back to the window: the one
+    // it was on, once usable again, else the game's primary action, else
+    // the running step's Stop button. Otherwise the next Tab would start
+    // over at the sidebar.
+    property Item lastControl: null
+    property bool hadControl: false
+    function inPopup(item) {
+        for (let at = item; at; at = at.parent)
+            if (at === Overlay.overlay) return true
+        return false
+    }
+    function usable(item) {
+        return !!item && item.visible && item.enabled && item.width > 0 && !inPopup(item)
+    }
+    // A menu, a sheet, a control or a text the user is in keeps the focus.
+    function holdsFocus(item) {
+        return !!item && (inPopup(item) || ((item.activeFocusOnTab || typeof item.selectAll === "function") && usable(item)))
+    }
+    function landFocus() {
+        const window = root.Window.window
+        // While an alert is up the window has no focus to give; it gets
+        // it back when the alert has gone.
+        if (!window || !window.active || !root.hadControl || root.sheetShown) return
+        const now = window.activeFocusItem
+        // Handed back without its ring (a menu closed): a keyboard user
+        // still needs to see where it is.
+        if (now === root.lastControl && Shell.keyboardUsed && now.visualFocus === false && usable(now))
+            now.focusReason = Qt.TabFocusReason
+        if (holdsFocus(now)) return
+        const next = [root.lastControl, root.shownOnPage("primary-action"), root.shownOnPage("stop-step")]
+                     .find(item => root.usable(item))
+        if (next) next.forceActiveFocus(Shell.keyboardUsed ? Qt.TabFocusReason : Qt.OtherFocusReason)
+    }
+    // Once the page has settled after the change: what was not usable a
+    // moment ago may be now that a step has ended or the stage moved on.
+    Timer {
+        id: landing
+        interval: 30
+        onTriggered: root.landFocus()
+    }
+    Connections {
+        target: LibraryModel
+        function onBusyChanged() { landing.restart() }
+        function onPresentationChanged() { landing.restart() }
+        function onLaunchingChanged() { landing.restart() }
+        function onPageChanged() { landing.restart() }
+    }
+    onSheetShownChanged: landing.restart()
     // A step's activity, and then its result, are scrolled into view where
     // the step started; while it runs the page keeps its height, so clearing
     // the last message does not make it jump.

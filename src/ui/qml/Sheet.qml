@@ -28,7 +28,12 @@ Popup {
     onPresentedChanged: presented ? open() : close()
     Component.onCompleted: if (presented) open()
     onClosed: if (presented) dismissed()
-    onOpened: trap.forceActiveFocus()
+    // The sheet's default button takes the focus, so Return presses it.
+    onOpened: {
+        const button = content.item ? content.item.defaultControl : null
+        if (button && button.enabled) button.forceActiveFocus(Shell.keyboardUsed ? Qt.TabFocusReason : Qt.OtherFocusReason)
+        else trap.forceActiveFocus()
+    }
 
     enter: Transition {
         NumberAnimation { property: "opacity"; from: 0; to: 1; duration: 150; easing.type: Easing.OutQuad }

@@ -15,8 +15,31 @@ MenuBar {
     signal copyRequested()
     signal selectAllRequested()
 
+    // From the keyboard (F10, or Alt alone): the first menu opens with its
+    // first entry highlighted, or an open menu closes. Left and Right move
+    // to the menu beside it.
+    function toggle() {
+        for (let i = 0; i < count; ++i) {
+            if (menuAt(i).visible) {
+                menuAt(i).close()
+                return
+            }
+        }
+        openMenu(0)
+    }
+    function openMenu(index) {
+        const at = (index + count) % count
+        for (let i = 0; i < count; ++i)
+            if (i !== at) menuAt(i).close()
+        const entry = itemAt(at)
+        const menu = menuAt(at)
+        menu.popup(entry, 0, entry.height)
+        menu.currentIndex = 0
+    }
+
     component DarkMenu: Menu {
         id: menu
+        property int index: 0  // its place in the bar
         font.pixelSize: 13
         background: Rectangle {
             implicitWidth: 220
@@ -36,6 +59,8 @@ MenuBar {
             rightPadding: 12
             Accessible.name: text
             Accessible.description: keys
+            Keys.onLeftPressed: menus.openMenu(menu.index - 1)
+            Keys.onRightPressed: menus.openMenu(menu.index + 1)
             contentItem: Item {
                 implicitWidth: label.implicitWidth + shortcut.implicitWidth + 40
                 Text {
@@ -102,6 +127,7 @@ MenuBar {
     }
     DarkMenu {
         title: "Edit"
+        index: 1
         Action {
             objectName: "menu-copy"
             text: "Copy"
