@@ -104,6 +104,10 @@ TEST_F(Journey, FromNothingToPlayingAndBack) {
     EXPECT_EQ(ran("stop"), Lines{"Only Ludowell's game and Steam environment were stopped."});
     EXPECT_FALSE(isGameRunning(runtime));
     EXPECT_FALSE(runtime.running());
+    // A whole setup's support report stays small enough to attach anywhere.
+    world.ludowell({"--command", "report", "--output", (world.dir / "report.tar.gz").string(), "--data-root",
+                    root.string()});
+    EXPECT_LT(fs::file_size(world.dir / "report.tar.gz"), 1u << 20);
 
     // Twice in a row: the first run's Wine, still winding down, is no session.
     const size_t callsBefore = wineCalls(root).size();
