@@ -25,10 +25,14 @@ protected:
 // Refusals before any work: status 1 and one line. Actions match
 // case-sensitively, and even an unknown one takes the data root and its
 // lock; the Mac is judged before any helper, engine or download starts,
-// its system before Rosetta.
+// its system before Rosetta. Data roots the engine's lists or the path
+// limit cannot hold are refused before anything is made.
 TEST_F(CommandMode, RefusalsAtStartAreOneLine) {
     const fs::path root = world.dataRoot();
     const std::string env = "/usr/bin/env", app = world.executable.string(), data = root.string();
+    const std::string colon = (world.dir / "Games:2024/aoe4").string(), dir = std::string(200, 'd');
+    std::string deep = (world.dir / dir).string();
+    while (deep.size() < PATH_MAX - 60) deep += "/" + dir;
     const std::string emptyRoot = "ERROR: The data folder given with --data-root is empty.\n";
     const std::string noRosetta =
         "ERROR: Rosetta is required. Open an Intel app and follow macOS's Rosetta installation prompt, then try "
@@ -46,6 +50,12 @@ TEST_F(CommandMode, RefusalsAtStartAreOneLine) {
         {{"LUDOWELL_TESTBED_MACOS=16.0", "LUDOWELL_TESTBED_DARWIN=25.2.0", "LUDOWELL_TESTBED_ROSETTA=missing", app,
           "--command", "check", "--data-root", data},
          noRosetta},
+        {{app, "--command", "prepare", "--data-root", colon},
+         "ERROR: The data folder's path contains \":\" (shown as \"/\" in the Finder), which the game's Windows "
+         "environment cannot use. Choose a folder whose path has neither.\n"},
+        {{app, "--command", "prepare", "--data-root", deep},
+         "ERROR: The data folder's path is too long for the game's Windows environment. Choose a folder with a "
+         "shorter path.\n"},
     };
     for (const auto& [args, output] : cases) {
         auto result = world.run(env, args);
@@ -55,6 +65,7 @@ TEST_F(CommandMode, RefusalsAtStartAreOneLine) {
     EXPECT_TRUE(fs::exists(root / "operation.lock"));
     EXPECT_TRUE(testbed::World::journal(root).empty()) << "no helper, engine or download may start";
     EXPECT_FALSE(fs::exists(root / "runtime-ready"));
+    EXPECT_FALSE(fs::exists(world.dir / "Games:2024") || fs::exists(world.dir / dir));
 }
 
 TEST_F(CommandMode, AFailingToolFailsTheRunEvenWithSIGCHLDIgnored) {
@@ -113,26 +124,6 @@ TEST_F(CommandMode, AMissingCatalogNeverHangsAHeadlessRun) {
     auto result = world.ludowell({"--command", "check"}, 20);
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.output.find("The game library is missing. Please reinstall this app."), std::string::npos);
-}
-
-// Data roots the engine's lists or the system's path limit cannot hold
-// are refused before anything is made, with one line that says why.
-TEST_F(CommandMode, OddDataRootsAreRefusedAtTheStart) {
-    std::string deep = world.dir.string();
-    while (deep.size() < PATH_MAX - 60) deep += "/" + std::string(200, 'd');
-    const std::pair<fs::path, std::string> rows[] = {
-        {world.dir / "Games:2024" / "aoe4",
-         "ERROR: The data folder's path contains \":\" (shown as \"/\" in the Finder), which the game's Windows "
-         "environment cannot use. Choose a folder whose path has neither.\n"},
-        {deep, "ERROR: The data folder's path is too long for the game's Windows environment. Choose a folder "
-               "with a shorter path.\n"},
-    };
-    for (const auto& [root, line] : rows) {
-        auto result = world.ludowell({"--command", "prepare", "--data-root", root.string()});
-        EXPECT_EQ(result.status, 1);
-        EXPECT_EQ(result.output, line);
-        EXPECT_FALSE(fs::exists(root.parent_path()));
-    }
 }
 
 // Started with standard descriptors closed, a run must not write its

@@ -30,14 +30,7 @@ const fs::path kSource = LUDOWELL_SOURCE_DIR;
 const fs::path kDemo = kSource / "build/demo";
 
 std::vector<pid_t> demoApps() {
-    std::vector<pid_t> pids;
-    std::error_code ec;
-    const auto app = fs::weakly_canonical(kDemo / "app/Ludowell.app/Contents/MacOS/ludowell", ec);
-    for (const auto& entry : fs::directory_iterator("/proc")) {
-        const auto exe = fs::read_symlink(entry.path() / "exe", ec);
-        if (!ec && exe == app) pids.push_back(std::stoi(entry.path().filename().string()));
-    }
-    return pids;
+    return e2e::runningFrom(fs::weakly_canonical(kDemo / "app/Ludowell.app/Contents/MacOS/ludowell"));
 }
 
 bool serverAnswers() {
@@ -64,8 +57,7 @@ std::string listing(const fs::path& folder) {
 TEST(Demo, OpensAtOnceSurvivesItsOwnUpdateAndLeavesTheTestersFilesAlone) {
     if (fs::canonical(LUDOWELL_BINARY_DIR) != fs::weakly_canonical(kSource / "build"))
         GTEST_SKIP() << "the demo runs the tree's own build folder";
-    if (std::system("command -v xdotool >/dev/null && command -v Xvfb >/dev/null") != 0)
-        GTEST_SKIP() << "needs Xvfb and xdotool";
+    if (!e2e::VirtualScreen::available()) GTEST_SKIP() << "needs Xvfb and xdotool";
     if (serverAnswers() || !demoApps().empty()) GTEST_SKIP() << "a demo is running";
     e2e::VirtualScreen screen;
     // Whatever happens, no window of the demo's stays behind.
@@ -75,10 +67,8 @@ TEST(Demo, OpensAtOnceSurvivesItsOwnUpdateAndLeavesTheTestersFilesAlone) {
     TempDir home;
     writeFile(home / ".config/kept.conf", "the tester's\n");
     const std::string before = listing(home.path()), bundle = listing(kSource / "build/Ludowell.app");
-    ScopedEnv display("DISPLAY", screen.name()), homeDir("HOME", home.path().string());
-    ScopedEnv data("XDG_DATA_HOME", std::nullopt), config("XDG_CONFIG_HOME", std::nullopt),
-        cache("XDG_CACHE_HOME", std::nullopt);
-    ScopedEnv platform("QT_QPA_PLATFORM", "xcb"), quick("QT_QUICK_BACKEND", "software");
+    ScopedEnv homeDir("HOME", home.path().string()), data("XDG_DATA_HOME", std::nullopt),
+        config("XDG_CONFIG_HOME", std::nullopt), cache("XDG_CACHE_HOME", std::nullopt);
 
     // Twice: the first run may still have to pack this build's update.
     for (int run = 0; run < 2; ++run) {

@@ -79,8 +79,7 @@ TEST_F(Downloads, OnlyAVerifiedFileLandsAndItIsNeverFetchedAgain) {
 }
 
 // A slow server, so a download can be caught half-way.
-class InterruptedDownloads : public Downloads {
-protected:
+struct InterruptedDownloads : Downloads {
     InterruptedDownloads() : Downloads({.throttleBytesPerSecond = 200}) {}
 };
 
@@ -115,8 +114,7 @@ TEST_F(InterruptedDownloads, AKilledDownloadIsNeverTakenForAWholeFile) {
 }
 
 // A hostile server: every body it sends is endless.
-class EndlessDownloads : public Downloads {
-protected:
+struct EndlessDownloads : Downloads {
     EndlessDownloads() : Downloads({.endless = true}) {}
 };
 

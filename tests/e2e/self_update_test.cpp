@@ -5,23 +5,21 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <fstream>
 #include <thread>
 
 #include <gtest/gtest.h>
 
 #include "e2e/virtual_screen.h"
 #include "platform/platform.h"
-#include "platform/subprocess.h"
 #include "runtime/runtime.h"
 #include "core/files.h"
 #include "support/eventually.h"
 #include "support/files.h"
 #include "support/https_server.h"
 #include "support/info_plist.h"
-#include "support/scoped_env.h"
 #include "support/temp_dir.h"
 #include "support/update_feed.h"
+#include "support/waiting_game.h"
 #include "testbed_world.h"
 
 namespace fs = std::filesystem;
@@ -77,46 +75,24 @@ bool stagedUpdateReady(const testbed::World& world) {
     return false;
 }
 
-std::vector<pid_t> runningFrom(const fs::path& executable) {
-    std::vector<pid_t> pids;
-    for (const auto& entry : fs::directory_iterator("/proc")) {
-        std::error_code ec;
-        const auto exe = fs::read_symlink(entry.path() / "exe", ec);
-        if (!ec && exe == executable) pids.push_back(std::stoi(entry.path().filename().string()));
-    }
-    return pids;
-}
-
 bool alive(pid_t pid) { return ::waitpid(pid, nullptr, WNOHANG) == 0; }
 
 TEST(SelfUpdate, NoWayOutInstallsUnderARunningGameAndTheGamesEndDoesOnce) {
-    if (std::system("command -v xdotool >/dev/null && command -v Xvfb >/dev/null") != 0)
-        GTEST_SKIP() << "needs Xvfb and xdotool";
+    if (!e2e::VirtualScreen::available()) GTEST_SKIP() << "needs Xvfb and xdotool";
     testbed::World world;
     world.exportToThisProcess();
     PublishedUpdate update(world, "1.0.1");
     e2e::VirtualScreen screen;
-    ScopedEnv display("DISPLAY", screen.name());
-    ScopedEnv platform("QT_QPA_PLATFORM", "xcb");
-    ScopedEnv quick("QT_QUICK_BACKEND", "software");
 
     const Runtime game(world.dataRoot());
-    fs::create_directories(game.root());
-    fs::copy(fs::canonical(world.bundle / "Contents/Resources/Engine"), game.root() / "engine",
-             fs::copy_options::recursive | fs::copy_options::copy_symlinks);
+    placeEngine(game, world);
     const pid_t app = world.startLudowell({"--data-root", game.root().string()}, world.dir / "app.log");
     const auto windows = [&] { return screen.windowsOf(app).size(); };
 
     // The automatic check offers the update; the game starts before the
     // user accepts it, so it is kept waiting.
     ASSERT_TRUE(eventually([&] { return windows() == 2; }, 60s)) << read(world.dir / "app.log");
-    std::ofstream(game.root() / "game.exe") << "TESTBED-PE waiter\n";
-    const auto env = game.environment();
-    platform::Subprocess::Options start{game.wine(), {(game.root() / "game.exe").string()}};
-    start.environment = &env;
-    start.newSession = true;
-    platform::Subprocess::start(start).release();
-    ASSERT_TRUE(eventually([&] { return game.running(); }, 10s));
+    ASSERT_TRUE(startWaiter(game));
     screen.type(screen.windowsOf(app).back(), "Return");
     ASSERT_TRUE(eventually([&] { return stagedUpdateReady(world); }, 60s)) << read(world.dir / "app.log");
     std::this_thread::sleep_for(2s);
@@ -163,9 +139,9 @@ TEST(SelfUpdate, NoWayOutInstallsUnderARunningGameAndTheGamesEndDoesOnce) {
     ASSERT_TRUE(eventually([&] { return ::waitpid(again, &status, WNOHANG) == again; }, 60s));
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     EXPECT_EQ(installedVersion(world), "1.0.1");
-    ASSERT_TRUE(eventually([&] { return runningFrom(world.executable).size() == 1; }, 10s));
+    ASSERT_TRUE(eventually([&] { return e2e::runningFrom(world.executable).size() == 1; }, 10s));
     std::this_thread::sleep_for(1s);
-    const auto relaunched = runningFrom(world.executable);
+    const auto relaunched = e2e::runningFrom(world.executable);
     ASSERT_EQ(relaunched.size(), 1u) << "relaunched once";
     ASSERT_TRUE(eventually([&] { return screen.windowsOf(relaunched[0]).size() == 1; }, 30s));
     // Nothing runs now: SIGTERM simply quits.
@@ -179,14 +155,10 @@ TEST(SelfUpdate, NoWayOutInstallsUnderARunningGameAndTheGamesEndDoesOnce) {
 // bundle swapped in, the old one deleted): its next step still starts,
 // from the bundle's new executable.
 TEST(SelfUpdate, ASecondWindowStartsItsStepsFromTheUpdatedBundle) {
-    if (std::system("command -v xdotool >/dev/null && command -v Xvfb >/dev/null") != 0)
-        GTEST_SKIP() << "needs Xvfb and xdotool";
+    if (!e2e::VirtualScreen::available()) GTEST_SKIP() << "needs Xvfb and xdotool";
     testbed::World world;
     world.exportToThisProcess();
     e2e::VirtualScreen screen;
-    ScopedEnv display("DISPLAY", screen.name());
-    ScopedEnv platform("QT_QPA_PLATFORM", "xcb");
-    ScopedEnv quick("QT_QUICK_BACKEND", "software");
     const fs::path root = world.dataRoot();
     writeFile(root / "license-accepted", "Accepted locally: now\n");
     const pid_t app = world.startLudowell({"--data-root", root.string()}, world.dir / "app.log");

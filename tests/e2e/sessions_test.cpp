@@ -1,15 +1,13 @@
 // Session control against the testbed engine: the running test, stopping
 // exactly one prefix, and the status report.
-#include <sys/wait.h>
-
 #include <gtest/gtest.h>
 
-#include "platform/subprocess.h"
 #include "runtime/runtime.h"
 #include "testbed_world.h"
 #include "support/eventually.h"
 #include "support/failure_text.h"
 #include "support/files.h"
+#include "support/waiting_game.h"
 
 namespace fs = std::filesystem;
 using namespace ludowell;
@@ -17,30 +15,6 @@ using namespace ludowell;
 namespace {
 
 const std::string kStopped = "Only Ludowell's game and Steam environment were stopped.\n";
-
-// An engine in the folder a runtime uses before any selection exists.
-void placeEngine(const Runtime& runtime, const testbed::World& world) {
-    fs::create_directories(runtime.root());
-    fs::copy(fs::canonical(world.bundle / "Contents/Resources/Engine"), runtime.root() / "engine",
-             fs::copy_options::recursive | fs::copy_options::copy_symlinks);
-}
-
-// A Windows program that just waits, started under the runtime's prefix.
-void startWaiter(const Runtime& runtime) {
-    const fs::path program = runtime.root() / "waiter.exe";
-    writeFile(program, "TESTBED-PE waiter\n");
-    const auto env = runtime.environment();
-    platform::Subprocess::Options request{runtime.wine(), {program.string()}};
-    request.environment = &env;
-    request.newSession = true;
-    pid_t pid = platform::Subprocess::start(request).release();
-    // The loader returns at once or keeps running as the program; either way
-    // the prefix's server must come up.
-    eventually([&] {
-        ::waitpid(pid, nullptr, WNOHANG);
-        return runtime.running();
-    });
-}
 
 class Sessions : public ::testing::Test {
 protected:

@@ -1,17 +1,14 @@
 // The support report and the clean-up steps through the built executable:
 // what a report leaves out, and what a clean-up leaves alone.
-#include <sys/wait.h>
-
 #include <chrono>
 #include <map>
 
 #include <gtest/gtest.h>
 
 #include "core/files.h"
-#include "platform/subprocess.h"
 #include "runtime/runtime.h"
-#include "support/eventually.h"
 #include "support/files.h"
+#include "support/waiting_game.h"
 #include "testbed_world.h"
 
 namespace fs = std::filesystem;
@@ -21,30 +18,23 @@ namespace {
 
 const fs::path kSteam = "prefix/drive_c/Program Files (x86)/Steam";
 
-// Every file under `root` with its bytes (or a fingerprint of long ones);
-// links by their targets.
+// Every file under `root` with its bytes (or a fingerprint of long ones),
+// links by their targets; not a run's own lock, journal and logs.
 std::map<std::string, std::string> contents(const fs::path& root) {
     std::map<std::string, std::string> found;
-    for (auto it = fs::recursive_directory_iterator(root); it != fs::recursive_directory_iterator(); ++it) {
-        const std::string name = fs::relative(it->path(), root).string();
-        if (it->is_symlink()) {
-            found[name] = "-> " + fs::read_symlink(it->path()).string();
-        } else if (it->is_regular_file()) {
-            const std::string bytes = *readFile(it->path());
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        const std::string name = fs::relative(entry.path(), root).string();
+        if (name == "operation.lock" || name == "testbed-journal.jsonl" ||
+            (name.starts_with("logs/command-") && !name.ends_with("-old.log") && !name.ends_with("-new.log")))
+            continue;
+        if (entry.is_symlink()) {
+            found[name] = "-> " + fs::read_symlink(entry.path()).string();
+        } else if (entry.is_regular_file()) {
+            const std::string bytes = *readFile(entry.path());
             found[name] = bytes.size() < 200 ? bytes : std::to_string(std::hash<std::string>{}(bytes));
         }
     }
     return found;
-}
-
-// Everything a report holds, names and texts, as one string.
-std::string unpacked(const testbed::World& world, const fs::path& archive) {
-    const fs::path into = world.dir / "unpacked";
-    fs::create_directories(into);
-    EXPECT_EQ(world.run("/usr/bin/tar", {"-xzf", archive.string(), "-C", into.string()}).status, 0);
-    std::string all;
-    for (const auto& [name, text] : contents(into)) all += "== " + name + "\n" + *readFile(into / name) + "\n";
-    return all;
 }
 
 class SupportTools : public ::testing::Test {
@@ -77,16 +67,18 @@ TEST_F(SupportTools, AReportCarriesTheCheckAndLogsAndNothingThatSignsIn) {
     ASSERT_EQ(run.status, 0) << run.output;
     EXPECT_EQ(run.output, "Writing the support report…\nSupport report saved: " + report.string() + "\n");
 
-    const std::string all = unpacked(world, report);
-    for (const std::string& left : std::vector<std::string>{"planted-account", "planted-connect-cache", "ssfn", "planted-sentry", "88776655",
-                                   "planted-userdata", "planted-cookie", "planted-token", "planted-webcookie",
-                                   "76561198000000042", "planted-login", world.home.string()})
+    const auto unpacked = world.run("/usr/bin/tar", {"-xzvOf", report.string()});
+    ASSERT_EQ(unpacked.status, 0);
+    const std::string& all = unpacked.output;
+    for (const std::string& left : {"planted-account", "planted-connect-cache", "ssfn", "planted-sentry", "88776655",
+                                    "planted-userdata", "planted-cookie", "planted-token", "planted-webcookie",
+                                    "76561198000000042", "planted-login", world.home.c_str()})
         EXPECT_EQ(all.find(left), std::string::npos) << left << " is in the report:\n" << all;
-    for (const std::string kept : std::vector<std::string>{"== Ludowell Support Report/check.txt",
-                                   "Apple Silicon, macOS and Rosetta compatibility checks passed.",
-                                   "Data location: ~/Games/aoe4", "planted log line from ~/Games/aoe4",
-                                   "\"LastOwner\" \"[Steam account]\"", "Stage: setup", "drive_c/users/~/Documents/",
-                                   "Shipped engine manifest: version", "System: macOS 26.0"})
+    for (const std::string& kept : {"Ludowell Support Report/check.txt",
+                                    "Apple Silicon, macOS and Rosetta compatibility checks passed.",
+                                    "Data location: ~/Games/aoe4", "planted log line from ~/Games/aoe4",
+                                    "\"LastOwner\" \"[Steam account]\"", "Stage: setup", "drive_c/users/~/Documents/",
+                                    "Shipped engine manifest: version", "System: macOS 26.0"})
         EXPECT_NE(all.find(kept), std::string::npos) << kept << " is missing:\n" << all;
 
     // No folder to write to: nothing is left where the report was to go.
@@ -101,9 +93,7 @@ TEST_F(SupportTools, CleanUpWaitsForTheSessionAndRemovesOnlyWhatItNames) {
     world.exportToThisProcess();
     const Runtime runtime(world.dataRoot());
     const fs::path root = runtime.root();
-    fs::create_directories(root);
-    fs::copy(fs::canonical(world.bundle / "Contents/Resources/Engine"), root / "engine",
-             fs::copy_options::recursive | fs::copy_options::copy_symlinks);
+    placeEngine(runtime, world);
     for (const char* file : {"downloads/Template-1.0.15.tar.xz", "downloads/SteamSetup.exe",
                              "downloads/notes.txt", "logs/command-old.log",
                              "logs/command-new.log", "logs/keep.txt", "runtime-ready", "deps/Frameworks/lib.dylib",
@@ -114,41 +104,17 @@ TEST_F(SupportTools, CleanUpWaitsForTheSessionAndRemovesOnlyWhatItNames) {
     const auto old = fs::file_time_type::clock::now() - std::chrono::hours(24 * 31);
     for (const char* file : {"logs/command-old.log", "logs/keep.txt"}) fs::last_write_time(root / file, old);
 
-    // A Windows program that waits keeps the session alive.
-    writeFile(root / "waiter.exe", "TESTBED-PE waiter\n");
-    const auto env = runtime.environment();
-    platform::Subprocess::Options waiter{runtime.wine(), {(root / "waiter.exe").string()}};
-    waiter.environment = &env;
-    waiter.newSession = true;
-    const pid_t pid = platform::Subprocess::start(waiter).release();
-    ASSERT_TRUE(eventually([&] {
-        ::waitpid(pid, nullptr, WNOHANG);
-        return runtime.running();
-    }));
-
-    auto before = contents(root);
-    auto same = [&](const std::vector<std::string>& gone, const char* why) {
-        auto now = contents(root);
-        // The run's own lock, tool logs and the testbed engine's journal.
-        for (const char* own : {"operation.lock", "testbed-journal.jsonl"}) before.erase(own), now.erase(own);
-        for (auto it = now.begin(); it != now.end();)
-            it = it->first.starts_with("logs/command-") && !before.count(it->first) ? now.erase(it) : ++it;
-        auto expected = before;
-        for (const auto& file : gone) expected.erase(file);
-        std::string changed;
-        for (const auto& [file, bytes] : expected) changed += now.count(file) && now[file] == bytes ? "" : file + " ";
-        for (const auto& [file, bytes] : now) changed += expected.count(file) ? "" : file + " ";
-        EXPECT_EQ(changed, "") << why;
-    };
+    ASSERT_TRUE(startWaiter(runtime));
+    auto expected = contents(root);
     for (const char* action : {"clean-downloads", "clean-logs"}) {
         auto run = world.ludowell({"--command", action, "--data-root", root.string()});
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.output, "ERROR: Save and close your game and this app's Steam client before cleaning up.\n");
-        same({}, action);
+        EXPECT_EQ(contents(root), expected) << action;
     }
 
     runtime.stop();
-    before = contents(root);  // the registry Wine saved as it ended
+    expected = contents(root);  // the registry Wine saved as it ended
     const std::tuple<const char*, std::string, std::vector<std::string>> steps[] = {
         {"clean-downloads", "Removed the downloaded installers and freed 8.2 KB. A later repair downloads them again.\n",
          {"downloads/Template-1.0.15.tar.xz", "downloads/SteamSetup.exe"}},
@@ -159,8 +125,8 @@ TEST_F(SupportTools, CleanUpWaitsForTheSessionAndRemovesOnlyWhatItNames) {
         auto run = world.ludowell({"--command", action, "--data-root", root.string()});
         EXPECT_EQ(run.status, 0) << run.output;
         EXPECT_EQ(run.output, says);
-        same(gone, action);
-        for (const auto& file : gone) before.erase(file);
+        for (const auto& file : gone) expected.erase(file);
+        EXPECT_EQ(contents(root), expected) << action;
     }
 }
 

@@ -15,7 +15,11 @@ namespace {
 Display* asDisplay(void* display) { return static_cast<Display*>(display); }
 }  // namespace
 
-VirtualScreen::VirtualScreen() {
+bool VirtualScreen::available() {
+    return std::system("command -v xdotool >/dev/null && command -v Xvfb >/dev/null") == 0;
+}
+
+VirtualScreen::VirtualScreen(std::optional<std::string> quickBackend) {
     int fds[2];
     if (::pipe(fds) != 0) throw std::runtime_error("no pipe for Xvfb");
     server_ = ::fork();
@@ -35,6 +39,9 @@ VirtualScreen::VirtualScreen() {
     name_ = ":" + number;
     display_ = XOpenDisplay(name_.c_str());
     if (!display_) throw std::runtime_error("cannot open " + name_);
+    environment_[0].emplace("DISPLAY", name_);
+    environment_[1].emplace("QT_QPA_PLATFORM", "xcb");
+    environment_[2].emplace("QT_QUICK_BACKEND", quickBackend);
 }
 
 VirtualScreen::~VirtualScreen() {
@@ -103,6 +110,16 @@ std::vector<unsigned long> VirtualScreen::grab(unsigned long window, int x, int 
         for (int column = 0; column < width; ++column) pixels.push_back(XGetPixel(image, column, row) & 0xffffff);
     XDestroyImage(image);
     return pixels;
+}
+
+std::vector<pid_t> runningFrom(const std::filesystem::path& executable) {
+    std::vector<pid_t> pids;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+        std::error_code ec;
+        if (std::filesystem::read_symlink(entry.path() / "exe", ec) == executable && !ec)
+            pids.push_back(std::stoi(entry.path().filename().string()));
+    }
+    return pids;
 }
 
 }  // namespace e2e

@@ -3,15 +3,23 @@
 // requests a window manager sends, and keys typed as a user would.
 #include <sys/types.h>
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "support/scoped_env.h"
 
 namespace e2e {
 
 class VirtualScreen {
 public:
-    // Starts Xvfb on a free display; throws std::runtime_error.
-    VirtualScreen();
+    // Xvfb and xdotool are installed.
+    static bool available();
+    // Starts Xvfb on a free display and points the apps this process starts
+    // at it, through xcb and `quickBackend` (none: the app's own renderer).
+    // Throws std::runtime_error.
+    explicit VirtualScreen(std::optional<std::string> quickBackend = "software");
     ~VirtualScreen();
     VirtualScreen(const VirtualScreen&) = delete;
     VirtualScreen& operator=(const VirtualScreen&) = delete;
@@ -32,6 +40,10 @@ private:
     pid_t server_ = -1;
     std::string name_;
     void* display_ = nullptr;
+    std::optional<ScopedEnv> environment_[3];
 };
+
+// The processes running `executable`.
+std::vector<pid_t> runningFrom(const std::filesystem::path& executable);
 
 }  // namespace e2e

@@ -12,18 +12,15 @@
 
 #include "e2e/virtual_screen.h"
 #include "support/eventually.h"
-#include "support/scoped_env.h"
 #include "testbed_world.h"
 
 using namespace std::chrono_literals;
 
 TEST(Window, AGameChosenInTheSidebarShowsItsOwnCard) {
-    if (std::system("command -v xdotool >/dev/null && command -v Xvfb >/dev/null") != 0)
-        GTEST_SKIP() << "needs Xvfb and xdotool";
+    if (!e2e::VirtualScreen::available()) GTEST_SKIP() << "needs Xvfb and xdotool";
     testbed::World world;
     world.exportToThisProcess();
-    e2e::VirtualScreen screen;
-    ScopedEnv display("DISPLAY", screen.name()), platform("QT_QPA_PLATFORM", "xcb"), quick("QT_QUICK_BACKEND", std::nullopt);
+    e2e::VirtualScreen screen(std::nullopt);
     // The card, once drawn the same twice running.
     const auto card = [&](std::vector<std::string> args, bool choose) {
         args.insert(args.end(), {"--data-root", world.dataRoot().string()});

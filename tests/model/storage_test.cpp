@@ -85,15 +85,13 @@ TEST(Storage, SizesEachPartOnceWithoutFollowingLinks) {
     EXPECT_TRUE(model.storage()->freeText().endsWith(" free on this disk"));
 
     // Each part opens in the file browser.
-    std::vector<fs::path> opened;
-    struct Browser : ludowell::FileBrowser {
-        std::vector<fs::path>& opened;
-        explicit Browser(std::vector<fs::path>& o) : opened(o) {}
+    struct : ludowell::FileBrowser {
+        std::vector<fs::path> opened;
         void open(const fs::path& folder) override { opened.push_back(folder); }
-    } browser(opened);
+    } browser;
     model.setFileBrowser(&browser);
     model.storage()->show(4);
-    EXPECT_EQ(opened, std::vector<fs::path>{root / "engine-2"});
+    EXPECT_EQ(browser.opened, std::vector<fs::path>{root / "engine-2"});
 }
 
 }  // namespace

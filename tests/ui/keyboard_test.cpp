@@ -67,12 +67,6 @@ std::vector<QQuickItem*> tabRound(Window& w, int limit = 60) {
     return visited;
 }
 
-// Tabs until the control of that name has the focus.
-bool tabTo(Window& w, const QString& name) {
-    for (int i = 0; i < 40 && accessibleName(w.focused()) != name; ++i) w.press(Qt::Key_Tab);
-    return accessibleName(w.focused()) == name;
-}
-
 // Once an alert is up, from inside its modal loop: `answer` looks at it and
 // types into it.
 void onAlert(std::function<void(QMessageBox&)> answer) {
@@ -151,26 +145,26 @@ TEST(Keyboard, TabVisitsEveryPageInReadingOrderWithTheRingInView) {
 TEST(Keyboard, SpaceAndReturnPressTheFocusedControl) {
     Window w({.preview = "ready"});
     open(w, "Help");
-    ASSERT_TRUE(tabTo(w, "I can't find my game in Steam"));
+    ASSERT_TRUE(w.tabTo("I can't find my game in Steam"));
     const QString answer = "Check that you signed in to the account that owns the game. If Steam shows a price instead of Install, ownership is managed by Steam. This app doesn't include a game license.";
     w.press(Qt::Key_Return);
     EXPECT_TRUE(w.shows(answer));
     w.press(Qt::Key_Space);
     EXPECT_FALSE(w.shows(answer));
 
-    ASSERT_TRUE(tabTo(w, "Settings"));
+    ASSERT_TRUE(w.tabTo("Settings"));
     w.press(Qt::Key_Enter);
     EXPECT_EQ(w.model().page(), "Settings");
-    ASSERT_TRUE(tabTo(w, "Show performance overlay"));
+    ASSERT_TRUE(w.tabTo("Show performance overlay"));
     const bool before = w.model().hud();
     w.press(Qt::Key_Space);
     EXPECT_NE(w.model().hud(), before);
     w.press(Qt::Key_Return);
     EXPECT_EQ(w.model().hud(), before);
 
-    ASSERT_TRUE(tabTo(w, "Library"));
+    ASSERT_TRUE(w.tabTo("Library"));
     w.press(Qt::Key_Space);
-    ASSERT_TRUE(tabTo(w, "Play now"));
+    ASSERT_TRUE(w.tabTo("Play now"));
     w.press(Qt::Key_Return);
     EXPECT_EQ(w.model().notice(), "This is a design preview. No game or Steam process was started.");
 }
@@ -180,7 +174,7 @@ TEST(Keyboard, SheetsHoldTheFocusAndCloseWithEscape) {
     // The licence sheet, opened from the keyboard before the first setup.
     Window w(Window::Setup{});
     ASSERT_TRUE(w.waitFor([&] { return !w.model().refreshInFlight(); }, 5000));
-    ASSERT_TRUE(tabTo(w, "Get started"));
+    ASSERT_TRUE(w.tabTo("Get started"));
     w.press(Qt::Key_Return);
     ASSERT_TRUE(w.model().showLicense());
     ASSERT_TRUE(w.still());
@@ -200,7 +194,7 @@ TEST(Keyboard, SheetsHoldTheFocusAndCloseWithEscape) {
 
     // The diagnostics sheet, from the error card's "Show details".
     Window w({.preview = "error"});
-    ASSERT_TRUE(tabTo(w, "Show details"));
+    ASSERT_TRUE(w.tabTo("Show details"));
     w.press(Qt::Key_Space);
     ASSERT_TRUE(w.model().showDiagnostics());
     ASSERT_TRUE(w.still());
@@ -226,8 +220,10 @@ TEST(Keyboard, EachStepLeavesTheFocusOnWhatComesNext) {
     std::vector<bool> installs;
     uitest::giveUpdates(w, false, [&] { offer.showUpdateFound({.displayVersionString = "1.0.1"}, [&](bool install) { installs.push_back(install); }); });
     ASSERT_TRUE(w.waitFor([&] { return !w.model().refreshInFlight(); }, 5000));
-    const auto focusIsOn = [&](const QString& name) {
-        w.waitFor([&] { return accessibleName(w.focused()) == name && ringShown(w.focused()); }, 1000);
+    // After `key`, if any.
+    const auto focusIsOn = [&](const QString& name, int key = 0) {
+        if (key) w.press(key);
+        w.waitFor([&] { return accessibleName(w.focused()) == name && ringShown(w.focused()); }, 10000);
         EXPECT_EQ(accessibleName(w.focused()), name);
         EXPECT_TRUE(ringShown(w.focused())) << name.toStdString();
     };
@@ -263,12 +259,10 @@ TEST(Keyboard, EachStepLeavesTheFocusOnWhatComesNext) {
 
     // The licence sheet opens on "Agree & set up Steam"; agreeing starts
     // the step, whose Stop button then has the focus.
-    ASSERT_TRUE(tabTo(w, "Get started"));
-    w.press(Qt::Key_Return);
-    focusIsOn("Agree & set up Steam");
-    w.press(Qt::Key_Return);
+    ASSERT_TRUE(w.tabTo("Get started"));
+    focusIsOn("Agree & set up Steam", Qt::Key_Return);
+    focusIsOn("Stop…", Qt::Key_Return);
     ASSERT_TRUE(w.model().busy());
-    focusIsOn("Stop…");
     // The step ends with Steam to sign in to.
     writeFile(runtime.marker("runtime-ready"));
     writeFile(runtime.steam());
@@ -276,10 +270,9 @@ TEST(Keyboard, EachStepLeavesTheFocusOnWhatComesNext) {
     writeFile(bin / "go");
     ASSERT_TRUE(w.waitFor([&] { return w.model().stage() == "signIn" && !w.model().busy(); }, 10000));
     focusIsOn("Open Steam to sign in");
-    ASSERT_TRUE(tabTo(w, "I'm signed in"));
-    w.press(Qt::Key_Space);
-    ASSERT_TRUE(w.waitFor([&] { return w.model().stage() == "install"; }, 10000));
-    focusIsOn("Install with Steam");
+    ASSERT_TRUE(w.tabTo("I'm signed in"));
+    focusIsOn("Install with Steam", Qt::Key_Space);
+    EXPECT_EQ(w.model().stage(), "install");
 
     // F10 opens the menus, the arrows move through them, and About's alert
     // comes up with the menu closed; the focus goes back to the page.
@@ -290,30 +283,27 @@ TEST(Keyboard, EachStepLeavesTheFocusOnWhatComesNext) {
     EXPECT_EQ(accessibleName(w.focused()), "Copy");
     w.press(Qt::Key_Left);
     answerAlert(Qt::Key_Return, "keyboard-alert-about");
-    w.press(Qt::Key_Return);
+    focusIsOn("Install with Steam", Qt::Key_Return);
     EXPECT_FALSE(menuOpen());
-    focusIsOn("Install with Steam");
     // Alt alone opens them too; Escape turns the update offer down.
     w.press(Qt::Key_Alt);
     EXPECT_TRUE(menuOpen());
     w.press(Qt::Key_Down);
     EXPECT_EQ(accessibleName(w.focused()), "Check for Updates…");
     answerAlert(Qt::Key_Escape);
-    w.press(Qt::Key_Return);
+    focusIsOn("Install with Steam", Qt::Key_Return);
     EXPECT_EQ(installs, std::vector<bool>{false});
-    focusIsOn("Install with Steam");
 
     // "Close Steam session…": Return after Tab still answers "Cancel", and
     // so does Escape.
-    ASSERT_TRUE(tabTo(w, "Settings"));
+    ASSERT_TRUE(w.tabTo("Settings"));
     w.press(Qt::Key_Return);
     ASSERT_TRUE(w.waitFor([&] { return w.model().serverPresent(); }, 10000));
-    ASSERT_TRUE(tabTo(w, "Close Steam session…"));
+    ASSERT_TRUE(w.tabTo("Close Steam session…"));
     for (int key : {Qt::Key_Return, Qt::Key_Escape}) {
         answerAlert(key, key == Qt::Key_Return ? "keyboard-alert-close-session" : nullptr);
-        w.press(Qt::Key_Return);
+        focusIsOn("Close Steam session…", Qt::Key_Return);
         EXPECT_FALSE(w.model().busy());
-        focusIsOn("Close Steam session…");
     }
 }
 

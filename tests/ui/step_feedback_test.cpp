@@ -19,8 +19,7 @@ bool inView(Window& w, QQuickItem* item) {
 
 // Reached from the keyboard, as a page longer than the window needs.
 void focusOn(Window& w, const QString& objectName) {
-    for (int i = 0; i < 40 && (!w.focused() || w.focused()->objectName() != objectName); ++i) w.press(Qt::Key_Tab);
-    ASSERT_TRUE(w.focused() && w.focused()->objectName() == objectName) << objectName.toStdString();
+    ASSERT_TRUE(w.tabTo(objectName)) << objectName.toStdString();
 }
 
 void pressByKeyboard(Window& w, const QString& objectName) {

@@ -7,12 +7,12 @@
 #include <QDBusVirtualObject>
 #include <QDir>
 #include <QMessageBox>
+#include <QProcess>
 #include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include "platform/subprocess.h"
 #include "runtime/runtime.h"
 #include "support/scoped_env.h"
 #include "ui/dialogs.h"
@@ -22,15 +22,6 @@ namespace fs = std::filesystem;
 using uitest::Window;
 
 namespace {
-
-// The keyboard alone: Tab until the named control has the focus.
-bool tabTo(Window& w, const QString& name) {
-    for (int i = 0; i < 80; ++i) {
-        if (w.focused() && w.focused()->objectName() == name) return true;
-        w.press(Qt::Key_Tab);
-    }
-    return false;
-}
 
 TEST(SupportTools, StorageCardAndACleanUpFromTheKeyboard) {
     TempDir data;
@@ -53,7 +44,7 @@ TEST(SupportTools, StorageCardAndACleanUpFromTheKeyboard) {
 
     // Return answers the confirmation with its default, Cancel.
     w.alerts.answer = 1;
-    ASSERT_TRUE(tabTo(w, "clean-downloads"));
+    ASSERT_TRUE(w.tabTo("clean-downloads"));
     w.press(Qt::Key_Space);
     ASSERT_EQ(w.alerts.seen.size(), 1u);
     const uitest::Alert asked = w.alerts.seen[0];
@@ -81,7 +72,7 @@ TEST(SupportTools, HelpSavesAReportIntoDownloads) {
     Window w({.dataRoot = data.path()});
     w.model().setPage("Help");
     ASSERT_TRUE(w.still());
-    ASSERT_TRUE(tabTo(w, "save-support-report"));
+    ASSERT_TRUE(w.tabTo("save-support-report"));
     w.press(Qt::Key_Return);
     ASSERT_TRUE(w.waitFor([&] { return !w.model().busy(); }, 60000));
     ASSERT_TRUE(w.model().error().isEmpty()) << w.model().details().toStdString();
@@ -108,15 +99,10 @@ struct FakeNotifications : QDBusVirtualObject {
 };
 
 TEST(SupportTools, AStepThatEndsBehindOtherWindowsIsNotified) {
-    ludowell::platform::Subprocess::Options options{"/usr/bin/dbus-daemon", {"--session", "--nofork", "--print-address=1"}};
-    options.capture = true;
-    auto daemon = ludowell::platform::Subprocess::start(options);
-    std::string address;
-    daemon.waitUntil(ludowell::platform::Subprocess::Clock::now() + std::chrono::seconds(10),
-                     [&](std::string_view bytes) { address.append(bytes); },
-                     [&] { return address.find('\n') != std::string::npos; });
-    address = address.substr(0, address.find('\n'));
-    ASSERT_FALSE(address.empty());
+    QProcess daemon;
+    daemon.start("/usr/bin/dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+    ASSERT_TRUE(daemon.waitForReadyRead(10000));
+    const std::string address = daemon.readLine().trimmed().toStdString();
     ScopedEnv bus("DBUS_SESSION_BUS_ADDRESS", address);
     auto server = QDBusConnection::connectToBus(QString::fromStdString(address), "fake-notifications");
     FakeNotifications fake;
@@ -142,7 +128,6 @@ TEST(SupportTools, AStepThatEndsBehindOtherWindowsIsNotified) {
         w.waitFor([&] { return !fake.titles.isEmpty(); }, inFront ? 500 : 5000);
         EXPECT_EQ(fake.titles, expected);
     }
-    server.unregisterService("org.freedesktop.Notifications");
     QDBusConnection::disconnectFromBus("fake-notifications");
 }
 

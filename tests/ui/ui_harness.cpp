@@ -1,5 +1,6 @@
 #include "ui_harness.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
@@ -98,6 +99,15 @@ void Window::press(int key, Qt::KeyboardModifiers modifiers) {
     // shortcuts first, then the focused item.
     QTest::keyClick(window(), Qt::Key(key), modifiers);
     still();
+}
+
+bool Window::tabTo(const QString& name) {
+    const auto there = [&] {
+        QAccessibleInterface* face = focused() ? QAccessible::queryAccessibleInterface(focused()) : nullptr;
+        return focused() && (focused()->objectName() == name || (face && face->text(QAccessible::Name) == name));
+    };
+    for (int i = 0; i < 80 && !there(); ++i) press(Qt::Key_Tab);
+    return there();
 }
 
 std::vector<QQuickItem*> Window::itemsWithText(const QString& text) const {

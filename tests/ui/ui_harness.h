@@ -87,6 +87,9 @@ public:
     // A key pressed and released, delivered to the window.
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     QQuickItem* focused() const { return window()->activeFocusItem(); }
+    // Tabs, up to 80 times, until the control with this object or
+    // accessible name has the focus.
+    bool tabTo(const QString& name);
     // Every shown item (overlay included) whose "text" is `text`.
     std::vector<QQuickItem*> itemsWithText(const QString& text) const;
     // Delivers what is queued and lets the views lay themselves out again.

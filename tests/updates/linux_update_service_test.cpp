@@ -96,12 +96,12 @@ protected:
 
     void publish(const std::vector<FeedItem>& items) { writeFile(www_ / "appcast.xml", appcastFeed(items)); }
 
-    // Until the cycle ends or waits for its go-ahead.
-    void checkAndWait(LinuxUpdateService& service) {
+    // Until the cycle ends or waits for its go-ahead; `meanwhile` runs on each look.
+    void checkAndWait(LinuxUpdateService& service, const std::function<void()>& meanwhile = [] {}) {
         script_.finished = 0;
         script_.aborted.reset();
         service.checkForUpdates();
-        ASSERT_TRUE(waitUntil([&] { return script_.finished > 0 || script_.install; }, 30000));
+        ASSERT_TRUE(waitUntil([&] { return meanwhile(), script_.finished > 0 || script_.install; }, 30000));
     }
 
     // Nothing of an update is left beside the bundle or in the cache.
@@ -155,67 +155,53 @@ TEST_F(LinuxService, ReportsWhatTheFeedOffers) {
     }
 }
 
+// Also from a hostile server whose bodies never end: the feed and the
+// archive are read no further than they can hold.
 TEST_F(LinuxService, RefusesWhatDoesNotMatchTheFeedAndKeepsTheOldBundle) {
+    HttpsServer endless{www_.path(), server_.certificate().parent_path(), true};
+    const std::string feed = server_.url("appcast.xml");
     auto forged = release("2.0");
     forged.signature = SigningKey().sign(www_ / "2.0.tar.xz");
     auto truncated = release("3.0");
     truncated.length += 100;
+    auto unending = release("6.0");
+    unending.url = endless.url("6.0.tar.xz");
     // A signed bundle that is a link to a program outside, with a version of its own.
     makeBundle(dir_ / "outside", "outside");
-    writeFile(dir_ / "outside/Contents/Info.plist", infoPlist(server_.url("appcast.xml"), key_.publicKey(), "5.0", true));
+    writeFile(dir_ / "outside/Contents/Info.plist", infoPlist(feed, key_.publicKey(), "5.0", true));
     fs::create_directories(dir_ / "5.0");
     fs::create_symlink(dir_ / "outside", dir_ / "5.0/Ludowell.app");
-    for (const auto& [item, code] : {std::pair{forged, appcast::signatureInvalid},
-                                     std::pair{truncated, appcast::downloadIncomplete},
-                                     std::pair{release("4.0", "Something.else"), appcast::unpackFailed},
-                                     std::pair{pack("5.0", "Ludowell.app"), appcast::unpackFailed},
-                                     std::pair{release("2.0", "Ludowell.app", "0.9"), appcast::unpackFailed},
-                                     std::pair{release("2.1", "Ludowell.app", "2.2"), appcast::unpackFailed}}) {
-        SCOPED_TRACE(item.version);
+    for (const auto& [item, code, from] : {std::tuple{forged, appcast::signatureInvalid, feed},
+                                           std::tuple{truncated, appcast::downloadIncomplete, feed},
+                                           std::tuple{release("4.0", "Something.else"), appcast::unpackFailed, feed},
+                                           std::tuple{pack("5.0", "Ludowell.app"), appcast::unpackFailed, feed},
+                                           std::tuple{release("2.0", "Ludowell.app", "0.9"), appcast::unpackFailed, feed},
+                                           std::tuple{release("2.1", "Ludowell.app", "2.2"), appcast::unpackFailed, feed},
+                                           std::tuple{unending, appcast::downloadIncomplete, feed},
+                                           std::tuple{unending, appcast::feedInvalid, endless.url("appcast.xml")}}) {
+        SCOPED_TRACE(item.version + " from " + from);
         publish({item});
+        configure(true, from);
         script_.install = nullptr;
         auto updater = service();
-        checkAndWait(*updater);
+        std::uintmax_t cached = 0;
+        checkAndWait(*updater, [&] {
+            std::error_code ec;
+            for (const auto& entry : fs::recursive_directory_iterator(dir_ / "cache", ec))
+                cached = std::max(cached, entry.is_regular_file(ec) ? entry.file_size(ec) : 0);
+        });
         ASSERT_TRUE(script_.aborted);
         EXPECT_EQ(script_.aborted->code, code) << script_.aborted->description;
         EXPECT_FALSE(script_.install) << "never offered for installation";
+        EXPECT_LE(cached, std::uintmax_t(item.length));
         EXPECT_EQ(installedVersion(), "old");
         EXPECT_FALSE(fs::is_symlink(bundle_));
         expectNoLeftovers();
     }
-    EXPECT_EQ(script_.errors.size(), 6u);
+    EXPECT_EQ(script_.errors.size(), 8u);
     EXPECT_EQ(terminated_, 0);
     EXPECT_FALSE(fs::exists(marker_)) << "nothing was started";
     EXPECT_TRUE(fs::exists(dir_ / "outside/Contents/MacOS/ludowell"));
-}
-
-// A hostile server whose bodies never end: the feed and the archive are
-// read no further than they can hold.
-TEST_F(LinuxService, ReadsNoMoreThanAFeedOrTheAnnouncedArchive) {
-    HttpsServer endless{www_.path(), server_.certificate().parent_path(), true};
-    auto item = release("2.0");
-    item.url = endless.url("2.0.tar.xz");
-    publish({item});
-    for (const auto& [feed, code] : {std::pair{endless.url("appcast.xml"), appcast::feedInvalid},
-                                     std::pair{server_.url("appcast.xml"), appcast::downloadIncomplete}}) {
-        SCOPED_TRACE(feed);
-        configure(true, feed);
-        auto updater = service();
-        std::uintmax_t cached = 0;
-        script_.finished = 0;
-        updater->checkForUpdates();
-        ASSERT_TRUE(waitUntil([&] {
-            std::error_code ec;
-            for (const auto& entry : fs::recursive_directory_iterator(dir_ / "cache", ec))
-                cached = std::max(cached, entry.is_regular_file(ec) ? entry.file_size(ec) : 0);
-            return script_.finished > 0;
-        }, 30000));
-        ASSERT_TRUE(script_.aborted);
-        EXPECT_EQ(script_.aborted->code, code) << script_.aborted->description;
-        EXPECT_LE(cached, std::uintmax_t(item.length));
-        EXPECT_EQ(installedVersion(), "old");
-        expectNoLeftovers();
-    }
 }
 
 TEST_F(LinuxService, ReplacesTheBundleOnlyOnTheGoAheadAndKeepsTheOldOneUntilThen) {

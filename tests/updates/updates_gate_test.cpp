@@ -58,18 +58,6 @@ struct ScriptedService : UpdateService {
         delegate.didAbortWithError(error);
         delegate.didFinishUpdateCycle(error);
     }
-    // Sparkle's own orders: nothing found ends in its no-update abort; a
-    // silent download is left to install on quit, and the cycle ends.
-    void findNothing() {
-        delegate.didNotFindUpdate();
-        abort(1001);
-    }
-    void downloadForQuit() {
-        AppcastItem item{"", "2.0", "2.0"};
-        delegate.didFindValidUpdate(item);
-        EXPECT_FALSE(delegate.willInstallUpdateOnQuit(item, [this] { ++installs; }));
-        delegate.didFinishUpdateCycle(std::nullopt);
-    }
 
     UpdateServiceDelegate& delegate;
     bool automatic = false, session = false;
@@ -242,11 +230,18 @@ TEST_F(Gate, AnAbortReleasesEverything) {
     EXPECT_TRUE(gate_->permitTermination());
 }
 
+// Sparkle's own orders: nothing found ends in its no-update abort; a
+// silent download is left to install on quit, and the cycle ends.
 TEST_F(Gate, FollowsTheFrameworksOwnCallOrders) {
-    service_->findNothing();
+    UpdateServiceDelegate& delegate = service_->delegate;
+    delegate.didNotFindUpdate();
+    service_->abort(1001);
     EXPECT_EQ(gate_->status(), "You're using the latest version of Ludowell.");
 
-    service_->downloadForQuit();
+    const AppcastItem item{"", "2.0", "2.0"};
+    delegate.didFindValidUpdate(item);
+    EXPECT_FALSE(delegate.willInstallUpdateOnQuit(item, [&] { ++service_->installs; }));
+    delegate.didFinishUpdateCycle(std::nullopt);
     {
         Game game(root(0));
         EXPECT_FALSE(gate_->permitTermination()) << "quitting would install under the game";
