@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
@@ -50,7 +51,7 @@ int MessageBoxAlerts::ask(const QString& message, const QString& informative, co
     const QIcon icon = QApplication::windowIcon();
     if (!icon.isNull()) box.setIconPixmap(icon.pixmap(64, 64));
 
-    const QStringList titles = buttons.isEmpty() ? QStringList{QStringLiteral("OK")} : buttons;
+    const QStringList titles = buttons.isEmpty() ? QStringList{QCoreApplication::translate("ludowell::ui::Alerts", "OK")} : buttons;
     std::vector<QPushButton*> added(titles.size(), nullptr);
     // Added last to first, so the first (the default) ends up rightmost.
     for (qsizetype i = titles.size() - 1; i >= 0; --i) {
@@ -59,7 +60,7 @@ int MessageBoxAlerts::ask(const QString& message, const QString& informative, co
     box.setDefaultButton(added.front());
     QPushButton* escape = titles.size() == 1 ? added.front() : nullptr;
     for (qsizetype i = 0; i < titles.size(); ++i) {
-        if (titles[i] == QStringLiteral("Cancel")) escape = added[i];
+        if (titles[i] == QStringLiteral("Cancel") || titles[i] == QCoreApplication::translate("ludowell::LibraryModel", "Cancel")) escape = added[i];
     }
     if (escape) box.setEscapeButton(escape);
 
@@ -71,7 +72,7 @@ int MessageBoxAlerts::ask(const QString& message, const QString& informative, co
 }
 
 void showCatalogFailure(const QString& description) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Ludowell"), QStringLiteral("Ludowell couldn't open"),
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Ludowell"), QCoreApplication::translate("ludowell::ui::Alerts", "Ludowell couldn't open"),
                     QMessageBox::Ok);
     box.setInformativeText(description);
     box.setIconPixmap(applicationIcon().pixmap(64, 64));
@@ -81,20 +82,20 @@ void showCatalogFailure(const QString& description) {
 void AlertUpdateDriver::showUpdateFound(const AppcastItem& item, std::function<void(bool install)> reply) {
     const QString found = QString::fromStdString(item.displayVersionString);
     const int answer = alerts_.ask(
-        QStringLiteral("A new version of Ludowell is available!"),
-        QStringLiteral("Ludowell %1 is now available—you have %2. Would you like to install it now?").arg(found, currentVersion_),
-        {QStringLiteral("Install Update"), QStringLiteral("Not Now")});
+        QCoreApplication::translate("ludowell::ui::Alerts", "A new version of Ludowell is available!"),
+        QCoreApplication::translate("ludowell::ui::Alerts", "Ludowell %1 is now available—you have %2. Would you like to install it now?").arg(found, currentVersion_),
+        {QCoreApplication::translate("ludowell::ui::Alerts", "Install Update"), QCoreApplication::translate("ludowell::ui::Alerts", "Not Now")});
     reply(answer == 0);
 }
 
 void AlertUpdateDriver::showUpToDate() {
-    alerts_.ask(QStringLiteral("You're up to date!"),
-                QStringLiteral("Ludowell %1 is currently the newest version available.").arg(currentVersion_),
+    alerts_.ask(QCoreApplication::translate("ludowell::ui::Alerts", "You're up to date!"),
+                QCoreApplication::translate("ludowell::ui::Alerts", "Ludowell %1 is currently the newest version available.").arg(currentVersion_),
                 {QStringLiteral("OK")});
 }
 
 void AlertUpdateDriver::showUpdateError(const std::string& message) {
-    alerts_.ask(QStringLiteral("Update Error!"), QString::fromStdString(message), {QStringLiteral("OK")});
+    alerts_.ask(QCoreApplication::translate("ludowell::ui::Alerts", "Update Error!"), QString::fromStdString(message), {QCoreApplication::translate("ludowell::ui::Alerts", "OK")});
 }
 
 }  // namespace ludowell::ui

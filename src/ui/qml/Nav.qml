@@ -7,18 +7,19 @@ T.Button {
     id: control
     property string title
     property string symbol
+    property string label: title  // shown; title is the page
     readonly property bool selected: LibraryModel.page === title
     readonly property color tint: selected ? Style.gold : Style.muted
 
-    text: title
+    text: label
     implicitHeight: 42
     implicitWidth: contentItem.implicitWidth
     font.pixelSize: 13
     font.weight: Font.Medium
     focusPolicy: Qt.TabFocus
     Accessible.role: Accessible.Button
-    Accessible.name: title
-    Accessible.description: selected ? "Current page" : ""
+    Accessible.name: label
+    Accessible.description: selected ? qsTr("Current page") : ""
     // Return and Enter press a focused button, as Space does.
     Keys.onReturnPressed: (event) => { event.accepted = true; if (enabled) clicked() }
     Keys.onEnterPressed: (event) => { event.accepted = true; if (enabled) clicked() }
@@ -51,7 +52,7 @@ T.Button {
             id: label
             x: mark.x + mark.width + 10
             y: Math.round((parent.height - height) / 2)
-            text: control.title
+            text: control.text
             font: control.font
             color: control.tint
             maximumLineCount: 1

@@ -37,7 +37,7 @@ Item {
         TextBlock {
             x: 12
             height: implicitHeight + 13
-            text: "YOUR SPACE"
+            text: qsTr("YOUR SPACE")
             font.pixelSize: 9
             font.weight: Font.DemiBold
             font.letterSpacing: 2
@@ -47,6 +47,7 @@ Item {
         Nav {
             objectName: "nav-Library"
             title: "Library"
+            label: qsTr("Library")
             symbol: "square.grid.2x2.fill"
             width: parent.width
         }
@@ -102,12 +103,14 @@ Item {
             Nav {
                 objectName: "nav-Help"
                 title: "Help"
+                label: qsTr("Help")
                 symbol: "questionmark.circle"
                 width: parent.width
             }
             Nav {
                 objectName: "nav-Settings"
                 title: "Settings"
+                label: qsTr("Settings")
                 symbol: "slider.horizontal.3"
                 width: parent.width
             }
@@ -135,7 +138,7 @@ Item {
             }
             TextBlock {
                 id: made
-                text: "Made for your Mac"
+                text: qsTr("Made for your Mac")
                 font.pixelSize: 11
                 color: Style.muted
             }
@@ -143,7 +146,7 @@ Item {
 
         TextBlock {
             objectName: "version-line"
-            text: LibraryModel.preview ? "DESIGN PREVIEW" : "VERSION " + Shell.version
+            text: LibraryModel.preview ? qsTr("DESIGN PREVIEW") : qsTr("VERSION %1").arg(Shell.version)
             font.pixelSize: 8
             font.weight: Font.Medium
             font.letterSpacing: 1.3
