@@ -5,20 +5,16 @@
     <name>LibraryPage</name>
     <message numerus="yes">
         <source>%n GAME(S)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>
+            <numerusform>%n GAME</numerusform><numerusform>%n GAMES</numerusform></translation>
     </message>
 </context>
 <context>
     <name>ludowell::DownloadWatch</name>
     <message numerus="yes">
         <source>%n byte(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation>
+            <numerusform>%n byte</numerusform><numerusform>%n bytes</numerusform></translation>
     </message>
 </context>
 </TS>
