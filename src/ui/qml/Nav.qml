@@ -11,14 +11,14 @@ T.Button {
     readonly property bool selected: LibraryModel.page === title
     readonly property color tint: selected ? Style.gold : Style.muted
 
-    text: label
+    text: control.label
     implicitHeight: 42
     implicitWidth: contentItem.implicitWidth
     font.pixelSize: 13
     font.weight: Font.Medium
     focusPolicy: Qt.TabFocus
     Accessible.role: Accessible.Button
-    Accessible.name: label
+    Accessible.name: control.label
     Accessible.description: selected ? qsTr("Current page") : ""
     // Return and Enter press a focused button, as Space does.
     Keys.onReturnPressed: (event) => { event.accepted = true; if (enabled) clicked() }
@@ -33,7 +33,7 @@ T.Button {
 
     // Placed with anchors, which cost less to build than a layout.
     contentItem: Item {
-        implicitWidth: 12 + 17 + 10 + label.implicitWidth + 12
+        implicitWidth: 12 + 17 + 10 + caption.implicitWidth + 12
         Item {
             id: mark
             x: 12
@@ -49,7 +49,7 @@ T.Button {
             }
         }
         Text {
-            id: label
+            id: caption
             x: mark.x + mark.width + 10
             y: Math.round((parent.height - height) / 2)
             text: control.text
