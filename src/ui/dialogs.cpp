@@ -91,7 +91,7 @@ void AlertUpdateDriver::showUpdateFound(const AppcastItem& item, std::function<v
 void AlertUpdateDriver::showUpToDate() {
     alerts_.ask(QCoreApplication::translate("ludowell::ui::Alerts", "You're up to date!"),
                 QCoreApplication::translate("ludowell::ui::Alerts", "Ludowell %1 is currently the newest version available.").arg(currentVersion_),
-                {QStringLiteral("OK")});
+                {QCoreApplication::translate("ludowell::ui::Alerts", "OK")});
 }
 
 void AlertUpdateDriver::showUpdateError(const std::string& message) {

@@ -142,6 +142,8 @@ Item {
             Layout.fillWidth: true
             spacing: 10
             TextBlock {
+                Layout.fillWidth: true  // wraps rather than widen the sheet
+                wrapMode: Text.WordWrap
                 text: qsTr("A few minutes · Internet connection required")
                 font.pixelSize: 11
                 color: Style.muted

@@ -33,7 +33,8 @@ T.Button {
 
     // Placed with anchors, which cost less to build than a layout.
     contentItem: Item {
-        implicitWidth: 12 + 17 + 10 + caption.implicitWidth + 12
+        // Room for the dot beside the longest label, in any language.
+        implicitWidth: 12 + 17 + 10 + caption.implicitWidth + 6 + 5 + 12
         Item {
             id: mark
             x: 12

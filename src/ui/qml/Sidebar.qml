@@ -10,6 +10,7 @@ Item {
     objectName: "sidebar"
 
     readonly property bool busy: LibraryModel.busy
+    implicitWidth: Math.max(libraryNav.implicitWidth, helpNav.implicitWidth, settingsNav.implicitWidth) + 40
     function showLibrary() { LibraryModel.page = "Library" }
 
     Column {
@@ -36,7 +37,9 @@ Item {
 
         TextBlock {
             x: 12
+            width: parent.width - x
             height: implicitHeight + 13
+            wrapMode: Text.Wrap  // longer languages
             text: qsTr("YOUR SPACE")
             font.pixelSize: 9
             font.weight: Font.DemiBold
@@ -45,6 +48,7 @@ Item {
         }
 
         Nav {
+            id: libraryNav
             objectName: "nav-Library"
             title: "Library"
             label: qsTr("Library")
@@ -101,6 +105,7 @@ Item {
             width: parent.width
             spacing: 5
             Nav {
+                id: helpNav
                 objectName: "nav-Help"
                 title: "Help"
                 label: qsTr("Help")
@@ -108,6 +113,7 @@ Item {
                 width: parent.width
             }
             Nav {
+                id: settingsNav
                 objectName: "nav-Settings"
                 title: "Settings"
                 label: qsTr("Settings")
@@ -138,6 +144,8 @@ Item {
             }
             TextBlock {
                 id: made
+                width: Math.min(implicitWidth, sidebar.width - 40 - 12)  // beside the dot
+                wrapMode: Text.Wrap
                 text: qsTr("Made for your Mac")
                 font.pixelSize: 11
                 color: Style.muted

@@ -18,6 +18,12 @@ MenuBar {
     component DarkMenu: Menu {
         id: menu
         font.pixelSize: 13
+        // As wide as its widest entry, so a longer language fits.
+        contentWidth: {
+            let widest = 0
+            for (let i = 0; i < count; ++i) widest = Math.max(widest, itemAt(i).implicitWidth)
+            return widest
+        }
         background: Rectangle {
             implicitWidth: 220
             color: Style.surface
