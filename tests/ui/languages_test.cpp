@@ -15,13 +15,26 @@ namespace {
 using uitest::Session;
 using uitest::Window;
 
-struct PseudoLanguage {
-    PseudoLanguage() {
-        if (!ludowell::ui::useTranslationFile(QStringLiteral(LUDOWELL_PSEUDO_QM)))
-            throw std::runtime_error("no pseudo-language at " LUDOWELL_PSEUDO_QM);
+// A language for the life of a test; then the system's (English) again.
+struct Speaking {
+    explicit Speaking(bool loaded) {
+        if (!loaded) throw std::runtime_error("the language did not load");
     }
-    ~PseudoLanguage() { ludowell::ui::useLanguage(QLocale::system()); }
+    ~Speaking() { ludowell::ui::useLanguage(QLocale::system()); }
 };
+
+// A window whose setup step is downloading the package from a slow server.
+std::unique_ptr<Window> downloading(testbed::World& world) {
+    world.exportToThisProcess();
+    writeFile(world.dataRoot() / "license-accepted", "Accepted locally\n");
+    auto w = std::make_unique<Window>(
+        Window::Setup{.dataRoot = world.dataRoot(), .executable = world.executable, .bundle = world.bundle});
+    w->waitFor([&] { return w->model().stage() == "setup" && !w->model().refreshInFlight(); }, 10000);
+    w->click(w->item("primary-action"));
+    if (!w->waitFor([&] { return w->model().transferShown() && w->model().transferFraction() > 0.05; }, 30000))
+        throw std::runtime_error("no download in progress");
+    return w;
+}
 
 // What is left of a text without its translated parts and what is never
 // translated: the catalog's names, the app's name, paths and numbers.
@@ -109,7 +122,7 @@ void walkPagesAndMenus(Window& w, const std::string& where) {
 }  // namespace
 
 TEST(Languages, EveryScreenSheetAndAlertIsTranslatedAndUncut) {
-    PseudoLanguage pseudo;
+    Speaking pseudo(ludowell::ui::useTranslationFile(QStringLiteral(LUDOWELL_PSEUDO_QM)));
 
     // Every stage of the Library page; the first with every page, sheet and menu.
     for (const char* stage : {"setup", "signIn", "install", "downloading", "ready", "running", "error"}) {
@@ -129,12 +142,8 @@ TEST(Languages, EveryScreenSheetAndAlertIsTranslatedAndUncut) {
     // A download in progress, and the alert and notice of stopping it.
     {
         testbed::World world({.throttleBytesPerSecond = 64 * 1024, .largePackage = true});
-        world.exportToThisProcess();
-        writeFile(world.dataRoot() / "license-accepted", "Accepted locally\n");
-        Window w({.dataRoot = world.dataRoot(), .executable = world.executable, .bundle = world.bundle});
-        ASSERT_TRUE(w.waitFor([&] { return w.model().stage() == "setup" && !w.model().refreshInFlight(); }, 10000));
-        w.click(w.item("primary-action"));
-        ASSERT_TRUE(w.waitFor([&] { return w.model().transferShown() && w.model().transferFraction() > 0.05; }, 30000));
+        const auto shown = downloading(world);
+        Window& w = *shown;
         expectTranslatedAndWhole(w, "downloading");
         w.alerts.answer = 1;  // stop the step
         w.click(w.item("stop-step"));
@@ -166,4 +175,30 @@ TEST(Languages, EveryScreenSheetAndAlertIsTranslatedAndUncut) {
     updater.showUpdateError("");
     EXPECT_EQ(w.alerts.seen.size(), 9u);
     expectTranslated(w.alerts.seen, w);
+}
+
+// Two shipped languages as their players see them, chosen as the system's
+// preferred language would choose them.
+TEST(Languages, GermanAndJapaneseScreens) {
+    for (const auto& [language, start] : {std::pair{"de", "Los geht’s"}, std::pair{"ja", "はじめる"}}) {
+        SCOPED_TRACE(language);
+        Speaking speaking(ludowell::ui::useLanguage(QLocale(QString::fromLatin1(language))));
+        const QString suffix = QStringLiteral("-") + QString::fromLatin1(language);
+        {
+            Window w({.preview = "setup"});
+            EXPECT_EQ(w.text("primary-action"), QString::fromUtf8(start));
+            w.screenshot("library-setup" + suffix);
+            uitest::giveUpdates(w, false);
+            w.click(w.item("nav-Settings"));
+            w.screenshot("settings" + suffix);
+            w.click(w.item("nav-Help"));
+            w.screenshot("help" + suffix);
+        }
+        testbed::World world({.throttleBytesPerSecond = 64 * 1024, .largePackage = true});
+        const auto w = downloading(world);
+        w->screenshot("library-download" + suffix);
+        w->alerts.answer = 1;  // stop the step
+        w->click(w->item("stop-step"));
+        EXPECT_TRUE(w->waitFor([&] { return !w->model().busy(); }, 20000));
+    }
 }
