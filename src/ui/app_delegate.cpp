@@ -1,5 +1,6 @@
 #include "ui/app_delegate.h"
 #include "ui/attention.h"
+#include "ui/translations.h"
 
 #include <QAction>
 #include <QApplication>
@@ -156,14 +157,14 @@ AppDelegate* AppDelegate::create(QQmlEngine* engine, QJSEngine*) {
 
 bool AppDelegate::applicationShouldTerminate() {
     if (Updates* gate = model_->updates(); gate && !gate->permitTermination()) {
-        alert(QStringLiteral("Finish playing before updating"),
-              QStringLiteral("Save and close your game and Steam. Ludowell will keep the update ready for you."), {});
+        alert(tr("Finish playing before updating"),
+              tr("Save and close your game and Steam. Ludowell will keep the update ready for you."), {});
         return false;
     }
     if (model_->busy()) {
-        alert(QStringLiteral("Setup is still working"),
-              QStringLiteral("Let this step finish before closing Ludowell. You can minimize this window while you wait."),
-              {QStringLiteral("Keep working")});
+        alert(tr("Setup is still working"),
+              tr("Let this step finish before closing Ludowell. You can minimize this window while you wait."),
+              {tr("Keep working")});
         return false;
     }
     return true;
@@ -171,8 +172,8 @@ bool AppDelegate::applicationShouldTerminate() {
 
 bool AppDelegate::windowShouldClose() {
     if (!model_->busy()) return true;
-    alert(QStringLiteral("Setup is still working"),
-          QStringLiteral("Let this step finish before closing. You can minimize the window while you wait."), {});
+    alert(tr("Setup is still working"),
+          tr("Let this step finish before closing. You can minimize the window while you wait."), {});
     return false;
 }
 
@@ -205,7 +206,7 @@ void AppDelegate::endOnRequest() {
 
 void AppDelegate::about() {
     alert(QStringLiteral("Ludowell"),
-          QStringLiteral("Version %1\nPlay the Windows games you own on Steam, on your Mac.").arg(version()), {});
+          tr("Version %1\nPlay the Windows games you own on Steam, on your Mac.").arg(version()), {});
 }
 
 void AppDelegate::checkForUpdates() {
@@ -243,30 +244,30 @@ void AppDelegate::buildNativeMenus() {
     // A menu bar without a parent is the platform's global one.
     menuBar_ = std::make_unique<QMenuBar>();
     QMenu* application = menuBar_->addMenu(QStringLiteral("Ludowell"));
-    QAction* about = application->addAction(QStringLiteral("About Ludowell"), this, &AppDelegate::about);
+    QAction* about = application->addAction(tr("About Ludowell"), this, &AppDelegate::about);
     about->setMenuRole(QAction::AboutRole);
-    QAction* check = application->addAction(QStringLiteral("Check for Updates…"), this, &AppDelegate::checkForUpdates);
+    QAction* check = application->addAction(tr("Check for Updates…"), this, &AppDelegate::checkForUpdates);
     check->setMenuRole(QAction::ApplicationSpecificRole);
     check->setEnabled(canCheckForUpdates());
     connect(this, &AppDelegate::canCheckForUpdatesChanged, check, [this, check] { check->setEnabled(canCheckForUpdates()); });
     application->addSeparator();
-    QAction* quit = application->addAction(QStringLiteral("Quit Ludowell"), this, &AppDelegate::quit);
+    QAction* quit = application->addAction(tr("Quit Ludowell"), this, &AppDelegate::quit);
     quit->setShortcut(QKeySequence::Quit);
     quit->setMenuRole(QAction::QuitRole);
 
-    QMenu* edit = menuBar_->addMenu(QStringLiteral("Edit"));
-    QAction* copy = edit->addAction(QStringLiteral("Copy"), this, [this] {
+    QMenu* edit = menuBar_->addMenu(tr("Edit"));
+    QAction* copy = edit->addAction(tr("Copy"), this, [this] {
         if (window_) QMetaObject::invokeMethod(window_, "copy");
     });
     copy->setShortcut(QKeySequence::Copy);
-    QAction* selectAll = edit->addAction(QStringLiteral("Select All"), this, [this] {
+    QAction* selectAll = edit->addAction(tr("Select All"), this, [this] {
         if (window_) QMetaObject::invokeMethod(window_, "selectAll");
     });
     selectAll->setShortcut(QKeySequence::SelectAll);
 }
 
 int AppDelegate::alert(const QString& message, const QString& informative, const QStringList& buttons) {
-    return alerts_->ask(message, informative, buttons.isEmpty() ? QStringList{QStringLiteral("OK")} : buttons);
+    return alerts_->ask(message, informative, buttons.isEmpty() ? QStringList{tr("OK")} : buttons);
 }
 
 void prepareApplication() {
@@ -275,6 +276,7 @@ void prepareApplication() {
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Ludowell"));
     // The views draw their own look; the plain style only supplies behaviour.
     QQuickStyle::setStyle(QStringLiteral("Basic"));
+    useLanguage(QLocale::system());
 }
 
 }  // namespace ludowell::ui

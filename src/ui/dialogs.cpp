@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMessageBox>
@@ -64,7 +65,7 @@ int MessageBoxAlerts::ask(const QString& message, const QString& informative, co
     const QIcon icon = QApplication::windowIcon();
     if (!icon.isNull()) box.setIconPixmap(icon.pixmap(64, 64));
 
-    const QStringList titles = buttons.isEmpty() ? QStringList{QStringLiteral("OK")} : buttons;
+    const QStringList titles = buttons.isEmpty() ? QStringList{QCoreApplication::translate("ludowell::ui::Alerts", "OK")} : buttons;
     std::vector<QPushButton*> added(titles.size(), nullptr);
     // Added last to first, so the first (the default) ends up rightmost.
     // None becomes the default by taking the focus: Tab must not hand the
@@ -76,8 +77,13 @@ int MessageBoxAlerts::ask(const QString& message, const QString& informative, co
     box.setDefaultButton(added.front());
     QPushButton* escape = titles.size() == 1 ? added.front() : nullptr;
     for (qsizetype i = 0; i < titles.size(); ++i) {
-        const QString title = titles[i].toLower();
-        if (title == QStringLiteral("cancel") || title == QStringLiteral("not now")) escape = added[i];
+        // Escape answers "Cancel" or "Not now", in English or the user's language.
+        const QString& title = titles[i];
+        if (title.compare(QStringLiteral("cancel"), Qt::CaseInsensitive) == 0 ||
+            title.compare(QStringLiteral("not now"), Qt::CaseInsensitive) == 0 ||
+            title == QCoreApplication::translate("ludowell::LibraryModel", "Cancel") ||
+            title == QCoreApplication::translate("ludowell::ui::Alerts", "Not Now"))
+            escape = added[i];
     }
     if (escape) box.setEscapeButton(escape);
 
@@ -94,7 +100,7 @@ int MessageBoxAlerts::ask(const QString& message, const QString& informative, co
 }
 
 void showCatalogFailure(const QString& description) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Ludowell"), QStringLiteral("Ludowell couldn't open"),
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Ludowell"), QCoreApplication::translate("ludowell::ui::Alerts", "Ludowell couldn't open"),
                     QMessageBox::Ok);
     box.setInformativeText(description);
     box.setIconPixmap(applicationIcon().pixmap(64, 64));
@@ -104,20 +110,20 @@ void showCatalogFailure(const QString& description) {
 void AlertUpdateDriver::showUpdateFound(const AppcastItem& item, std::function<void(bool install)> reply) {
     const QString found = QString::fromStdString(item.displayVersionString);
     const int answer = alerts_.ask(
-        QStringLiteral("A new version of Ludowell is available!"),
-        QStringLiteral("Ludowell %1 is now available—you have %2. Would you like to install it now?").arg(found, currentVersion_),
-        {QStringLiteral("Install Update"), QStringLiteral("Not Now")});
+        QCoreApplication::translate("ludowell::ui::Alerts", "A new version of Ludowell is available!"),
+        QCoreApplication::translate("ludowell::ui::Alerts", "Ludowell %1 is now available—you have %2. Would you like to install it now?").arg(found, currentVersion_),
+        {QCoreApplication::translate("ludowell::ui::Alerts", "Install Update"), QCoreApplication::translate("ludowell::ui::Alerts", "Not Now")});
     reply(answer == 0);
 }
 
 void AlertUpdateDriver::showUpToDate() {
-    alerts_.ask(QStringLiteral("You're up to date!"),
-                QStringLiteral("Ludowell %1 is currently the newest version available.").arg(currentVersion_),
-                {QStringLiteral("OK")});
+    alerts_.ask(QCoreApplication::translate("ludowell::ui::Alerts", "You're up to date!"),
+                QCoreApplication::translate("ludowell::ui::Alerts", "Ludowell %1 is currently the newest version available.").arg(currentVersion_),
+                {QCoreApplication::translate("ludowell::ui::Alerts", "OK")});
 }
 
 void AlertUpdateDriver::showUpdateError(const std::string& message) {
-    alerts_.ask(QStringLiteral("Update Error!"), QString::fromStdString(message), {QStringLiteral("OK")});
+    alerts_.ask(QCoreApplication::translate("ludowell::ui::Alerts", "Update Error!"), QString::fromStdString(message), {QCoreApplication::translate("ludowell::ui::Alerts", "OK")});
 }
 
 }  // namespace ludowell::ui

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/english.h"
+
 // Set by ThreadSanitizer builds (tests/support/tsan), which must see each
 // queued call arrive after the thread that queued it; none otherwise.
 void (*beforeEachEvent)() = nullptr;
@@ -19,6 +21,7 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
+    speakEnglish();
     TestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

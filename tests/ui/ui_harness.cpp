@@ -47,7 +47,7 @@ Window::~Window() {
     testbed::linkedHost().setBundle(std::nullopt);
 }
 
-static std::vector<QQuickItem*> allItems(QQuickItem* item) {
+std::vector<QQuickItem*> allItems(QQuickItem* item) {
     std::vector<QQuickItem*> items{item};
     for (QQuickItem* child : item->childItems()) {
         const auto below = allItems(child);

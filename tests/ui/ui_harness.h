@@ -50,6 +50,9 @@ public:
     std::vector<std::filesystem::path> opened;
 };
 
+// The item and every item below it, depth first.
+std::vector<QQuickItem*> allItems(QQuickItem* item);
+
 // The built bundle beside the test executable.
 std::filesystem::path builtBundle();
 

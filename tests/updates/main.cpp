@@ -6,10 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include "support/english.h"
+
 #include "app/preferences.h"
 #include "support/temp_dir.h"
 
 int main(int argc, char** argv) {
+    speakEnglish();
     TempDir home;
     for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"}) {
         const auto folder = home / name;

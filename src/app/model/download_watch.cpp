@@ -1,5 +1,8 @@
 #include "app/model/download_watch.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
 #include <system_error>
 
 namespace ludowell {
@@ -44,18 +47,21 @@ DownloadWatch::Reading DownloadWatch::sample(Clock::time_point now) {
     return reading;
 }
 
+// Units are the translators' (French writes Mo); numbers are the locale's.
+// Not formattedDataSize: its "kB" would change what English shows.
 QString DownloadWatch::bytes(double count) {
+    const QLocale locale;
     // Decimal units, as the Mac's Finder counts.
-    if (count >= 1e9) return QString::number(count / 1e9, 'f', 2) + QStringLiteral(" GB");
-    if (count >= 1e6) return QString::number(count / 1e6, 'f', count >= 1e8 ? 0 : 1) + QStringLiteral(" MB");
-    if (count >= 1e3) return QString::number(count / 1e3, 'f', 0) + QStringLiteral(" KB");
-    return QString::number(count, 'f', 0) + QLatin1String(count == 1 ? " byte" : " bytes");
+    if (count >= 1e9) return tr("%1 GB").arg(locale.toString(count / 1e9, 'f', 2));
+    if (count >= 1e6) return tr("%1 MB").arg(locale.toString(count / 1e6, 'f', count >= 1e8 ? 0 : 1));
+    if (count >= 1e3) return tr("%1 KB").arg(locale.toString(count / 1e3, 'f', 0));
+    return tr("%n byte(s)", nullptr, int(count));
 }
 
 QString DownloadWatch::describe(const Reading& reading) {
     QString text = bytes(double(reading.received));
-    if (reading.total > 0) text += QStringLiteral(" of ") + bytes(double(reading.total));
-    if (reading.rate >= 0 && !reading.stalled) text += QStringLiteral(" · ") + bytes(reading.rate) + QStringLiteral("/s");
+    if (reading.total > 0) text = tr("%1 of %2").arg(text, bytes(double(reading.total)));
+    if (reading.rate >= 0 && !reading.stalled) text = tr("%1 · %2/s").arg(text, bytes(reading.rate));
     return text;
 }
 

@@ -8,11 +8,14 @@
 #include <filesystem>
 #include <utility>
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace ludowell {
 
 class DownloadWatch {
+    Q_DECLARE_TR_FUNCTIONS(ludowell::DownloadWatch)
+
 public:
     using Clock = std::chrono::steady_clock;
     static constexpr std::chrono::seconds kStallAfter{15};

@@ -13,7 +13,7 @@
 namespace ludowell {
 namespace {
 
-const QString kPreviewError = QStringLiteral("Steam couldn't connect. Check your internet connection, then try again.");
+const char* const kPreviewError = QT_TRANSLATE_NOOP("ludowell::LibraryModel", "Steam couldn't connect. Check your internet connection, then try again.");
 
 }  // namespace
 
@@ -45,7 +45,7 @@ LibraryModel::LibraryModel(Options options, QObject* parent)
         // A fixed stage for design work: nothing is inspected or started.
         snapshot_.stage = gameStageFromRaw(preview_->toStdString()).value_or(GameStage::setup);
         if (*preview_ == QLatin1String("downloading")) snapshot_.download = 0.43;
-        if (*preview_ == QLatin1String("error")) error_ = kPreviewError;
+        if (*preview_ == QLatin1String("error")) error_ = tr(kPreviewError);
         return;
     }
     refresh();
@@ -107,28 +107,28 @@ bool LibraryModel::playable() const {
 }
 
 QString LibraryModel::status() const {
-    if (busy_) return QStringLiteral("Working on it");
+    if (busy_) return tr("Working on it");
     switch (snapshot_.stage) {
-        case GameStage::setup: return QStringLiteral("Setup needed");
-        case GameStage::signIn: return QStringLiteral("Sign in to Steam");
-        case GameStage::install: return QStringLiteral("Ready to install");
-        case GameStage::downloading: return QStringLiteral("Installing");
-        case GameStage::ready: return QStringLiteral("Ready to play");
-        case GameStage::running: return QStringLiteral("Running");
+        case GameStage::setup: return tr("Setup needed");
+        case GameStage::signIn: return tr("Sign in to Steam");
+        case GameStage::install: return tr("Ready to install");
+        case GameStage::downloading: return tr("Installing");
+        case GameStage::ready: return tr("Ready to play");
+        case GameStage::running: return tr("Running");
     }
     return {};
 }
 
 QString LibraryModel::primaryTitle() const {
-    if (busy_) return activity_.isEmpty() ? QStringLiteral("Getting ready…") : activity_;
-    if (launching_) return QStringLiteral("Opening your game…");
+    if (busy_) return activity_.isEmpty() ? tr("Getting ready…") : activity_;
+    if (launching_) return tr("Opening your game…");
     switch (snapshot_.stage) {
-        case GameStage::setup: return QStringLiteral("Get started");
-        case GameStage::signIn: return QStringLiteral("Open Steam to sign in");
-        case GameStage::install: return QStringLiteral("Install with Steam");
-        case GameStage::downloading: return QStringLiteral("Open Steam");
-        case GameStage::ready: return QStringLiteral("Play now");
-        case GameStage::running: return QStringLiteral("Open Steam");
+        case GameStage::setup: return tr("Get started");
+        case GameStage::signIn: return tr("Open Steam to sign in");
+        case GameStage::install: return tr("Install with Steam");
+        case GameStage::downloading: return tr("Open Steam");
+        case GameStage::ready: return tr("Play now");
+        case GameStage::running: return tr("Open Steam");
     }
     return {};
 }

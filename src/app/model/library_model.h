@@ -42,6 +42,8 @@ class LibraryModel : public QObject {
     Q_PROPERTY(QString activity READ activity NOTIFY activityChanged)
     Q_PROPERTY(QString error READ error WRITE setError NOTIFY errorChanged)
     Q_PROPERTY(QString details READ details NOTIFY detailsChanged)
+    // The details with the child's known lines in the user's language.
+    Q_PROPERTY(QString localDetails READ localDetails NOTIFY detailsChanged)
     Q_PROPERTY(QString notice READ notice WRITE setNotice NOTIFY noticeChanged)
     Q_PROPERTY(bool showLicense READ showLicense WRITE setShowLicense NOTIFY showLicenseChanged)
     Q_PROPERTY(bool showDiagnostics READ showDiagnostics WRITE setShowDiagnostics NOTIFY showDiagnosticsChanged)
@@ -109,6 +111,7 @@ public:
     QString activity() const { return activity_; }
     QString error() const { return error_; }
     QString details() const { return details_; }
+    QString localDetails() const;
     QString notice() const { return notice_; }
     bool showLicense() const { return showLicense_; }
     bool showDiagnostics() const { return showDiagnostics_; }

@@ -1,6 +1,7 @@
 // The model's actions: every long step runs as a command-mode child of this
 // same program, whose output becomes the activity line and diagnostics and
 // whose exit status becomes a notice or a friendly error.
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QTimer>
 
@@ -18,72 +19,63 @@ namespace ludowell {
 namespace {
 
 struct Phrase {
-    const char16_t* contained;
-    const char16_t* text;
+    const char* contained;
+    const char* text;  // English; shown through tr()
 };
 
 // The first row whose phrase a chunk contains wins.
 constexpr Phrase kActivities[] = {
-    {u"Downloading the validated", u"Downloading game components…"},
-    {u"Preparing a fresh", u"Preparing your Mac for play…"},
-    {u"Downloading the official", u"Installing Steam…"},
-    {u"Checking the installed", u"Checking your game…"},
+    {"Downloading the validated", QT_TRANSLATE_NOOP("ludowell::LibraryModel", "Downloading game components…")},
+    {"Preparing a fresh", QT_TRANSLATE_NOOP("ludowell::LibraryModel", "Preparing your Mac for play…")},
+    {"Downloading the official", QT_TRANSLATE_NOOP("ludowell::LibraryModel", "Installing Steam…")},
+    {"Checking the installed", QT_TRANSLATE_NOOP("ludowell::LibraryModel", "Checking your game…")},
 };
 
 // Ordered: one failure text can hold several phrases, and the macOS version
 // check's must not read as the game-version one.
 constexpr Phrase kFailures[] = {
-    {u"The data folder's path",
-     u"This data folder can't hold the game's Windows environment: a folder name in its path has a \"/\", or the "
-     u"path is too long. Choose another folder, then try again."},
-    {u"macOS 26", u"This version needs macOS 26 or later. Update macOS in System Settings, then try again."},
-    {u"Rosetta is required",
-     u"Rosetta is needed to run Steam. Open an Intel app and follow Apple's installation prompt, then try again."},
-    {u"not compatible",
-     u"The gaming components aren't compatible with this Mac's current Rosetta version. Please contact support "
-     u"with the details below."},
-    {u"not been validated",
-     u"Steam has installed a newer game version. A Ludowell update is needed before this game can launch safely."},
-    {u"differs from", u"A download has changed since this app was released. Please get an updated Ludowell app."},
-    {u"another", u"Another setup or launch is in progress. Let it finish, then try again."},
-    {u"already in progress", u"Another setup or launch is in progress. Let it finish, then try again."},
-    {u"Save and close", u"Please save your game and exit Steam before preparing this setup again."},
+    {"The data folder's path",
+     QT_TRANSLATE_NOOP("ludowell::LibraryModel", "This data folder can't hold the game's Windows environment: a folder name in its path has a \"/\", or the "
+        "path is too long. Choose another folder, then try again.")},
+    {"macOS 26", QT_TRANSLATE_NOOP("ludowell::LibraryModel", "This version needs macOS 26 or later. Update macOS in System Settings, then try again.")},
+    {"Rosetta is required",
+     QT_TRANSLATE_NOOP("ludowell::LibraryModel", "Rosetta is needed to run Steam. Open an Intel app and follow Apple's installation prompt, then try again.")},
+    {"not compatible",
+     QT_TRANSLATE_NOOP("ludowell::LibraryModel", "The gaming components aren't compatible with this Mac's current Rosetta version. Please contact support "
+        "with the details below.")},
+    {"not been validated",
+     QT_TRANSLATE_NOOP("ludowell::LibraryModel", "Steam has installed a newer game version. A Ludowell update is needed before this game can launch safely.")},
+    {"differs from", QT_TRANSLATE_NOOP("ludowell::LibraryModel", "A download has changed since this app was released. Please get an updated Ludowell app.")},
+    {"another", QT_TRANSLATE_NOOP("ludowell::LibraryModel", "Another setup or launch is in progress. Let it finish, then try again.")},
+    {"already in progress", QT_TRANSLATE_NOOP("ludowell::LibraryModel", "Another setup or launch is in progress. Let it finish, then try again.")},
+    {"Save and close", QT_TRANSLATE_NOOP("ludowell::LibraryModel", "Please save your game and exit Steam before preparing this setup again.")},
 };
-const QString kFailureFallback = QStringLiteral(
+constexpr const char* kFailureFallback = QT_TRANSLATE_NOOP("ludowell::LibraryModel", 
     "We couldn't finish that step. Check your internet connection and try again. Your completed downloads are kept.");
 
-const QString kRestartNeeded =
-    QStringLiteral("Ludowell was updated or moved while this window was open. Quit and reopen Ludowell, then try again.");
-const QString kPreviewNotice = QStringLiteral("This is a design preview. No game or Steam process was started.");
-const QString kAgreeFailed = QStringLiteral("Your setup preference couldn't be saved. Please try again.");
-const QString kStoppedNotice = QStringLiteral(
-    "The step was stopped. Everything it finished is kept, so the next attempt picks up from there.");
-const QString kSignInFailed = QStringLiteral("We couldn't save your progress. Please try again.");
-
-QString text(const char16_t* literal) { return QString::fromUtf16(literal); }
-
 QString startingActivity(const QString& command) {
-    if (command == QLatin1String("setup")) return QStringLiteral("Preparing Steam…");
-    if (command == QLatin1String("report")) return QStringLiteral("Writing the support report…");
-    if (command == QLatin1String("clean-downloads")) return QStringLiteral("Removing downloaded installers…");
-    if (command == QLatin1String("clean-logs")) return QStringLiteral("Removing old logs…");
-    if (command == QLatin1String("play")) return QStringLiteral("Checking your game…");
-    return QStringLiteral("Opening Steam…");
+    if (command == QLatin1String("setup")) return QCoreApplication::translate("ludowell::LibraryModel", "Preparing Steam…");
+    if (command == QLatin1String("report"))
+        return QCoreApplication::translate("ludowell::LibraryModel", "Writing the support report…");
+    if (command == QLatin1String("clean-downloads"))
+        return QCoreApplication::translate("ludowell::LibraryModel", "Removing downloaded installers…");
+    if (command == QLatin1String("clean-logs"))
+        return QCoreApplication::translate("ludowell::LibraryModel", "Removing old logs…");
+    if (command == QLatin1String("play")) return QCoreApplication::translate("ludowell::LibraryModel", "Checking your game…");
+    return QCoreApplication::translate("ludowell::LibraryModel", "Opening Steam…");
 }
 
 // The notice for a step that succeeded; none for a command without one.
 std::optional<QString> successNotice(const QString& command) {
     if (command == QLatin1String("setup") || command == QLatin1String("steam"))
-        return QStringLiteral(
-            "Steam is opening in a separate window. The first launch may take a few minutes while Steam updates.");
+        return QCoreApplication::translate("ludowell::LibraryModel", "Steam is opening in a separate window. The first launch may take a few minutes while Steam updates.");
     if (command == QLatin1String("install"))
-        return QStringLiteral(
-            "In Steam, confirm Install and keep the suggested folder. You can return here while the download "
-            "finishes.");
+        return QCoreApplication::translate("ludowell::LibraryModel", "In Steam, confirm Install and keep the suggested folder. You can return here while the download "
+                  "finishes.");
     if (command == QLatin1String("play"))
-        return QStringLiteral("Your game is opening through Steam. If Steam asks for confirmation, choose Play.");
-    if (command == QLatin1String("check")) return QStringLiteral("This Mac passed the compatibility checks.");
-    if (command == QLatin1String("stop")) return QStringLiteral("This game's Steam session has closed.");
+        return QCoreApplication::translate("ludowell::LibraryModel", "Your game is opening through Steam. If Steam asks for confirmation, choose Play.");
+    if (command == QLatin1String("check")) return QCoreApplication::translate("ludowell::LibraryModel", "This Mac passed the compatibility checks.");
+    if (command == QLatin1String("stop")) return QCoreApplication::translate("ludowell::LibraryModel", "This game's Steam session has closed.");
     return std::nullopt;
 }
 
@@ -91,13 +83,13 @@ std::optional<QString> successNotice(const QString& command) {
 
 QString LibraryModel::friendlyError(const QString& output) {
     for (const auto& row : kFailures)
-        if (output.contains(text(row.contained), Qt::CaseSensitive)) return text(row.text);
-    return kFailureFallback;
+        if (output.contains(QLatin1String(row.contained), Qt::CaseSensitive)) return tr(row.text);
+    return tr(kFailureFallback);
 }
 
 void LibraryModel::primary() {
     if (preview_) {
-        setNotice(kPreviewNotice);
+        setNotice(tr("This is a design preview. No game or Steam process was started."));
         return;
     }
     switch (snapshot_.stage) {
@@ -145,7 +137,8 @@ void LibraryModel::begin(const QString& command, const std::vector<std::string>&
     if (std::error_code ec; !std::filesystem::exists(run.executable, ec)) {
         setBusy(false);
         setActivity({});
-        setError(kRestartNeeded);
+        setError(tr("Ludowell was updated or moved while this window was open. Quit and reopen Ludowell, then try "
+                    "again."));
         setDetails(QStringLiteral("Could not start %1").arg(QString::fromStdString(run.executable.string())));
         return;
     }
@@ -163,8 +156,8 @@ void LibraryModel::received(const QString& chunk) {
     details_ += chunk;
     emit detailsChanged();
     for (const auto& row : kActivities) {
-        if (chunk.contains(text(row.contained), Qt::CaseSensitive)) {
-            setActivity(text(row.text));
+        if (chunk.contains(QLatin1String(row.contained), Qt::CaseSensitive)) {
+            setActivity(tr(row.text));
             break;
         }
     }
@@ -183,7 +176,7 @@ void LibraryModel::completed(const QString& command, int status, const QString& 
         else setError(supportError(output));
         if (status != 0) setDetails(output);
     } else if (status != 0 && stopped) {
-        setNotice(kStoppedNotice);
+        setNotice(tr("The step was stopped. Everything it finished is kept, so the next attempt picks up from there."));
         setDetails(output);
     } else if (status == 0) {
         if (auto notice = successNotice(command)) setNotice(*notice);
@@ -213,7 +206,7 @@ void LibraryModel::agree() {
             QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QStringLiteral(" +0000");
         atomicWrite(current.marker("license-accepted"), ("Accepted locally: " + stamp + "\n").toStdString());
     } catch (const std::exception&) {
-        setError(kAgreeFailed);  // the sheet stays open
+        setError(tr("Your setup preference couldn't be saved. Please try again."));  // the sheet stays open
         return;
     }
     setShowLicense(false);
@@ -232,7 +225,7 @@ void LibraryModel::confirmSignIn() {
         marker.close();
         if (!marker) throw std::runtime_error("sign-in marker not written");
     } catch (const std::exception&) {
-        setError(kSignInFailed);
+        setError(tr("We couldn't save your progress. Please try again."));
         return;
     }
     setNotice({});
@@ -242,10 +235,10 @@ void LibraryModel::confirmSignIn() {
 void LibraryModel::reuseLegacy() {
     if (busy_ || preview_) return;
     const int answer = ask(
-        QStringLiteral("Use your existing Steam setup?"),
-        QStringLiteral("Ludowell will use the same Steam account, installed game and saves as Ambrovel. Close the old "
-                       "launcher before using this one. No files will be moved or deleted."),
-        {QStringLiteral("Use existing setup"), QStringLiteral("Cancel")});
+        tr("Use your existing Steam setup?"),
+        tr("Ludowell will use the same Steam account, installed game and saves as Ambrovel. Close the old "
+           "launcher before using this one. No files will be moved or deleted."),
+        {tr("Use existing setup"), tr("Cancel")});
     if (answer != 0) return;
     preferences_.setDataRoot(profile_.id, legacyRoot());
     emit dataRootChanged();
@@ -271,10 +264,10 @@ void LibraryModel::showDataFolder() {
 
 void LibraryModel::stop() {
     if (preview_) return;
-    const int answer = ask(QStringLiteral("Close this game's Steam session?"),
-                           QStringLiteral("Save and exit your game first. Continuing will close its game and Steam "
-                                          "processes, and unsaved progress will be lost."),
-                           {QStringLiteral("Cancel"), QStringLiteral("Close session")});
+    const int answer = ask(tr("Close this game's Steam session?"),
+                           tr("Save and exit your game first. Continuing will close its game and Steam "
+                              "processes, and unsaved progress will be lost."),
+                           {tr("Cancel"), tr("Close session")});
     if (answer == 1) launch(QStringLiteral("stop"));
 }
 

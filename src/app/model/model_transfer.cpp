@@ -1,15 +1,12 @@
 // The running step's download progress and its stop, as the window shows
 // and offers them.
+#include "app/model/child_lines.h"
 #include "app/model/command_session.h"
 #include "app/model/library_model.h"
 #include "runtime/pinned_downloads.h"
 
 namespace ludowell {
-namespace {
-
-const QString kStalled = QStringLiteral("No data received for 15 s. Check your connection.");
-
-}  // namespace
+QString LibraryModel::localDetails() const { return ChildLines::translate(details_); }
 
 QString LibraryModel::transferText() const {
     return transfer_.shown ? DownloadWatch::describe(transfer_) : QString();
@@ -20,7 +17,7 @@ double LibraryModel::transferFraction() const {
     return double(transfer_.received) / double(transfer_.total);
 }
 
-QString LibraryModel::transferProblem() const { return transfer_.shown && transfer_.stalled ? kStalled : QString(); }
+QString LibraryModel::transferProblem() const { return transfer_.shown && transfer_.stalled ? tr("No data received for 15 s. Check your connection.") : QString(); }
 
 // Called whenever the activity changes: the two download phrases start a
 // watch on their file, anything else ends it.
@@ -28,10 +25,10 @@ void LibraryModel::watchTransfer() {
     std::optional<PinnedDownload> pin;
     std::filesystem::path destination;
     const Runtime current = runtime();
-    if (busy_ && activity_ == QStringLiteral("Downloading game components…")) {
+    if (busy_ && activity_ == tr("Downloading game components…")) {
         pin = packageDownload(current.host());
         destination = current.root() / "downloads" / packageFileName;
-    } else if (busy_ && activity_ == QStringLiteral("Installing Steam…")) {
+    } else if (busy_ && activity_ == tr("Installing Steam…")) {
         pin = steamInstallerDownload(current.host());
         destination = current.root() / "downloads" / steamInstallerFileName;
     }
@@ -65,10 +62,10 @@ void LibraryModel::sampleTransfer() {
 
 void LibraryModel::cancel() {
     if (!busy_ || !child_ || stopping_) return;
-    const int answer = ask(QStringLiteral("Stop this step?"),
-                           QStringLiteral("Ludowell stops where it is. Everything already finished is kept, and "
-                                          "the next attempt picks up from there."),
-                           {QStringLiteral("Keep working"), QStringLiteral("Stop step")});
+    const int answer = ask(tr("Stop this step?"),
+                           tr("Ludowell stops where it is. Everything already finished is kept, and "
+                              "the next attempt picks up from there."),
+                           {tr("Keep working"), tr("Stop step")});
     // The step may have ended while the question was open.
     if (answer != 1 || !busy_ || !child_) return;
     stopping_ = true;

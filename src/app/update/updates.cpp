@@ -8,18 +8,19 @@
 namespace ludowell {
 namespace {
 
-const QString kCreated = QStringLiteral("Checks securely for new versions of Ludowell.");
-const QString kLatest = QStringLiteral("You're using the latest version of Ludowell.");
-const QString kFailed = QStringLiteral("Couldn't check for updates. Please try again later.");
-const QString kWaiting =
-    QStringLiteral("Update ready. Save and close your game and Steam; Ludowell will then update.");
-const QString kInstalling = QStringLiteral("Installing update\u2026");
+const char* const kCreated = QT_TRANSLATE_NOOP("ludowell::Updates", "Checks securely for new versions of Ludowell.");
+const char* const kLatest = QT_TRANSLATE_NOOP("ludowell::Updates", "You're using the latest version of Ludowell.");
+const char* const kFailed = QT_TRANSLATE_NOOP("ludowell::Updates", "Couldn't check for updates. Please try again later.");
+const char* const kWaiting =
+    QT_TRANSLATE_NOOP("ludowell::Updates", "Update ready. Save and close your game and Steam; Ludowell will then update.");
+const char* const kInstalling = QT_TRANSLATE_NOOP("ludowell::Updates", "Installing update…");
 // Sparkle ends a check that found nothing with this error, after
 // reporting that nothing was found.
 constexpr auto kFrameworkDomain = "SUSparkleErrorDomain";
 constexpr int kNoUpdateError = 1001;
-constexpr auto kRefusal =
-    "Save and close your game and its Steam session before checking for updates. Ludowell will check again later.";
+const char* const kRefusal = QT_TRANSLATE_NOOP(
+    "ludowell::Updates",
+    "Save and close your game and its Steam session before checking for updates. Ludowell will check again later.");
 
 }  // namespace
 
@@ -29,7 +30,7 @@ Updates::Updates(LibraryModel* model, UpdateUserDriver* userDriver, Options opti
           std::move(options), parent) {}
 
 Updates::Updates(LibraryModel* model, const ServiceFactory& makeService, Options options, QObject* parent)
-    : QObject(parent), model_(model), options_(std::move(options)), status_(kCreated) {
+    : QObject(parent), model_(model), options_(std::move(options)), status_(tr(kCreated)) {
     timer_.setSingleShot(false);
     // Queued, so a tick never runs inside whatever the main thread is doing.
     connect(&timer_, &QTimer::timeout, this, [this] {
@@ -137,18 +138,18 @@ bool Updates::permitTermination() {
 }
 
 void Updates::mayPerformUpdateCheck() {
-    if (sessionsActive()) throw UpdateError("Ludowell.Updates", 1, kRefusal);
+    if (sessionsActive()) throw UpdateError("Ludowell.Updates", 1, tr(kRefusal).toStdString());
 }
 
 void Updates::didFindValidUpdate(const AppcastItem& item) {
-    setStatus("Ludowell " + QString::fromStdString(item.displayVersionString) + " is available.");
+    setStatus(tr("Ludowell %1 is available.").arg(QString::fromStdString(item.displayVersionString)));
 }
 
-void Updates::didNotFindUpdate() { setStatus(kLatest); }
+void Updates::didNotFindUpdate() { setStatus(tr(kLatest)); }
 
 void Updates::didAbortWithError(const UpdateError& error) {
     if (error.domain != kFrameworkDomain || error.code != kNoUpdateError) {
-        setStatus(kFailed);
+        setStatus(tr(kFailed));
         installOnQuit_ = false;
     }
     releaseGate();
@@ -161,8 +162,8 @@ void Updates::didFinishUpdateCycle(const std::optional<UpdateError>&) {
 bool Updates::shouldPostponeRelaunch(const AppcastItem&, std::function<void()> install) {
     if (acquireIfIdle()) return false;
     pending_ = std::move(install);
-    setStatus(kWaiting);
-    if (model_) model_->setNotice(kWaiting);
+    setStatus(tr(kWaiting));
+    if (model_) model_->setNotice(tr(kWaiting));
     timer_.start(options_.pollMilliseconds);
     return true;
 }
@@ -178,7 +179,7 @@ void Updates::resumeWhenIdle() {
     if (!acquireIfIdle()) return;
     auto install = std::exchange(pending_, nullptr);
     timer_.stop();
-    setStatus(kInstalling);
+    setStatus(tr(kInstalling));
     install();
 }
 

@@ -9,7 +9,7 @@ import Ludowell
 Rectangle {
     id: panel
     objectName: "activity-panel"
-    readonly property string line: LibraryModel.stopping ? "Stopping…" : (LibraryModel.activity || "Getting ready…")
+    readonly property string line: LibraryModel.stopping ? qsTr("Stopping…") : (LibraryModel.activity || qsTr("Getting ready…"))
 
     visible: LibraryModel.busy
     implicitHeight: column.implicitHeight + 34
@@ -41,9 +41,9 @@ Rectangle {
             }
             QuietButton {
                 objectName: "stop-step"
-                text: "Stop…"
+                text: qsTr("Stop…")
                 enabled: !LibraryModel.stopping
-                Accessible.description: "Stops the running step after asking"
+                Accessible.description: qsTr("Stops the running step after asking")
                 onClicked: LibraryModel.cancel()
             }
         }
@@ -58,7 +58,7 @@ Rectangle {
             indeterminate: LibraryModel.transferFraction < 0
             value: Math.max(0, Math.min(1, LibraryModel.transferFraction))
             Accessible.role: Accessible.ProgressBar
-            Accessible.name: "Download progress"
+            Accessible.name: qsTr("Download progress")
             Accessible.description: LibraryModel.transferText
             background: Rectangle {
                 implicitHeight: 6

@@ -61,7 +61,7 @@ Item {
         RowLayout {
             Layout.fillWidth: true
             TextBlock {
-                text: "IN YOUR LIBRARY"
+                text: qsTr("IN YOUR LIBRARY")
                 font.pixelSize: 9
                 font.weight: Font.DemiBold
                 font.letterSpacing: 2
@@ -71,7 +71,7 @@ Item {
             Rectangle {
                 objectName: "status-pill"
                 Accessible.role: Accessible.StatusBar
-                Accessible.name: "Status: " + card.status
+                Accessible.name: qsTr("Status: %1").arg(card.status)
                 implicitWidth: pill.implicitWidth + 24
                 implicitHeight: pill.implicitHeight + 16
                 radius: height / 2
@@ -162,7 +162,7 @@ Item {
                 objectName: "setup-hint"
                 y: Math.round((parent.height - height) / 2)
                 visible: card.stage === "setup"
-                text: "One-time setup\nYour own Steam account"
+                text: qsTr("One-time setup\nYour own Steam account")
                 font.pixelSize: 10
                 lineSpacing: 4
                 color: Style.artworkHint
@@ -171,7 +171,7 @@ Item {
                 objectName: "genre-line"
                 y: Math.round((parent.height - height) / 2)
                 visible: card.playable
-                text: "STRATEGY   ·   MULTIPLAYER"
+                text: qsTr("STRATEGY   ·   MULTIPLAYER")
                 font.pixelSize: 9
                 font.weight: Font.Medium
                 font.letterSpacing: 1

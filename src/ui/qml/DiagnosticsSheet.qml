@@ -6,7 +6,7 @@ import Ludowell
 // The raw output of the last step, to read or copy for support.
 Item {
     id: sheet
-    readonly property string title: "Details for troubleshooting"
+    readonly property string title: qsTr("Details for troubleshooting")
     readonly property Item defaultControl: doneButton
     implicitWidth: 640
     implicitHeight: column.implicitHeight + 56
@@ -25,7 +25,7 @@ Item {
         spacing: 18
 
         TextBlock {
-            text: "Details for troubleshooting"
+            text: qsTr("Details for troubleshooting")
             font.pixelSize: 22
             font.weight: Font.DemiBold
             Accessible.role: Accessible.Heading
@@ -49,7 +49,7 @@ Item {
                 selectByKeyboard: true
                 persistentSelection: true
                 textFormat: TextEdit.PlainText
-                text: LibraryModel.details ? LibraryModel.details : "No diagnostic details available."
+                text: LibraryModel.details ? LibraryModel.localDetails : qsTr("No diagnostic details available.")
                 wrapMode: TextEdit.Wrap
                 padding: 0
                 rightPadding: 14  // room for the scroller
@@ -63,8 +63,8 @@ Item {
                 Keys.onEscapePressed: LibraryModel.showDiagnostics = false
                 KeyNavigation.backtab: doneButton
                 Accessible.role: Accessible.EditableText
-                Accessible.name: "Details for troubleshooting"
-                Accessible.description: "Read-only output of the last step"
+                Accessible.name: qsTr("Details for troubleshooting")
+                Accessible.description: qsTr("Read-only output of the last step")
                 // Keyboard focus shows on the box around the text.
                 property bool visualFocus: activeFocus && (focusReason === Qt.TabFocusReason || focusReason === Qt.BacktabFocusReason)
                 activeFocusOnTab: true
@@ -76,12 +76,12 @@ Item {
             Layout.fillWidth: true
             QuietButton {
                 objectName: "open-log-folder"
-                text: "Open log folder"
+                text: qsTr("Open log folder")
                 onClicked: LibraryModel.logs()
             }
             QuietButton {
                 objectName: "save-support-report"
-                text: "Save Support Report…"
+                text: qsTr("Save Support Report…")
                 enabled: !LibraryModel.busy
                 onClicked: LibraryModel.saveSupportReport()
             }
@@ -89,7 +89,7 @@ Item {
             GoldButton {
                 id: doneButton
                 objectName: "done"
-                text: "Done"
+                text: qsTr("Done")
                 onClicked: LibraryModel.showDiagnostics = false
             }
         }

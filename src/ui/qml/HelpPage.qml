@@ -77,7 +77,7 @@ ColumnLayout {
             focusPolicy: Qt.TabFocus
             Accessible.role: Accessible.Button
             Accessible.name: section.title
-            Accessible.description: section.expanded ? "Expanded" : "Collapsed"
+            Accessible.description: section.expanded ? qsTr("Expanded") : qsTr("Collapsed")
             Keys.onReturnPressed: (event) => { event.accepted = true; clicked() }
             Keys.onEnterPressed: (event) => { event.accepted = true; clicked() }
             FocusRing {
@@ -122,24 +122,24 @@ ColumnLayout {
     }
 
     Heading {
-        title: "A little help, whenever."
-        subtitle: "Everything you need to get from setup to your first game."
+        title: qsTr("A little help, whenever.")
+        subtitle: qsTr("Everything you need to get from setup to your first game.")
     }
 
     HelpCard {
         number: "1"
-        title: "Start with Get started"
-        text: "Ludowell prepares Steam for this game. Review the component license, then let setup finish. Keep your Mac connected to the internet."
+        title: qsTr("Start with Get started")
+        text: qsTr("Ludowell prepares Steam for this game. Review the component license, then let setup finish. Keep your Mac connected to the internet.")
     }
     HelpCard {
         number: "2"
-        title: "Sign in directly to Steam"
-        text: "Steam opens in a separate window. Use your Steam account or scan the QR code with the Steam mobile app. Complete Steam Guard if prompted. Ludowell never asks for your Steam password."
+        title: qsTr("Sign in directly to Steam")
+        text: qsTr("Steam opens in a separate window. Use your Steam account or scan the QR code with the Steam mobile app. Complete Steam Guard if prompted. Ludowell never asks for your Steam password.")
     }
     HelpCard {
         number: "3"
-        title: "Install once. Play whenever."
-        text: "After signing in, return here and choose I'm signed in, then Install with Steam. You need to own the game on Steam. Keep Steam's suggested installation folder. When it's finished, Play now appears automatically."
+        title: qsTr("Install once. Play whenever.")
+        text: qsTr("After signing in, return here and choose I'm signed in, then Install with Steam. You need to own the game on Steam. Keep Steam's suggested installation folder. When it's finished, Play now appears automatically.")
     }
 
     Rectangle {
@@ -154,30 +154,30 @@ ColumnLayout {
             anchors.margins: 24
             spacing: 16
             TextBlock {
-                text: "Something not quite right?"
+                text: qsTr("Something not quite right?")
                 font.pixelSize: 17
                 font.weight: Font.DemiBold
                 Accessible.role: Accessible.Heading
             }
             Question {
                 Layout.fillWidth: true
-                title: "Steam is blank or hasn't appeared"
-                answer: "The first launch can take a few minutes while Steam updates. Look for Steam in the Dock. If it remains blank, save and close any running game, use Close Steam session in Settings, then open Steam again."
+                title: qsTr("Steam is blank or hasn't appeared")
+                answer: qsTr("The first launch can take a few minutes while Steam updates. Look for Steam in the Dock. If it remains blank, save and close any running game, use Close Steam session in Settings, then open Steam again.")
             }
             Question {
                 Layout.fillWidth: true
-                title: "I can't find my game in Steam"
-                answer: "Check that you signed in to the account that owns the game. If Steam shows a price instead of Install, ownership is managed by Steam. This app doesn't include a game license."
+                title: qsTr("I can't find my game in Steam")
+                answer: qsTr("Check that you signed in to the account that owns the game. If Steam shows a price instead of Install, ownership is managed by Steam. This app doesn't include a game license.")
             }
             Question {
                 Layout.fillWidth: true
-                title: "Steam finished, but Play now isn't showing"
-                answer: "Steam may still be unpacking or verifying the download. Check its Downloads page. Install into the default Steam library; other installation folders aren't supported in this version."
+                title: qsTr("Steam finished, but Play now isn't showing")
+                answer: qsTr("Steam may still be unpacking or verifying the download. Check its Downloads page. Install into the default Steam library; other installation folders aren't supported in this version.")
             }
             Question {
                 Layout.fillWidth: true
-                title: "My game updated and won't launch"
-                answer: "Some game versions need specific compatibility fixes. If this app asks for an update, get a newer Ludowell release. Your existing game files and saves stay in place."
+                title: qsTr("My game updated and won't launch")
+                answer: qsTr("Some game versions need specific compatibility fixes. If this app asks for an update, get a newer Ludowell release. Your existing game files and saves stay in place.")
             }
         }
     }
@@ -189,12 +189,12 @@ ColumnLayout {
         enabled: !LibraryModel.busy
         QuietButton {
             objectName: "check-this-mac"
-            text: "Check this Mac"
+            text: qsTr("Check this Mac")
             onClicked: LibraryModel.launch("check")
         }
         QuietButton {
             objectName: "open-diagnostic-logs"
-            text: "Open diagnostic logs"
+            text: qsTr("Open diagnostic logs")
             onClicked: LibraryModel.logs()
         }
         QuietButton {
@@ -230,7 +230,7 @@ ColumnLayout {
     TextBlock {
         objectName: "requirements"
         Layout.fillWidth: true
-        text: "Requires an Apple Silicon Mac, macOS 26 or later, and Rosetta. Ludowell is an independent app; it isn't affiliated with Apple, Microsoft or Valve. Game artwork and names belong to their respective owners."
+        text: qsTr("Requires an Apple Silicon Mac, macOS 26 or later, and Rosetta. Ludowell is an independent app; it isn't affiliated with Apple, Microsoft or Valve. Game artwork and names belong to their respective owners.")
         font.pixelSize: 11
         color: Style.muted
         lineSpacing: 3

@@ -15,13 +15,13 @@ ColumnLayout {
             Layout.alignment: Qt.AlignTop
             spacing: 7
             TextBlock {
-                text: "Your next adventure."
+                text: qsTr("Your next adventure.")
                 font.pixelSize: 30
                 font.weight: Font.DemiBold
                 Accessible.role: Accessible.Heading
             }
             TextBlock {
-                text: "A home for your games on Mac."
+                text: qsTr("A home for your games on Mac.")
                 font.pixelSize: 13
                 color: Style.muted
             }
@@ -31,7 +31,7 @@ ColumnLayout {
             objectName: "game-count"
             Layout.alignment: Qt.AlignTop
             Layout.topMargin: 12
-            text: Shell.games.length + (Shell.games.length === 1 ? " GAME" : " GAMES")
+            text: qsTr("%n GAME(S)", "", Shell.games.length)
             font.pixelSize: 10
             font.weight: Font.DemiBold
             font.letterSpacing: 1.5
@@ -96,7 +96,7 @@ ColumnLayout {
         busy: LibraryModel.busy
         progress: LibraryModel.download
         onSignedIn: LibraryModel.confirmSignIn()
-        onCantSeeSteam: LibraryModel.notice = "The first Steam update can take a few minutes. Check the Dock for Steam. If it still doesn't appear, choose Open Steam again or visit Help."
+        onCantSeeSteam: LibraryModel.notice = qsTr("The first Steam update can take a few minutes. Check the Dock for Steam. If it still doesn't appear, choose Open Steam again or visit Help.")
         onOpenSteam: LibraryModel.launch("steam")
     }
 
@@ -119,12 +119,12 @@ ColumnLayout {
             ColumnLayout {
                 spacing: 4
                 TextBlock {
-                    text: "Already playing with Ambrovel?"
+                    text: qsTr("Already playing with Ambrovel?")
                     font.pixelSize: 13
                     font.weight: Font.Medium
                 }
                 TextBlock {
-                    text: "Use your installed game and saves without downloading again."
+                    text: qsTr("Use your installed game and saves without downloading again.")
                     font.pixelSize: 11
                     color: Style.muted
                 }
@@ -132,7 +132,7 @@ ColumnLayout {
             Item { Layout.fillWidth: true }
             QuietButton {
                 objectName: "use-existing-setup"
-                text: "Use existing setup"
+                text: qsTr("Use existing setup")
                 onClicked: LibraryModel.reuseLegacy()
             }
         }
@@ -148,14 +148,14 @@ ColumnLayout {
             opacity: 0.8
         }
         TextBlock {
-            text: "More supported games will arrive in future updates."
+            text: qsTr("More supported games will arrive in future updates.")
             font.pixelSize: 11
             color: Style.muted
         }
         Item { Layout.fillWidth: true }
         PlainButton {
             objectName: "need-a-hand"
-            text: "Need a hand?"
+            text: qsTr("Need a hand?")
             onClicked: LibraryModel.page = "Help"
         }
     }

@@ -7,7 +7,7 @@ import Ludowell
 // and agrees, or leaves it for now.
 Item {
     id: sheet
-    readonly property string title: "Let's prepare your Mac."
+    readonly property string title: qsTr("Let's prepare your Mac.")
     readonly property Item defaultControl: agreeButton.enabled ? agreeButton : notNowButton
     implicitWidth: 650
     implicitHeight: column.implicitHeight + 60
@@ -39,7 +39,7 @@ Item {
                 color: Style.gold
             }
             TextBlock {
-                text: "Let's prepare your Mac."
+                text: qsTr("Let's prepare your Mac.")
                 font.pixelSize: 23
                 font.weight: Font.DemiBold
                 Accessible.role: Accessible.Heading
@@ -48,7 +48,7 @@ Item {
 
         TextBlock {
             Layout.fillWidth: true
-            text: "We'll download Steam and the components needed to run your game. You only need to do this once."
+            text: qsTr("We'll download Steam and the components needed to run your game. You only need to do this once.")
             font.pixelSize: 13
             color: Style.muted
             lineSpacing: 4
@@ -57,7 +57,7 @@ Item {
 
         TextBlock {
             Layout.fillWidth: true
-            text: "Apple's graphics component license limits use to developing, testing or evaluating games on Apple hardware. Please review it before continuing."
+            text: qsTr("Apple's graphics component license limits use to developing, testing or evaluating games on Apple hardware. Please review it before continuing.")
             font.pixelSize: 12
             color: Style.muted
             lineSpacing: 3
@@ -109,8 +109,8 @@ Item {
                     // Shift-Tab wraps round to the sheet's last button.
                     KeyNavigation.backtab: agreeButton.enabled ? agreeButton : notNowButton
                     Accessible.role: Accessible.EditableText
-                    Accessible.name: "License"
-                    Accessible.description: "Apple's graphics component license, read-only"
+                    Accessible.name: qsTr("License")
+                    Accessible.description: qsTr("Apple's graphics component license, read-only")
                     // Keyboard focus shows on the box around the text.
                     property bool visualFocus: activeFocus && (focusReason === Qt.TabFocusReason || focusReason === Qt.BacktabFocusReason)
                     activeFocusOnTab: true
@@ -143,7 +143,9 @@ Item {
             Layout.fillWidth: true
             spacing: 10
             TextBlock {
-                text: "A few minutes · Internet connection required"
+                Layout.fillWidth: true  // wraps rather than widen the sheet
+                wrapMode: Text.WordWrap
+                text: qsTr("A few minutes · Internet connection required")
                 font.pixelSize: 11
                 color: Style.muted
             }
@@ -151,13 +153,13 @@ Item {
             QuietButton {
                 id: notNowButton
                 objectName: "not-now"
-                text: "Not now"
+                text: qsTr("Not now")
                 onClicked: LibraryModel.showLicense = false
             }
             GoldButton {
                 id: agreeButton
                 objectName: "agree"
-                text: "Agree & set up Steam"
+                text: qsTr("Agree & set up Steam")
                 // The sheet stays open when the acceptance could not be saved;
                 // the model then shows why.
                 enabled: licence.present

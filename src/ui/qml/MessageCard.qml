@@ -48,12 +48,12 @@ Rectangle {
                 spacing: 18
                 PlainButton {
                     objectName: "show-details"
-                    text: "Show details"
+                    text: qsTr("Show details")
                     onClicked: LibraryModel.showDiagnostics = true
                 }
                 PlainButton {
                     objectName: "get-help"
-                    text: "Get help"
+                    text: qsTr("Get help")
                     onClicked: LibraryModel.page = "Help"
                 }
             }
@@ -65,7 +65,7 @@ Rectangle {
             symbol: "xmark"
             symbolSize: 10
             color: Style.muted
-            Accessible.name: "Dismiss message"
+            Accessible.name: qsTr("Dismiss message")
             onClicked: card.dismissed()
         }
     }

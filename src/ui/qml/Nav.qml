@@ -7,18 +7,19 @@ T.Button {
     id: control
     property string title
     property string symbol
+    property string label: title  // shown; title is the page
     readonly property bool selected: LibraryModel.page === title
     readonly property color tint: selected ? Style.gold : Style.muted
 
-    text: title
+    text: control.label
     implicitHeight: 42
     implicitWidth: contentItem.implicitWidth
     font.pixelSize: 13
     font.weight: Font.Medium
     focusPolicy: Qt.TabFocus
     Accessible.role: Accessible.Button
-    Accessible.name: title
-    Accessible.description: selected ? "Current page" : ""
+    Accessible.name: control.label
+    Accessible.description: selected ? qsTr("Current page") : ""
     // Return and Enter press a focused button, as Space does.
     Keys.onReturnPressed: (event) => { event.accepted = true; if (enabled) clicked() }
     Keys.onEnterPressed: (event) => { event.accepted = true; if (enabled) clicked() }
@@ -32,7 +33,8 @@ T.Button {
 
     // Placed with anchors, which cost less to build than a layout.
     contentItem: Item {
-        implicitWidth: 12 + 17 + 10 + label.implicitWidth + 12
+        // Room for the dot beside the longest label, in any language.
+        implicitWidth: 12 + 17 + 10 + caption.implicitWidth + 6 + 5 + 12
         Item {
             id: mark
             x: 12
@@ -48,10 +50,10 @@ T.Button {
             }
         }
         Text {
-            id: label
+            id: caption
             x: mark.x + mark.width + 10
             y: Math.round((parent.height - height) / 2)
-            text: control.title
+            text: control.text
             font: control.font
             color: control.tint
             maximumLineCount: 1

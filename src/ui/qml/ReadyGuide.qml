@@ -26,13 +26,13 @@ Rectangle {
             Layout.fillWidth: true
             spacing: 6
             TextBlock {
-                text: "You're all set."
+                text: qsTr("You're all set.")
                 font.pixelSize: 17
                 font.weight: Font.DemiBold
             }
             TextBlock {
                 Layout.fillWidth: true
-                text: "Launch your game here. Steam takes care of your account, friends and updates."
+                text: qsTr("Launch your game here. Steam takes care of your account, friends and updates.")
                 font.pixelSize: 12
                 color: Style.muted
                 wrapMode: Text.Wrap
@@ -40,7 +40,7 @@ Rectangle {
         }
         QuietButton {
             objectName: "ready-open-steam"
-            text: "Open Steam"
+            text: qsTr("Open Steam")
             enabled: !guide.busy
             onClicked: guide.openSteam()
         }

@@ -126,10 +126,12 @@ Item {
     // page are built as soon as it is on screen.
     Rectangle {
         id: sidebar
-        width: 180
+        // Grows when a language's entries need more room.
+        width: Math.max(180, sidebarContent.item ? sidebarContent.item.implicitWidth : 0)
         height: parent.height
         color: Style.sidebar
         Loader {
+            id: sidebarContent
             anchors.fill: parent
             active: Shell.windowShown
             source: "Sidebar.qml"

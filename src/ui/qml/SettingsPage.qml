@@ -42,7 +42,7 @@ ColumnLayout {
             focusPolicy: Qt.TabFocus
             Accessible.role: Accessible.Button
             Accessible.name: section.title
-            Accessible.description: section.expanded ? "Expanded" : "Collapsed"
+            Accessible.description: section.expanded ? qsTr("Expanded") : qsTr("Collapsed")
             Keys.onReturnPressed: (event) => { event.accepted = true; clicked() }
             Keys.onEnterPressed: (event) => { event.accepted = true; clicked() }
             FocusRing {
@@ -79,8 +79,8 @@ ColumnLayout {
     }
 
     Heading {
-        title: "Make yourself at home."
-        subtitle: "A few simple preferences. The rest is taken care of."
+        title: qsTr("Make yourself at home.")
+        subtitle: qsTr("A few simple preferences. The rest is taken care of.")
     }
 
     Card {
@@ -89,7 +89,7 @@ ColumnLayout {
             Layout.fillWidth: true
             spacing: 20
             TextBlock {
-                text: "While you play"
+                text: qsTr("While you play")
                 font.pixelSize: 17
                 font.weight: Font.DemiBold
                 Accessible.role: Accessible.Heading
@@ -102,8 +102,8 @@ ColumnLayout {
                 enabled: !LibraryModel.busy
                 focusPolicy: Qt.TabFocus
                 Accessible.role: Accessible.CheckBox
-                Accessible.name: "Show performance overlay"
-                Accessible.description: "Displays the frame rate in your game. Applies the next time you start a fresh Steam session."
+                Accessible.name: qsTr("Show performance overlay")
+                Accessible.description: qsTr("Displays the frame rate in your game. Applies the next time you start a fresh Steam session.")
                 Keys.onReturnPressed: (event) => { event.accepted = true; if (enabled) { toggle(); toggled() } }
                 Keys.onEnterPressed: (event) => { event.accepted = true; if (enabled) { toggle(); toggled() } }
                 FocusRing {
@@ -122,14 +122,14 @@ ColumnLayout {
                     TextBlock {
                         Layout.fillWidth: true
                         Layout.rightMargin: hudSwitch.indicator.width + 16
-                        text: "Show performance overlay"
+                        text: qsTr("Show performance overlay")
                         font.pixelSize: 13
                         font.weight: Font.Medium
                     }
                     TextBlock {
                         Layout.fillWidth: true
                         Layout.rightMargin: hudSwitch.indicator.width + 16
-                        text: "Displays the frame rate in your game. Applies the next time you start a fresh Steam session."
+                        text: qsTr("Displays the frame rate in your game. Applies the next time you start a fresh Steam session.")
                         font.pixelSize: 12
                         color: Style.muted
                         wrapMode: Text.WordWrap
@@ -166,14 +166,14 @@ ColumnLayout {
             spacing: 17
             TextBlock {
                 objectName: "steam-title"
-                text: "Steam for " + (LibraryModel.profile.title || "")
+                text: qsTr("Steam for %1").arg(LibraryModel.profile.title || "")
                 font.pixelSize: 17
                 font.weight: Font.DemiBold
                 Accessible.role: Accessible.Heading
             }
             TextBlock {
                 Layout.fillWidth: true
-                text: "Each game has its own setup. Your Steam login and saves stay on this Mac. Steam Cloud is managed by Steam."
+                text: qsTr("Each game has its own setup. Your Steam login and saves stay on this Mac. Steam Cloud is managed by Steam.")
                 font.pixelSize: 12
                 color: Style.muted
                 lineSpacing: 3
@@ -183,7 +183,7 @@ ColumnLayout {
                 spacing: 8
                 QuietButton {
                     objectName: "open-steam"
-                    text: "Open Steam"
+                    text: qsTr("Open Steam")
                     enabled: LibraryModel.stage !== "setup" && !LibraryModel.busy
                     onClicked: {
                         page.origin = "steam"
@@ -192,7 +192,7 @@ ColumnLayout {
                 }
                 QuietButton {
                     objectName: "close-steam-session"
-                    text: "Close Steam session…"
+                    text: qsTr("Close Steam session…")
                     // Without the engine's server nothing of this game can be running.
                     enabled: !LibraryModel.busy && LibraryModel.serverPresent
                     onClicked: {
@@ -227,14 +227,14 @@ ColumnLayout {
             id: advanced
             objectName: "advanced"
             Layout.fillWidth: true
-            title: "Advanced & diagnostics"
+            title: qsTr("Advanced & diagnostics")
 
             ColumnLayout {
                 Layout.fillWidth: true
                 Layout.topMargin: 16
                 spacing: 16
                 TextBlock {
-                    text: "Game files and local settings"
+                    text: qsTr("Game files and local settings")
                     font.pixelSize: 12
                     font.weight: Font.Medium
                 }
@@ -258,7 +258,7 @@ ColumnLayout {
                     selectionColor: Style.selection
                     selectedTextColor: Style.brightText
                     Accessible.role: Accessible.StaticText
-                    Accessible.name: "Data folder: " + text
+                    Accessible.name: qsTr("Data folder: %1").arg(text)
                     FocusRing {
                         shown: parent.visualFocus
                         cornerRadius: 3
@@ -269,17 +269,17 @@ ColumnLayout {
                     enabled: !LibraryModel.busy
                     QuietButton {
                         objectName: "show-data-folder"
-                        text: "Show data folder"
+                        text: qsTr("Show data folder")
                         onClicked: LibraryModel.showDataFolder()
                     }
                     QuietButton {
                         objectName: "show-logs"
-                        text: "Show logs"
+                        text: qsTr("Show logs")
                         onClicked: LibraryModel.logs()
                     }
                     QuietButton {
                         objectName: "check-compatibility"
-                        text: "Check compatibility"
+                        text: qsTr("Check compatibility")
                         onClicked: {
                             page.origin = "advanced"
                             LibraryModel.launch("check")
@@ -292,7 +292,7 @@ ColumnLayout {
                 }
                 TextBlock {
                     Layout.fillWidth: true
-                    text: "Logs may contain local paths or Steam account information. Review them before sharing."
+                    text: qsTr("Logs may contain local paths or Steam account information. Review them before sharing.")
                     font.pixelSize: 11
                     color: Style.muted
                     wrapMode: Text.WordWrap

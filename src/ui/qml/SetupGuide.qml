@@ -33,14 +33,14 @@ Rectangle {
             Layout.fillWidth: true
             TextBlock {
                 objectName: "setup-title"
-                text: guide.stage === "setup" ? "A few steps, then you're in." : "Let's get you playing."
+                text: guide.stage === "setup" ? qsTr("A few steps, then you're in.") : qsTr("Let's get you playing.")
                 font.pixelSize: 17
                 font.weight: Font.DemiBold
             }
             Item { Layout.fillWidth: true }
             TextBlock {
                 objectName: "step-label"
-                text: "STEP " + (guide.step + 1) + " OF 3"
+                text: qsTr("STEP %1 OF %2").arg(guide.step + 1).arg(3)
                 font.pixelSize: 9
                 font.weight: Font.DemiBold
                 font.letterSpacing: 1.1
@@ -57,8 +57,8 @@ Rectangle {
                 Layout.alignment: Qt.AlignTop
                 index: 0
                 current: guide.step
-                title: "Prepare your Mac"
-                text: "We'll install Steam and the components your game needs."
+                title: qsTr("Prepare your Mac")
+                text: qsTr("We'll install Steam and the components your game needs.")
             }
             StepItem {
                 Layout.fillWidth: true
@@ -66,8 +66,8 @@ Rectangle {
                 Layout.alignment: Qt.AlignTop
                 index: 1
                 current: guide.step
-                title: "Sign in to Steam"
-                text: "Use your own account in the Steam window."
+                title: qsTr("Sign in to Steam")
+                text: qsTr("Use your own account in the Steam window.")
             }
             StepItem {
                 Layout.fillWidth: true
@@ -75,8 +75,8 @@ Rectangle {
                 Layout.alignment: Qt.AlignTop
                 index: 2
                 current: guide.step
-                title: "Install & play"
-                text: "Download your game with Steam. Play from here next time."
+                title: qsTr("Install & play")
+                text: qsTr("Download your game with Steam. Play from here next time.")
             }
         }
 
@@ -95,13 +95,13 @@ Rectangle {
                 Layout.alignment: Qt.AlignVCenter
                 spacing: 6
                 TextBlock {
-                    text: "Sign in in the Steam window"
+                    text: qsTr("Sign in in the Steam window")
                     font.pixelSize: 13
                     font.weight: Font.DemiBold
                 }
                 TextBlock {
                     Layout.fillWidth: true
-                    text: "Use your Steam username and password or Steam's QR code. Complete Steam Guard if asked, then return here."
+                    text: qsTr("Use your Steam username and password or Steam's QR code. Complete Steam Guard if asked, then return here.")
                     font.pixelSize: 12
                     color: Style.muted
                     wrapMode: Text.Wrap
@@ -110,7 +110,7 @@ Rectangle {
             QuietButton {
                 objectName: "signed-in"
                 Layout.alignment: Qt.AlignVCenter
-                text: "I'm signed in"
+                text: qsTr("I'm signed in")
                 enabled: !guide.busy
                 onClicked: guide.signedIn()
             }
@@ -118,7 +118,7 @@ Rectangle {
         PlainButton {
             objectName: "cant-see-steam"
             visible: guide.stage === "signIn"
-            text: "I can't see the Steam window"
+            text: qsTr("I can't see the Steam window")
             onClicked: guide.cantSeeSteam()
         }
 
@@ -144,15 +144,15 @@ Rectangle {
                 spacing: 7
                 TextBlock {
                     objectName: "download-title"
-                    text: guide.stage === "downloading" ? "Steam is downloading your game" : "Install your own copy through Steam"
+                    text: guide.stage === "downloading" ? qsTr("Steam is downloading your game") : qsTr("Install your own copy through Steam")
                     font.pixelSize: 13
                     font.weight: Font.DemiBold
                 }
                 TextBlock {
                     Layout.fillWidth: true
                     text: guide.stage === "downloading"
-                          ? "Keep Steam open while your game downloads. You can check progress in Steam’s Downloads tab. This page updates when the game is ready."
-                          : "Choose Install in Steam and keep the suggested folder. Leave Steam open; this page will update when the game is ready."
+                          ? qsTr("Keep Steam open while your game downloads. You can check progress in Steam’s Downloads tab. This page updates when the game is ready.")
+                          : qsTr("Choose Install in Steam and keep the suggested folder. Leave Steam open; this page will update when the game is ready.")
                     font.pixelSize: 12
                     color: Style.muted
                     wrapMode: Text.Wrap
@@ -167,8 +167,8 @@ Rectangle {
                     to: 1
                     value: Math.max(0, guide.progress)
                     Accessible.role: Accessible.ProgressBar
-                    Accessible.name: "Game download progress"
-                    Accessible.description: Math.floor(guide.progress * 100) + "% downloaded"
+                    Accessible.name: qsTr("Game download progress")
+                    Accessible.description: qsTr("%1% downloaded").arg(Math.floor(guide.progress * 100))
                     background: Rectangle {
                         implicitHeight: 6
                         radius: 3
@@ -187,7 +187,7 @@ Rectangle {
                 TextBlock {
                     objectName: "download-percent"
                     visible: guide.progress >= 0
-                    text: Math.floor(guide.progress * 100) + "% downloaded · Steam may still need to unpack or verify files"
+                    text: qsTr("%1% downloaded · Steam may still need to unpack or verify files").arg(Math.floor(guide.progress * 100))
                     font.pixelSize: 10
                     color: Style.muted
                 }
@@ -196,7 +196,7 @@ Rectangle {
         PlainButton {
             objectName: "not-signed-in"
             visible: guide.stage === "install"
-            text: "Not signed in yet? Open Steam"
+            text: qsTr("Not signed in yet? Open Steam")
             enabled: !guide.busy
             onClicked: guide.openSteam()
         }

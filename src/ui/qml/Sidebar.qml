@@ -10,6 +10,7 @@ Item {
     objectName: "sidebar"
 
     readonly property bool busy: LibraryModel.busy
+    implicitWidth: Math.max(libraryNav.implicitWidth, helpNav.implicitWidth, settingsNav.implicitWidth) + 40
     function showLibrary() { LibraryModel.page = "Library" }
 
     Column {
@@ -36,8 +37,10 @@ Item {
 
         TextBlock {
             x: 12
+            width: parent.width - x
             height: implicitHeight + 13
-            text: "YOUR SPACE"
+            wrapMode: Text.Wrap  // longer languages
+            text: qsTr("YOUR SPACE")
             font.pixelSize: 9
             font.weight: Font.DemiBold
             font.letterSpacing: 2
@@ -45,8 +48,10 @@ Item {
         }
 
         Nav {
+            id: libraryNav
             objectName: "nav-Library"
             title: "Library"
+            label: qsTr("Library")
             symbol: "square.grid.2x2.fill"
             width: parent.width
         }
@@ -100,14 +105,18 @@ Item {
             width: parent.width
             spacing: 5
             Nav {
+                id: helpNav
                 objectName: "nav-Help"
                 title: "Help"
+                label: qsTr("Help")
                 symbol: "questionmark.circle"
                 width: parent.width
             }
             Nav {
+                id: settingsNav
                 objectName: "nav-Settings"
                 title: "Settings"
+                label: qsTr("Settings")
                 symbol: "slider.horizontal.3"
                 width: parent.width
             }
@@ -135,7 +144,9 @@ Item {
             }
             TextBlock {
                 id: made
-                text: "Made for your Mac"
+                width: Math.min(implicitWidth, sidebar.width - 40 - 12)  // beside the dot
+                wrapMode: Text.Wrap
+                text: qsTr("Made for your Mac")
                 font.pixelSize: 11
                 color: Style.muted
             }
@@ -143,7 +154,7 @@ Item {
 
         TextBlock {
             objectName: "version-line"
-            text: LibraryModel.preview ? "DESIGN PREVIEW" : "VERSION " + Shell.version
+            text: LibraryModel.preview ? qsTr("DESIGN PREVIEW") : qsTr("VERSION %1").arg(Shell.version)
             font.pixelSize: 8
             font.weight: Font.Medium
             font.letterSpacing: 1.3

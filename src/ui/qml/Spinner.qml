@@ -10,7 +10,7 @@ Item {
     implicitWidth: size
     implicitHeight: size
     Accessible.role: Accessible.Indicator
-    Accessible.name: "In progress"
+    Accessible.name: qsTr("In progress")
 
     Item {
         id: spokes

@@ -26,7 +26,7 @@ Rectangle {
         spacing: 17
 
         TextBlock {
-            text: "App updates"
+            text: qsTr("App updates")
             font.pixelSize: 17
             font.weight: Font.DemiBold
             Accessible.role: Accessible.Heading
@@ -36,7 +36,7 @@ Rectangle {
             id: toggle
             objectName: "updates-automatic"
             Layout.fillWidth: true
-            text: "Check for updates automatically"
+            text: qsTr("Check for updates automatically")
             font.pixelSize: 13
             checked: panel.automatic
             focusPolicy: Qt.TabFocus
@@ -95,7 +95,7 @@ Rectangle {
 
         TextBlock {
             Layout.fillWidth: true
-            text: "Installation waits for your game and Steam to close. Your games and saves stay in place."
+            text: qsTr("Installation waits for your game and Steam to close. Your games and saves stay in place.")
             font.pixelSize: 11
             color: Style.muted
             wrapMode: Text.WordWrap
@@ -103,7 +103,7 @@ Rectangle {
 
         QuietButton {
             objectName: "updates-check"
-            text: "Check for Updates…"
+            text: qsTr("Check for Updates…")
             enabled: panel.canCheck && !panel.installing
             onClicked: if (panel.updates) panel.updates.check()
         }

@@ -41,6 +41,12 @@ MenuBar {
         id: menu
         property int index: 0  // its place in the bar
         font.pixelSize: 13
+        // As wide as its widest entry, so a longer language fits.
+        contentWidth: {
+            let widest = 0
+            for (let i = 0; i < count; ++i) widest = Math.max(widest, itemAt(i).implicitWidth)
+            return widest
+        }
         background: Rectangle {
             implicitWidth: 220
             color: Style.surface
@@ -53,7 +59,7 @@ MenuBar {
             // The key shown at the right: the action's `keys`, when it has one.
             // Written as the platform does: Cmd on the Mac, Ctrl elsewhere.
             readonly property string keys: entry.action && entry.action.keys
-                                           ? (Qt.platform.os === "osx" ? "\u2318" : "Ctrl+") + entry.action.keys : ""
+                                           ? (Qt.platform.os === "osx" ? "\u2318" : qsTr("Ctrl+")) + entry.action.keys : ""
             implicitHeight: 28
             leftPadding: 12
             rightPadding: 12
@@ -107,37 +113,37 @@ MenuBar {
         title: "Ludowell"
         Action {
             objectName: "menu-about"
-            text: "About Ludowell"
+            text: qsTr("About Ludowell")
             onTriggered: Shell.about()
         }
         Action {
             objectName: "menu-check-updates"
-            text: "Check for Updates…"
+            text: qsTr("Check for Updates…")
             enabled: Shell.canCheckForUpdates
             onTriggered: Shell.checkForUpdates()
         }
         MenuSeparator { }
         Action {
             objectName: "menu-quit"
-            text: "Quit Ludowell"
+            text: qsTr("Quit Ludowell")
             property string keys: "Q"
             shortcut: StandardKey.Quit
             onTriggered: Shell.quit()
         }
     }
     DarkMenu {
-        title: "Edit"
+        title: qsTr("Edit")
         index: 1
         Action {
             objectName: "menu-copy"
-            text: "Copy"
+            text: qsTr("Copy")
             property string keys: "C"
             shortcut: StandardKey.Copy
             onTriggered: menus.copyRequested()
         }
         Action {
             objectName: "menu-select-all"
-            text: "Select All"
+            text: qsTr("Select All")
             property string keys: "A"
             shortcut: StandardKey.SelectAll
             onTriggered: menus.selectAllRequested()

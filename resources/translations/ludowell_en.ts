@@ -1,0 +1,20 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>LibraryPage</name>
+    <message numerus="yes">
+        <source>%n GAME(S)</source>
+        <translation>
+            <numerusform>%n GAME</numerusform><numerusform>%n GAMES</numerusform></translation>
+    </message>
+</context>
+<context>
+    <name>ludowell::DownloadWatch</name>
+    <message numerus="yes">
+        <source>%n byte(s)</source>
+        <translation>
+            <numerusform>%n byte</numerusform><numerusform>%n bytes</numerusform></translation>
+    </message>
+</context>
+</TS>

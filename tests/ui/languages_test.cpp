@@ -1,0 +1,204 @@
+// The whole window in a pseudo-language that brackets, accents and
+// lengthens every text (scripts/pseudo-translation): a plain text never went
+// through a translation, and a cut-off one has no room for longer languages.
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+#include "testbed_world.h"
+#include "ui/dialogs.h"
+#include "ui/translations.h"
+#include "ui_harness.h"
+
+namespace {
+
+using uitest::Session;
+using uitest::Window;
+
+// A language for the life of a test; then the system's (English) again.
+struct Speaking {
+    explicit Speaking(bool loaded) {
+        if (!loaded) throw std::runtime_error("the language did not load");
+    }
+    ~Speaking() { ludowell::ui::useLanguage(QLocale::system()); }
+};
+
+// A window whose setup step is downloading the package from a slow server.
+std::unique_ptr<Window> downloading(testbed::World& world) {
+    world.exportToThisProcess();
+    writeFile(world.dataRoot() / "license-accepted", "Accepted locally\n");
+    auto w = std::make_unique<Window>(
+        Window::Setup{.dataRoot = world.dataRoot(), .executable = world.executable, .bundle = world.bundle});
+    w->waitFor([&] { return w->model().stage() == "setup" && !w->model().refreshInFlight(); }, 10000);
+    w->click(w->item("primary-action"));
+    if (!w->waitFor([&] { return w->model().transferShown() && w->model().transferFraction() > 0.05; }, 30000))
+        throw std::runtime_error("no download in progress");
+    return w;
+}
+
+// What is left of a text without its translated parts and what is never
+// translated: the catalog's names, the app's name, paths and numbers.
+QString untranslated(QString text, Window& w) {
+    static const QRegularExpression bracketed(QStringLiteral(R"(\[[^\[\]]*\])"));
+    static const QRegularExpression path(QStringLiteral(R"((^|\s)/\S*)"));
+    static const QRegularExpression numbers(QStringLiteral(R"([\d\s.,:;%·/()+|…›–—-]+)"));
+    for (qsizetype before = -1; before != text.size();) {
+        before = text.size();
+        text.remove(bracketed);
+    }
+    const QVariantMap profile = w.model().property("profile").toMap();
+    for (const char* name : {"title", "edition", "subtitle"})
+        text.remove(profile.value(QString::fromLatin1(name)).toString(), Qt::CaseInsensitive);
+    return text.remove(QStringLiteral("Ludowell")).remove(path).remove(numbers);
+}
+
+// Within a few pixels: a title's shadow copies stand a little off it.
+bool inside(const QRectF& inner, const QRectF& outer) { return outer.adjusted(-4, -4, 4, 4).contains(inner); }
+
+// Every shown text is translated, whole (not elided, no wider or taller
+// than its box) and inside everything that holds it.
+void expectTranslatedAndWhole(Window& w, const std::string& where) {
+    SCOPED_TRACE(where);
+    ASSERT_TRUE(w.still());
+    w.screenshot(QString::fromStdString("pseudo-" + where).replace(QRegularExpression("[^\\w-]+"), "-"));
+    int texts = 0;
+    for (QQuickItem* item : uitest::allItems(w.window()->contentItem())) {
+        const bool editable = item->inherits("QQuickTextEdit");
+        if ((!item->inherits("QQuickText") && !editable) || !Window::shown(item)) continue;
+        const QString text = item->property("text").toString();
+        if (text.isEmpty()) continue;
+        ++texts;
+        const std::string shown = text.toStdString();
+        // The licence stays in its own language; a shortcut's key is no word.
+        const QString words = item->objectName() == "menu-shortcut" ? text.chopped(1) : text;
+        if (item->objectName() != "licence-text") EXPECT_EQ(untranslated(words, w), "") << "untranslated: " << shown;
+        // A text edit scrolls inside its sheet; a symbol is placed by design.
+        if (editable || !std::any_of(text.begin(), text.end(), [](QChar c) { return c.isLetter(); })) continue;
+        EXPECT_FALSE(item->property("truncated").toBool()) << "elided: " << shown;
+        EXPECT_LE(item->property("contentWidth").toReal(), item->width() + 1) << "wider than its box: " << shown;
+        EXPECT_LE(item->property("contentHeight").toReal(), item->height() + 1) << "taller than its box: " << shown;
+        const QRectF box = item->mapRectToScene(QRectF(0, 0, item->width(), item->height()));
+        // Containers that size to what they hold always hold it; one of a
+        // set size that a text outgrows cuts it off or lets it spill.
+        for (QQuickItem* around = item->parentItem(); around; around = around->parentItem()) {
+            if (around->inherits("QQuickFlickable")) break;  // scrolls
+            if (around->inherits("QQuickContentItem")) continue;  // the menu bar stands above it
+            if (around->width() <= 0 || around->height() <= 0) continue;
+            const QRectF outer = around->mapRectToScene(QRectF(0, 0, around->width(), around->height()));
+            if (inside(box, outer)) continue;
+            ADD_FAILURE() << "outside its " << around->metaObject()->className() << " " << around->objectName().toStdString()
+                          << " (" << box.x() << "," << box.y() << " " << box.width() << "x" << box.height() << " in "
+                          << outer.x() << "," << outer.y() << " " << outer.width() << "x" << outer.height() << "): " << shown;
+            break;
+        }
+    }
+    EXPECT_GT(texts, 0);
+}
+
+void expectTranslated(const std::vector<uitest::Alert>& alerts, Window& w) {
+    for (const uitest::Alert& alert : alerts)
+        for (const QString& text : QStringList{alert.message, alert.informative} + alert.buttons)
+            EXPECT_EQ(untranslated(text, w), "") << "untranslated in an alert: " << text.toStdString();
+}
+
+// Each page, with its questions and sections open, and each open menu.
+void walkPagesAndMenus(Window& w, const std::string& where) {
+    for (const char* page : {"Settings", "Help", "Library"}) {
+        w.click(w.item(QStringLiteral("nav-") + page));
+        if (page == std::string("Settings")) w.click(w.item("disclosure-header"));
+        if (page == std::string("Help"))
+            for (QQuickItem* item : uitest::allItems(w.window()->contentItem()))
+                if (item->objectName() == "question") item->parentItem()->setProperty("expanded", true);
+        expectTranslatedAndWhole(w, where + ", " + page);
+    }
+    for (QQuickItem* item : uitest::allItems(w.window()->contentItem())) {
+        if (!item->inherits("QQuickMenuBarItem") || !Window::shown(item)) continue;
+        w.click(item);
+        expectTranslatedAndWhole(w, where + ", menu " + item->property("text").toString().toStdString());
+        w.press(Qt::Key_Escape);
+    }
+}
+
+}  // namespace
+
+TEST(Languages, EveryScreenSheetAndAlertIsTranslatedAndUncut) {
+    Speaking pseudo(ludowell::ui::useTranslationFile(QStringLiteral(LUDOWELL_PSEUDO_QM)));
+
+    // Every stage of the Library page; the first with every page, sheet and menu.
+    for (const char* stage : {"setup", "signIn", "install", "downloading", "ready", "running", "error"}) {
+        Window w({.preview = stage});
+        if (stage == std::string("error")) w.click(w.item("primary-action"));  // a notice beside the error
+        expectTranslatedAndWhole(w, stage);
+        if (stage != std::string("setup")) continue;
+        uitest::giveUpdates(w, false);
+        walkPagesAndMenus(w, stage);
+        w.model().setShowLicense(true);
+        expectTranslatedAndWhole(w, "licence sheet");
+        w.model().setShowLicense(false);
+        w.model().setShowDiagnostics(true);
+        expectTranslatedAndWhole(w, "diagnostics sheet");
+    }
+
+    // A download in progress, and the alert and notice of stopping it.
+    {
+        testbed::World world({.throttleBytesPerSecond = 64 * 1024, .largePackage = true});
+        const auto shown = downloading(world);
+        Window& w = *shown;
+        expectTranslatedAndWhole(w, "downloading");
+        w.alerts.answer = 1;  // stop the step
+        w.click(w.item("stop-step"));
+        ASSERT_TRUE(w.waitFor([&] { return !w.model().busy(); }, 20000));
+        expectTranslatedAndWhole(w, "stopped");
+        w.model().setShowDiagnostics(true);
+        expectTranslatedAndWhole(w, "diagnostics of the stopped step");
+        ASSERT_EQ(w.alerts.seen.size(), 1u);
+        expectTranslated(w.alerts.seen, w);
+    }
+
+    // The other alerts: the model's questions, the shell's refusals and
+    // its about box, and the updater's.
+    Session s({.stage = "ready"});
+    Window& w = *s.w;
+    w.alerts.answer = -1;  // answers none
+    w.model().reuseLegacy();
+    w.model().stop();
+    w.shell().about();
+    w.click(w.item("primary-action"));
+    ASSERT_TRUE(w.waitFor([&] { return w.model().busy(); }, 5000));
+    expectTranslatedAndWhole(w, "a step running");
+    w.click(w.item("stop-step"));
+    w.shell().windowShouldClose();
+    w.shell().applicationShouldTerminate();
+    ludowell::ui::AlertUpdateDriver updater(w.alerts, QStringLiteral("1.0.0"));
+    updater.showUpdateFound({.displayVersionString = "1.1.0"}, [](bool) {});
+    updater.showUpToDate();
+    updater.showUpdateError("");
+    EXPECT_EQ(w.alerts.seen.size(), 9u);
+    expectTranslated(w.alerts.seen, w);
+}
+
+// Two shipped languages as their players see them, chosen as the system's
+// preferred language would choose them.
+TEST(Languages, GermanAndJapaneseScreens) {
+    for (const auto& [language, start] : {std::pair{"de", "Los geht’s"}, std::pair{"ja", "はじめる"}}) {
+        SCOPED_TRACE(language);
+        Speaking speaking(ludowell::ui::useLanguage(QLocale(QString::fromLatin1(language))));
+        const QString suffix = QStringLiteral("-") + QString::fromLatin1(language);
+        {
+            Window w({.preview = "setup"});
+            EXPECT_EQ(w.text("primary-action"), QString::fromUtf8(start));
+            w.screenshot("library-setup" + suffix);
+            uitest::giveUpdates(w, false);
+            w.click(w.item("nav-Settings"));
+            w.screenshot("settings" + suffix);
+            w.click(w.item("nav-Help"));
+            w.screenshot("help" + suffix);
+        }
+        testbed::World world({.throttleBytesPerSecond = 64 * 1024, .largePackage = true});
+        const auto w = downloading(world);
+        w->screenshot("library-download" + suffix);
+        w->alerts.answer = 1;  // stop the step
+        w->click(w->item("stop-step"));
+        EXPECT_TRUE(w->waitFor([&] { return !w->model().busy(); }, 20000));
+    }
+}
