@@ -107,6 +107,9 @@ TEST(CommandRuns, ActivityFollowsWholePhrasesInEachChunk) {
     EXPECT_EQ(model->error(), kAnotherRun);
     EXPECT_TRUE(model->details().startsWith("Downloading the validated package\nNothing to see\n"));
     EXPECT_TRUE(model->details().endsWith("Please wait for it to finish.\n"));
+    // The sheet shows the reason first, then the whole output.
+    EXPECT_EQ(model->localDetails(), "ERROR: Another setup or launch is already in progress. Please wait for it to "
+                                     "finish.\n\n" + model->details());
 }
 
 TEST(CommandRuns, PrimaryRunsTheStagesStepAndSaysWhatComesNext) {

@@ -6,7 +6,15 @@
 #include "runtime/pinned_downloads.h"
 
 namespace ludowell {
-QString LibraryModel::localDetails() const { return ChildLines::translate(details_); }
+QString LibraryModel::localDetails() const {
+    const QString shown = ChildLines::translate(details_);
+    // A failed step's own ERROR line comes first: it holds the reason the
+    // fixed message above it cannot give. The output follows as it came.
+    const qsizetype at = details_.lastIndexOf(QLatin1String("\nERROR: "));
+    if (busy_ || at < 0) return shown;
+    const qsizetype end = details_.indexOf('\n', at + 1);
+    return ChildLines::translate(details_.mid(at + 1, end < 0 ? -1 : end - at - 1)) + QStringLiteral("\n\n") + shown;
+}
 
 QString LibraryModel::transferText() const {
     return transfer_.shown ? DownloadWatch::describe(transfer_) : QString();
