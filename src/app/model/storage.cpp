@@ -35,7 +35,7 @@ std::vector<StoragePart> storageParts(const Runtime& runtime) {
     const fs::path game = runtime.steamFolder() / "steamapps/common" / runtime.profile().installFolder;
     std::vector<StoragePart> parts = {
         {text(QT_TRANSLATE_NOOP("ludowell::Storage", "Windows environment")), {}, runtime.prefix(), {runtime.steamFolder()}},
-        {QStringLiteral("Steam"), {}, runtime.steamFolder(), {game}},
+        {text(QT_TRANSLATE_NOOP("ludowell::Storage", "Steam")), {}, runtime.steamFolder(), {game}},
         {QString::fromStdString(runtime.profile().title), {}, game, {}},
     };
     // Every installed engine; the one in use and those kept for recovery.

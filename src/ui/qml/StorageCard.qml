@@ -71,7 +71,7 @@ Rectangle {
                     text: modelData.size
                     font.pixelSize: 12
                     color: Style.muted
-                    Accessible.name: qsTr("%1: %2").arg(modelData.name, modelData.size)
+                    Accessible.name: qsTr("%1: %2").arg(modelData.name).arg(modelData.size)
                 }
                 PlainButton {
                     objectName: "storage-show-" + index
