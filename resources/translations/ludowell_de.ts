@@ -1229,6 +1229,10 @@ Dein eigenes Steam-Konto</translation>
             <numerusform>Wird gemessen … bisher %Ln Dateien</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Steam</source>
+        <translation>Steam</translation>
+    </message>
 </context>
 <context>
     <name>ludowell::Updates</name>

@@ -1229,6 +1229,10 @@ Tu propia cuenta de Steam</translation>
             <numerusform>Midiendo… %Ln archivos hasta ahora</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Steam</source>
+        <translation>Steam</translation>
+    </message>
 </context>
 <context>
     <name>ludowell::Updates</name>

@@ -1229,6 +1229,10 @@ Ton propre compte Steam</translation>
             <numerusform>Mesure en cours… %Ln fichiers jusqu’ici</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Steam</source>
+        <translation>Steam</translation>
+    </message>
 </context>
 <context>
     <name>ludowell::Updates</name>

@@ -1224,6 +1224,10 @@ Your own Steam account</source>
             <numerusform>計測中… これまでに %Ln 個のファイル</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Steam</source>
+        <translation>Steam</translation>
+    </message>
 </context>
 <context>
     <name>ludowell::Updates</name>

@@ -1229,6 +1229,10 @@ Sua própria conta Steam</translation>
             <numerusform>Medindo… %Ln arquivos até agora</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Steam</source>
+        <translation>Steam</translation>
+    </message>
 </context>
 <context>
     <name>ludowell::Updates</name>

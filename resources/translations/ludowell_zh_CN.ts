@@ -500,7 +500,7 @@ Your own Steam account</source>
     </message>
     <message>
         <source>Show %1</source>
-        <translation>显示%1</translation>
+        <translation>显示 %1</translation>
     </message>
     <message>
         <source>Remove downloaded installers…</source>
@@ -1223,6 +1223,10 @@ Your own Steam account</source>
         <translation>
             <numerusform>正在计算… 目前已统计 %Ln 个文件</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Steam</source>
+        <translation>Steam</translation>
     </message>
 </context>
 <context>
