@@ -67,6 +67,10 @@ Dein eigenes Steam-Konto</translation>
         <source>Done</source>
         <translation>Fertig</translation>
     </message>
+    <message>
+        <source>Save Support Report…</source>
+        <translation>Supportbericht speichern …</translation>
+    </message>
 </context>
 <context>
     <name>HelpPage</name>
@@ -107,7 +111,7 @@ Dein eigenes Steam-Konto</translation>
         <translation>Einmal installieren. Jederzeit spielen.</translation>
     </message>
     <message>
-        <source>After signing in, return here and choose I'm signed in, then Install with Steam. You need to own the game on Steam. Keep Steam's suggested installation folder. When it's finished, Play now appears automatically.</source>
+        <source>After signing in, return here and choose I&apos;m signed in, then Install with Steam. You need to own the game on Steam. Keep Steam&apos;s suggested installation folder. When it&apos;s finished, Play now appears automatically.</source>
         <translation>Kehre nach der Anmeldung hierher zurück und wähle „Ich bin angemeldet“, dann „Mit Steam installieren“. Du musst das Spiel auf Steam besitzen. Behalte den von Steam vorgeschlagenen Installationsordner. Sobald alles fertig ist, erscheint „Jetzt spielen“ automatisch.</translation>
     </message>
     <message>
@@ -115,7 +119,7 @@ Dein eigenes Steam-Konto</translation>
         <translation>Läuft etwas nicht ganz rund?</translation>
     </message>
     <message>
-        <source>Steam is blank or hasn't appeared</source>
+        <source>Steam is blank or hasn&apos;t appeared</source>
         <translation>Steam ist leer oder erscheint nicht</translation>
     </message>
     <message>
@@ -123,23 +127,23 @@ Dein eigenes Steam-Konto</translation>
         <translation>Der erste Start kann einige Minuten dauern, während Steam sich aktualisiert. Suche Steam im Dock. Bleibt es leer, speichere und beende laufende Spiele, wähle in den Einstellungen „Steam-Sitzung beenden“ und öffne Steam dann erneut.</translation>
     </message>
     <message>
-        <source>I can't find my game in Steam</source>
+        <source>I can&apos;t find my game in Steam</source>
         <translation>Ich finde mein Spiel nicht in Steam</translation>
     </message>
     <message>
-        <source>Check that you signed in to the account that owns the game. If Steam shows a price instead of Install, ownership is managed by Steam. This app doesn't include a game license.</source>
+        <source>Check that you signed in to the account that owns the game. If Steam shows a price instead of Install, ownership is managed by Steam. This app doesn&apos;t include a game license.</source>
         <translation>Prüfe, ob du mit dem Konto angemeldet bist, dem das Spiel gehört. Zeigt Steam einen Preis statt „Installieren“, verwaltet Steam den Besitz. Diese App enthält keine Spiellizenz.</translation>
     </message>
     <message>
-        <source>Steam finished, but Play now isn't showing</source>
+        <source>Steam finished, but Play now isn&apos;t showing</source>
         <translation>Steam ist fertig, aber „Jetzt spielen“ erscheint nicht</translation>
     </message>
     <message>
-        <source>Steam may still be unpacking or verifying the download. Check its Downloads page. Install into the default Steam library; other installation folders aren't supported in this version.</source>
+        <source>Steam may still be unpacking or verifying the download. Check its Downloads page. Install into the default Steam library; other installation folders aren&apos;t supported in this version.</source>
         <translation>Steam entpackt oder überprüft den Download möglicherweise noch. Sieh auf der Downloads-Seite nach. Installiere in die Standard-Steam-Bibliothek; andere Installationsordner werden in dieser Version nicht unterstützt.</translation>
     </message>
     <message>
-        <source>My game updated and won't launch</source>
+        <source>My game updated and won&apos;t launch</source>
         <translation>Mein Spiel wurde aktualisiert und startet nicht</translation>
     </message>
     <message>
@@ -155,8 +159,12 @@ Dein eigenes Steam-Konto</translation>
         <translation>Diagnoseprotokolle öffnen</translation>
     </message>
     <message>
-        <source>Requires an Apple Silicon Mac, macOS 26 or later, and Rosetta. Ludowell is an independent app; it isn't affiliated with Apple, Microsoft or Valve. Game artwork and names belong to their respective owners.</source>
+        <source>Requires an Apple Silicon Mac, macOS 26 or later, and Rosetta. Ludowell is an independent app; it isn&apos;t affiliated with Apple, Microsoft or Valve. Game artwork and names belong to their respective owners.</source>
         <translation>Erfordert einen Mac mit Apple Silicon, macOS 26 oder neuer und Rosetta. Ludowell ist eine unabhängige App und steht in keiner Verbindung zu Apple, Microsoft oder Valve. Spielgrafiken und -namen gehören ihren jeweiligen Eigentümern.</translation>
+    </message>
+    <message>
+        <source>Save Support Report…</source>
+        <translation>Supportbericht speichern …</translation>
     </message>
 </context>
 <context>
@@ -172,10 +180,12 @@ Dein eigenes Steam-Konto</translation>
     <message numerus="yes">
         <source>%n GAME(S)</source>
         <translation>
-            <numerusform>%n SPIEL</numerusform><numerusform>%n SPIELE</numerusform></translation>
+            <numerusform>%n SPIEL</numerusform>
+            <numerusform>%n SPIELE</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The first Steam update can take a few minutes. Check the Dock for Steam. If it still doesn't appear, choose Open Steam again or visit Help.</source>
+        <source>The first Steam update can take a few minutes. Check the Dock for Steam. If it still doesn&apos;t appear, choose Open Steam again or visit Help.</source>
         <translation>Das erste Steam-Update kann einige Minuten dauern. Sieh im Dock nach Steam. Erscheint es weiterhin nicht, wähle erneut „Steam öffnen“ oder öffne die Hilfe.</translation>
     </message>
     <message>
@@ -202,15 +212,15 @@ Dein eigenes Steam-Konto</translation>
 <context>
     <name>LicenseSheet</name>
     <message>
-        <source>Let's prepare your Mac.</source>
+        <source>Let&apos;s prepare your Mac.</source>
         <translation>Lass uns deinen Mac vorbereiten.</translation>
     </message>
     <message>
-        <source>We'll download Steam and the components needed to run your game. You only need to do this once.</source>
+        <source>We&apos;ll download Steam and the components needed to run your game. You only need to do this once.</source>
         <translation>Wir laden Steam und die Komponenten herunter, die dein Spiel braucht. Das ist nur einmal nötig.</translation>
     </message>
     <message>
-        <source>Apple's graphics component license limits use to developing, testing or evaluating games on Apple hardware. Please review it before continuing.</source>
+        <source>Apple&apos;s graphics component license limits use to developing, testing or evaluating games on Apple hardware. Please review it before continuing.</source>
         <translation>Die Lizenz für Apples Grafikkomponente erlaubt die Nutzung nur zum Entwickeln, Testen oder Bewerten von Spielen auf Apple-Hardware. Bitte lies sie, bevor du fortfährst.</translation>
     </message>
     <message>
@@ -218,7 +228,7 @@ Dein eigenes Steam-Konto</translation>
         <translation>Lizenz</translation>
     </message>
     <message>
-        <source>Apple's graphics component license, read-only</source>
+        <source>Apple&apos;s graphics component license, read-only</source>
         <translation>Lizenz für Apples Grafikkomponente, schreibgeschützt</translation>
     </message>
     <message>
@@ -259,7 +269,7 @@ Dein eigenes Steam-Konto</translation>
 <context>
     <name>ReadyGuide</name>
     <message>
-        <source>You're all set.</source>
+        <source>You&apos;re all set.</source>
         <translation>Alles bereit.</translation>
     </message>
     <message>
@@ -349,11 +359,11 @@ Dein eigenes Steam-Konto</translation>
 <context>
     <name>SetupGuide</name>
     <message>
-        <source>A few steps, then you're in.</source>
+        <source>A few steps, then you&apos;re in.</source>
         <translation>Ein paar Schritte, dann bist du dabei.</translation>
     </message>
     <message>
-        <source>Let's get you playing.</source>
+        <source>Let&apos;s get you playing.</source>
         <translation>Lass uns loslegen.</translation>
     </message>
     <message>
@@ -365,7 +375,7 @@ Dein eigenes Steam-Konto</translation>
         <translation>Mac vorbereiten</translation>
     </message>
     <message>
-        <source>We'll install Steam and the components your game needs.</source>
+        <source>We&apos;ll install Steam and the components your game needs.</source>
         <translation>Wir installieren Steam und die Komponenten, die dein Spiel braucht.</translation>
     </message>
     <message>
@@ -389,15 +399,15 @@ Dein eigenes Steam-Konto</translation>
         <translation>Im Steam-Fenster anmelden</translation>
     </message>
     <message>
-        <source>Use your Steam username and password or Steam's QR code. Complete Steam Guard if asked, then return here.</source>
+        <source>Use your Steam username and password or Steam&apos;s QR code. Complete Steam Guard if asked, then return here.</source>
         <translation>Nutze deinen Steam-Benutzernamen und dein Passwort oder den QR-Code von Steam. Bestätige Steam Guard, falls gefragt, und kehre dann hierher zurück.</translation>
     </message>
     <message>
-        <source>I'm signed in</source>
+        <source>I&apos;m signed in</source>
         <translation>Ich bin angemeldet</translation>
     </message>
     <message>
-        <source>I can't see the Steam window</source>
+        <source>I can&apos;t see the Steam window</source>
         <translation>Ich sehe das Steam-Fenster nicht</translation>
     </message>
     <message>
@@ -472,6 +482,37 @@ Dein eigenes Steam-Konto</translation>
     </message>
 </context>
 <context>
+    <name>StorageCard</name>
+    <message>
+        <source>Storage</source>
+        <translation>Speicherplatz</translation>
+    </message>
+    <message>
+        <source>Measure again</source>
+        <translation>Neu messen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Zeigen</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>%1 zeigen</translation>
+    </message>
+    <message>
+        <source>Remove downloaded installers…</source>
+        <translation>Geladene Installationsprogramme entfernen …</translation>
+    </message>
+    <message>
+        <source>Remove logs older than 30 days…</source>
+        <translation>Protokolle älter als 30 Tage entfernen …</translation>
+    </message>
+</context>
+<context>
     <name>UpdatesPanel</name>
     <message>
         <source>App updates</source>
@@ -532,7 +573,7 @@ Dein eigenes Steam-Konto</translation>
         <translation>Prüfungen für Apple Silicon, macOS und Rosetta bestanden.</translation>
     </message>
     <message>
-        <source>Only Ludowell's game and Steam environment were stopped.</source>
+        <source>Only Ludowell&apos;s game and Steam environment were stopped.</source>
         <translation>Nur die Spiel- und Steam-Umgebung von Ludowell wurde beendet.</translation>
     </message>
     <message>
@@ -624,11 +665,11 @@ Dein eigenes Steam-Konto</translation>
         <translation>Dieser Build erfordert macOS 26 oder neuer. Frühere macOS-Versionen wurden nicht geprüft.</translation>
     </message>
     <message>
-        <source>Rosetta is required. Open an Intel app and follow macOS's Rosetta installation prompt, then try again.</source>
+        <source>Rosetta is required. Open an Intel app and follow macOS&apos;s Rosetta installation prompt, then try again.</source>
         <translation>Rosetta wird benötigt. Öffne eine Intel-App und folge der Rosetta-Installationsaufforderung von macOS. Versuche es dann erneut.</translation>
     </message>
     <message>
-        <source>The optimization is not compatible with this Mac's current Rosetta runtime. No system settings were changed. %1</source>
+        <source>The optimization is not compatible with this Mac&apos;s current Rosetta runtime. No system settings were changed. %1</source>
         <translation>Die Optimierung ist nicht mit der aktuellen Rosetta-Laufzeit dieses Macs kompatibel. Es wurden keine Systemeinstellungen geändert. %1</translation>
     </message>
     <message>
@@ -636,7 +677,7 @@ Dein eigenes Steam-Konto</translation>
         <translation>tessaline hat nicht innerhalb von 25 Sekunden geantwortet.</translation>
     </message>
     <message>
-        <source>Save and close AoE IV and this app's Steam client before setting up or repairing the environment.</source>
+        <source>Save and close AoE IV and this app&apos;s Steam client before setting up or repairing the environment.</source>
         <translation>Speichere und beende AoE IV und den Steam-Client dieser App, bevor du die Umgebung einrichtest oder reparierst.</translation>
     </message>
     <message>
@@ -684,7 +725,7 @@ Dein eigenes Steam-Konto</translation>
         <translation>Richte Steam ein, bevor du die Bibliothek öffnest.</translation>
     </message>
     <message>
-        <source>Install %1 in this Steam client's default library, then choose Play now.</source>
+        <source>Install %1 in this Steam client&apos;s default library, then choose Play now.</source>
         <translation>Installiere %1 in der Standardbibliothek dieses Steam-Clients und wähle dann „Jetzt spielen“.</translation>
     </message>
     <message>
@@ -740,7 +781,7 @@ Dein eigenes Steam-Konto</translation>
         <translation>Die bereitgestellte Engine ist unvollständig. Deine bisherige Engine ist unverändert.</translation>
     </message>
     <message>
-        <source>The new engine didn't pass its startup check. Your previous engine is unchanged.</source>
+        <source>The new engine didn&apos;t pass its startup check. Your previous engine is unchanged.</source>
         <translation>Die neue Engine hat ihre Startprüfung nicht bestanden. Deine bisherige Engine ist unverändert.</translation>
     </message>
     <message>
@@ -791,6 +832,57 @@ Dein eigenes Steam-Konto</translation>
         <source>%1 cannot be read or written: the disk reported an input/output error.</source>
         <translation>%1 kann nicht gelesen oder geschrieben werden: Das Volume meldet einen Ein-/Ausgabefehler.</translation>
     </message>
+    <message>
+        <source>The data folder&apos;s path contains &quot;:&quot; (shown as &quot;/&quot; in the Finder), which the game&apos;s Windows environment cannot use. Choose a folder whose path has neither.</source>
+        <translation>Der Pfad des Datenordners enthält „:“ (im Finder als „/“ angezeigt), was die Windows-Umgebung des Spiels nicht verwenden kann. Wähle einen Ordner, dessen Pfad keines von beiden enthält.</translation>
+    </message>
+    <message>
+        <source>The data folder&apos;s path is too long for the game&apos;s Windows environment. Choose a folder with a shorter path.</source>
+        <translation>Der Pfad des Datenordners ist für die Windows-Umgebung des Spiels zu lang. Wähle einen Ordner mit einem kürzeren Pfad.</translation>
+    </message>
+    <message>
+        <source>Could not start %1</source>
+        <translation>%1 konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>Writing the support report…</source>
+        <translation>Der Supportbericht wird geschrieben …</translation>
+    </message>
+    <message>
+        <source>Support report saved: %1</source>
+        <translation>Supportbericht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>The folder for the support report does not exist: %1</source>
+        <translation>Der Ordner für den Supportbericht existiert nicht: %1</translation>
+    </message>
+    <message>
+        <source>The support report could not be packed.</source>
+        <translation>Der Supportbericht konnte nicht gepackt werden.</translation>
+    </message>
+    <message>
+        <source>Save and close your game and this app&apos;s Steam client before cleaning up.</source>
+        <translation>Speichere und beende dein Spiel und den Steam-Client dieser App, bevor du aufräumst.</translation>
+    </message>
+    <message>
+        <source>No downloaded installers to remove.</source>
+        <translation>Keine geladenen Installationsprogramme zu entfernen.</translation>
+    </message>
+    <message>
+        <source>Removed the downloaded installers and freed %1. A later repair downloads them again.</source>
+        <translation>Die geladenen Installationsprogramme wurden entfernt und %1 freigegeben. Eine spätere Reparatur lädt sie erneut herunter.</translation>
+    </message>
+    <message>
+        <source>No logs older than 30 days to remove.</source>
+        <translation>Keine Protokolle älter als 30 Tage zu entfernen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n log(s) older than 30 days and freed %1.</source>
+        <translation>
+            <numerusform>%n Protokoll älter als 30 Tage wurde entfernt und %1 freigegeben.</numerusform>
+            <numerusform>%n Protokolle älter als 30 Tage wurden entfernt und %1 freigegeben.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ludowell::DownloadWatch</name>
@@ -809,7 +901,9 @@ Dein eigenes Steam-Konto</translation>
     <message numerus="yes">
         <source>%n byte(s)</source>
         <translation>
-            <numerusform>%n Byte</numerusform><numerusform>%n Byte</numerusform></translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Byte</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 of %2</source>
@@ -823,7 +917,7 @@ Dein eigenes Steam-Konto</translation>
 <context>
     <name>ludowell::LibraryModel</name>
     <message>
-        <source>Steam couldn't connect. Check your internet connection, then try again.</source>
+        <source>Steam couldn&apos;t connect. Check your internet connection, then try again.</source>
         <translation>Steam konnte keine Verbindung herstellen. Prüfe deine Internetverbindung und versuche es dann erneut.</translation>
     </message>
     <message>
@@ -903,11 +997,11 @@ Dein eigenes Steam-Konto</translation>
         <translation>Diese Version erfordert macOS 26 oder neuer. Aktualisiere macOS in den Systemeinstellungen und versuche es dann erneut.</translation>
     </message>
     <message>
-        <source>Rosetta is needed to run Steam. Open an Intel app and follow Apple's installation prompt, then try again.</source>
+        <source>Rosetta is needed to run Steam. Open an Intel app and follow Apple&apos;s installation prompt, then try again.</source>
         <translation>Rosetta wird für Steam benötigt. Öffne eine Intel-App und folge Apples Installationsaufforderung. Versuche es dann erneut.</translation>
     </message>
     <message>
-        <source>The gaming components aren't compatible with this Mac's current Rosetta version. Please contact support with the details below.</source>
+        <source>The gaming components aren&apos;t compatible with this Mac&apos;s current Rosetta version. Please contact support with the details below.</source>
         <translation>Die Spielkomponenten sind nicht mit der aktuellen Rosetta-Version dieses Macs kompatibel. Bitte wende dich mit den folgenden Details an den Support.</translation>
     </message>
     <message>
@@ -927,7 +1021,7 @@ Dein eigenes Steam-Konto</translation>
         <translation>Bitte speichere dein Spiel und beende Steam, bevor du diese Einrichtung erneut vorbereitest.</translation>
     </message>
     <message>
-        <source>We couldn't finish that step. Check your internet connection and try again. Your completed downloads are kept.</source>
+        <source>We couldn&apos;t finish that step. Check your internet connection and try again. Your completed downloads are kept.</source>
         <translation>Dieser Schritt konnte nicht abgeschlossen werden. Prüfe deine Internetverbindung und versuche es erneut. Abgeschlossene Downloads bleiben erhalten.</translation>
     </message>
     <message>
@@ -955,7 +1049,7 @@ Dein eigenes Steam-Konto</translation>
         <translation>Dieser Mac hat die Kompatibilitätsprüfungen bestanden.</translation>
     </message>
     <message>
-        <source>This game's Steam session has closed.</source>
+        <source>This game&apos;s Steam session has closed.</source>
         <translation>Die Steam-Sitzung dieses Spiels wurde beendet.</translation>
     </message>
     <message>
@@ -967,11 +1061,11 @@ Dein eigenes Steam-Konto</translation>
         <translation>Der Schritt wurde gestoppt. Alles Abgeschlossene bleibt erhalten, der nächste Versuch macht dort weiter.</translation>
     </message>
     <message>
-        <source>Your setup preference couldn't be saved. Please try again.</source>
+        <source>Your setup preference couldn&apos;t be saved. Please try again.</source>
         <translation>Deine Einstellung zur Einrichtung konnte nicht gespeichert werden. Bitte versuche es erneut.</translation>
     </message>
     <message>
-        <source>We couldn't save your progress. Please try again.</source>
+        <source>We couldn&apos;t save your progress. Please try again.</source>
         <translation>Dein Fortschritt konnte nicht gespeichert werden. Bitte versuche es erneut.</translation>
     </message>
     <message>
@@ -991,7 +1085,7 @@ Dein eigenes Steam-Konto</translation>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Close this game's Steam session?</source>
+        <source>Close this game&apos;s Steam session?</source>
         <translation>Steam-Sitzung dieses Spiels beenden?</translation>
     </message>
     <message>
@@ -1022,6 +1116,123 @@ Dein eigenes Steam-Konto</translation>
         <source>Stop step</source>
         <translation>Schritt stoppen</translation>
     </message>
+    <message>
+        <source>This data folder can&apos;t hold the game&apos;s Windows environment: a folder name in its path has a &quot;/&quot;, or the path is too long. Choose another folder, then try again.</source>
+        <translation>Dieser Datenordner kann die Windows-Umgebung des Spiels nicht aufnehmen: Ein Ordnername in seinem Pfad enthält „/“, oder der Pfad ist zu lang. Wähle einen anderen Ordner und versuche es dann erneut.</translation>
+    </message>
+    <message>
+        <source>Writing the support report…</source>
+        <translation>Der Supportbericht wird geschrieben …</translation>
+    </message>
+    <message>
+        <source>Removing downloaded installers…</source>
+        <translation>Geladene Installationsprogramme werden entfernt …</translation>
+    </message>
+    <message>
+        <source>Removing old logs…</source>
+        <translation>Alte Protokolle werden entfernt …</translation>
+    </message>
+    <message>
+        <source>Ludowell was updated or moved while this window was open. Quit and reopen Ludowell, then try again.</source>
+        <translation>Ludowell wurde aktualisiert oder verschoben, während dieses Fenster geöffnet war. Beende Ludowell, öffne es erneut und versuche es dann noch einmal.</translation>
+    </message>
+    <message>
+        <source>Your support report is saved in Downloads as “%1”. Attach it to your request for help.</source>
+        <translation>Dein Supportbericht ist unter „%1“ im Ordner „Downloads“ gespeichert. Hänge ihn an deine Supportanfrage an.</translation>
+    </message>
+    <message>
+        <source>There are no downloaded installers to remove.</source>
+        <translation>Es gibt keine geladenen Installationsprogramme zu entfernen.</translation>
+    </message>
+    <message>
+        <source>Remove downloaded installers?</source>
+        <translation>Geladene Installationsprogramme entfernen?</translation>
+    </message>
+    <message>
+        <source>This frees %1. The installers Ludowell downloaded during setup are removed; a later repair downloads them again. Steam, your game, saves and engines stay as they are.</source>
+        <translation>Dadurch werden %1 frei. Die Installationsprogramme, die Ludowell bei der Einrichtung geladen hat, werden entfernt; eine spätere Reparatur lädt sie erneut herunter. Steam, dein Spiel, Spielstände und Engines bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>Remove installers</source>
+        <translation>Installationsprogramme entfernen</translation>
+    </message>
+    <message>
+        <source>There are no logs older than 30 days.</source>
+        <translation>Es gibt keine Protokolle, die älter als 30 Tage sind.</translation>
+    </message>
+    <message>
+        <source>Remove logs older than 30 days?</source>
+        <translation>Protokolle entfernen, die älter als 30 Tage sind?</translation>
+    </message>
+    <message>
+        <source>This frees %1 (%2). Logs from the last 30 days stay for troubleshooting; nothing else is touched.</source>
+        <translation>Dadurch werden %1 frei (%2). Protokolle der letzten 30 Tage bleiben für die Fehlersuche erhalten; sonst wird nichts angetastet.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln log(s)</source>
+        <translation>
+            <numerusform>%Ln Protokoll</numerusform>
+            <numerusform>%Ln Protokolle</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove logs</source>
+        <translation>Protokolle entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>ludowell::Storage</name>
+    <message>
+        <source>Windows environment</source>
+        <translation>Windows-Umgebung</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Engine</translation>
+    </message>
+    <message>
+        <source>Engine %1</source>
+        <translation>Engine %1</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>in Verwendung</translation>
+    </message>
+    <message>
+        <source>kept</source>
+        <translation>aufbewahrt</translation>
+    </message>
+    <message>
+        <source>Graphics package</source>
+        <translation>Grafikpaket</translation>
+    </message>
+    <message>
+        <source>Downloaded installers</source>
+        <translation>Geladene Installationsprogramme</translation>
+    </message>
+    <message>
+        <source>Logs</source>
+        <translation>Protokolle</translation>
+    </message>
+    <message>
+        <source>%1 free on this disk</source>
+        <translation>%1 frei auf diesem Volume</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Wird gemessen …</translation>
+    </message>
+    <message numerus="yes">
+        <source>Measuring… %Ln file(s) so far</source>
+        <translation>
+            <numerusform>Wird gemessen … bisher %Ln Datei</numerusform>
+            <numerusform>Wird gemessen … bisher %Ln Dateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Steam</source>
+        <translation>Steam</translation>
+    </message>
 </context>
 <context>
     <name>ludowell::Updates</name>
@@ -1030,11 +1241,11 @@ Dein eigenes Steam-Konto</translation>
         <translation>Sucht sicher nach neuen Versionen von Ludowell.</translation>
     </message>
     <message>
-        <source>You're using the latest version of Ludowell.</source>
+        <source>You&apos;re using the latest version of Ludowell.</source>
         <translation>Du verwendest die neueste Version von Ludowell.</translation>
     </message>
     <message>
-        <source>Couldn't check for updates. Please try again later.</source>
+        <source>Couldn&apos;t check for updates. Please try again later.</source>
         <translation>Die Suche nach Updates ist fehlgeschlagen. Bitte versuche es später erneut.</translation>
     </message>
     <message>
@@ -1061,7 +1272,7 @@ Dein eigenes Steam-Konto</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>Ludowell couldn't open</source>
+        <source>Ludowell couldn&apos;t open</source>
         <translation>Ludowell konnte nicht geöffnet werden</translation>
     </message>
     <message>
@@ -1081,7 +1292,7 @@ Dein eigenes Steam-Konto</translation>
         <translation>Nicht jetzt</translation>
     </message>
     <message>
-        <source>You're up to date!</source>
+        <source>You&apos;re up to date!</source>
         <translation>Du bist auf dem neuesten Stand!</translation>
     </message>
     <message>
@@ -1152,6 +1363,48 @@ Spiele die Windows-Spiele, die du auf Steam besitzt, auf deinem Mac.</translatio
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ludowell::ui::LicenceDocument</name>
+    <message>
+        <source>The license could not be opened. Please reinstall Ludowell.</source>
+        <translation>Die Lizenz konnte nicht geöffnet werden. Bitte installiere Ludowell neu.</translation>
+    </message>
+</context>
+<context>
+    <name>ludowell::ui::StepAttention</name>
+    <message>
+        <source>Setup is done</source>
+        <translation>Die Einrichtung ist fertig</translation>
+    </message>
+    <message>
+        <source>Setup didn&apos;t finish</source>
+        <translation>Die Einrichtung wurde nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>The repair is done</source>
+        <translation>Die Reparatur ist fertig</translation>
+    </message>
+    <message>
+        <source>The repair didn&apos;t finish</source>
+        <translation>Die Reparatur wurde nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Steam is installing your game</source>
+        <translation>Steam installiert dein Spiel</translation>
+    </message>
+    <message>
+        <source>The game install didn&apos;t start</source>
+        <translation>Die Installation des Spiels hat nicht begonnen</translation>
+    </message>
+    <message>
+        <source>%1 is installed</source>
+        <translation>%1 ist installiert</translation>
+    </message>
+    <message>
+        <source>Play now is ready in Ludowell.</source>
+        <translation>„Jetzt spielen“ ist in Ludowell bereit.</translation>
     </message>
 </context>
 </TS>

@@ -67,6 +67,10 @@ Tu propia cuenta de Steam</translation>
         <source>Done</source>
         <translation>Listo</translation>
     </message>
+    <message>
+        <source>Save Support Report…</source>
+        <translation>Guardar informe para soporte…</translation>
+    </message>
 </context>
 <context>
     <name>HelpPage</name>
@@ -107,7 +111,7 @@ Tu propia cuenta de Steam</translation>
         <translation>Instala una vez. Juega cuando quieras.</translation>
     </message>
     <message>
-        <source>After signing in, return here and choose I'm signed in, then Install with Steam. You need to own the game on Steam. Keep Steam's suggested installation folder. When it's finished, Play now appears automatically.</source>
+        <source>After signing in, return here and choose I&apos;m signed in, then Install with Steam. You need to own the game on Steam. Keep Steam&apos;s suggested installation folder. When it&apos;s finished, Play now appears automatically.</source>
         <translation>Después de iniciar sesión, vuelve aquí y elige «Ya inicié sesión» y luego «Instalar con Steam». Necesitas tener el juego en Steam. Mantén la carpeta de instalación que sugiere Steam. Cuando termine, «Jugar ahora» aparecerá automáticamente.</translation>
     </message>
     <message>
@@ -115,7 +119,7 @@ Tu propia cuenta de Steam</translation>
         <translation>¿Algo no va bien?</translation>
     </message>
     <message>
-        <source>Steam is blank or hasn't appeared</source>
+        <source>Steam is blank or hasn&apos;t appeared</source>
         <translation>Steam está en blanco o no aparece</translation>
     </message>
     <message>
@@ -123,23 +127,23 @@ Tu propia cuenta de Steam</translation>
         <translation>El primer inicio puede tardar unos minutos mientras Steam se actualiza. Busca Steam en el Dock. Si sigue en blanco, guarda y cierra cualquier juego abierto, usa «Cerrar sesión de Steam» en Ajustes y vuelve a abrir Steam.</translation>
     </message>
     <message>
-        <source>I can't find my game in Steam</source>
+        <source>I can&apos;t find my game in Steam</source>
         <translation>No encuentro mi juego en Steam</translation>
     </message>
     <message>
-        <source>Check that you signed in to the account that owns the game. If Steam shows a price instead of Install, ownership is managed by Steam. This app doesn't include a game license.</source>
+        <source>Check that you signed in to the account that owns the game. If Steam shows a price instead of Install, ownership is managed by Steam. This app doesn&apos;t include a game license.</source>
         <translation>Comprueba que iniciaste sesión con la cuenta que tiene el juego. Si Steam muestra un precio en lugar de Instalar, la propiedad la gestiona Steam. Esta app no incluye una licencia del juego.</translation>
     </message>
     <message>
-        <source>Steam finished, but Play now isn't showing</source>
+        <source>Steam finished, but Play now isn&apos;t showing</source>
         <translation>Steam terminó, pero no aparece «Jugar ahora»</translation>
     </message>
     <message>
-        <source>Steam may still be unpacking or verifying the download. Check its Downloads page. Install into the default Steam library; other installation folders aren't supported in this version.</source>
+        <source>Steam may still be unpacking or verifying the download. Check its Downloads page. Install into the default Steam library; other installation folders aren&apos;t supported in this version.</source>
         <translation>Puede que Steam aún esté descomprimiendo o verificando la descarga. Revisa su página de Descargas. Instala en la biblioteca predeterminada de Steam; otras carpetas de instalación no son compatibles con esta versión.</translation>
     </message>
     <message>
-        <source>My game updated and won't launch</source>
+        <source>My game updated and won&apos;t launch</source>
         <translation>Mi juego se actualizó y no se abre</translation>
     </message>
     <message>
@@ -155,8 +159,12 @@ Tu propia cuenta de Steam</translation>
         <translation>Abrir registros de diagnóstico</translation>
     </message>
     <message>
-        <source>Requires an Apple Silicon Mac, macOS 26 or later, and Rosetta. Ludowell is an independent app; it isn't affiliated with Apple, Microsoft or Valve. Game artwork and names belong to their respective owners.</source>
+        <source>Requires an Apple Silicon Mac, macOS 26 or later, and Rosetta. Ludowell is an independent app; it isn&apos;t affiliated with Apple, Microsoft or Valve. Game artwork and names belong to their respective owners.</source>
         <translation>Requiere un Mac con Apple Silicon, macOS 26 o posterior y Rosetta. Ludowell es una app independiente; no está afiliada a Apple, Microsoft ni Valve. Las imágenes y los nombres de los juegos pertenecen a sus respectivos propietarios.</translation>
+    </message>
+    <message>
+        <source>Save Support Report…</source>
+        <translation>Guardar informe para soporte…</translation>
     </message>
 </context>
 <context>
@@ -172,10 +180,12 @@ Tu propia cuenta de Steam</translation>
     <message numerus="yes">
         <source>%n GAME(S)</source>
         <translation>
-            <numerusform>%n JUEGO</numerusform><numerusform>%n JUEGOS</numerusform></translation>
+            <numerusform>%n JUEGO</numerusform>
+            <numerusform>%n JUEGOS</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The first Steam update can take a few minutes. Check the Dock for Steam. If it still doesn't appear, choose Open Steam again or visit Help.</source>
+        <source>The first Steam update can take a few minutes. Check the Dock for Steam. If it still doesn&apos;t appear, choose Open Steam again or visit Help.</source>
         <translation>La primera actualización de Steam puede tardar unos minutos. Busca Steam en el Dock. Si sigue sin aparecer, elige «Abrir Steam» de nuevo o consulta la Ayuda.</translation>
     </message>
     <message>
@@ -202,15 +212,15 @@ Tu propia cuenta de Steam</translation>
 <context>
     <name>LicenseSheet</name>
     <message>
-        <source>Let's prepare your Mac.</source>
+        <source>Let&apos;s prepare your Mac.</source>
         <translation>Preparemos tu Mac.</translation>
     </message>
     <message>
-        <source>We'll download Steam and the components needed to run your game. You only need to do this once.</source>
+        <source>We&apos;ll download Steam and the components needed to run your game. You only need to do this once.</source>
         <translation>Descargaremos Steam y los componentes necesarios para ejecutar tu juego. Solo tienes que hacerlo una vez.</translation>
     </message>
     <message>
-        <source>Apple's graphics component license limits use to developing, testing or evaluating games on Apple hardware. Please review it before continuing.</source>
+        <source>Apple&apos;s graphics component license limits use to developing, testing or evaluating games on Apple hardware. Please review it before continuing.</source>
         <translation>La licencia del componente gráfico de Apple limita su uso a desarrollar, probar o evaluar juegos en hardware de Apple. Revísala antes de continuar.</translation>
     </message>
     <message>
@@ -218,7 +228,7 @@ Tu propia cuenta de Steam</translation>
         <translation>Licencia</translation>
     </message>
     <message>
-        <source>Apple's graphics component license, read-only</source>
+        <source>Apple&apos;s graphics component license, read-only</source>
         <translation>Licencia del componente gráfico de Apple, de solo lectura</translation>
     </message>
     <message>
@@ -259,7 +269,7 @@ Tu propia cuenta de Steam</translation>
 <context>
     <name>ReadyGuide</name>
     <message>
-        <source>You're all set.</source>
+        <source>You&apos;re all set.</source>
         <translation>Todo listo.</translation>
     </message>
     <message>
@@ -349,11 +359,11 @@ Tu propia cuenta de Steam</translation>
 <context>
     <name>SetupGuide</name>
     <message>
-        <source>A few steps, then you're in.</source>
+        <source>A few steps, then you&apos;re in.</source>
         <translation>Unos pasos y estarás dentro.</translation>
     </message>
     <message>
-        <source>Let's get you playing.</source>
+        <source>Let&apos;s get you playing.</source>
         <translation>Vamos a jugar.</translation>
     </message>
     <message>
@@ -365,7 +375,7 @@ Tu propia cuenta de Steam</translation>
         <translation>Preparar tu Mac</translation>
     </message>
     <message>
-        <source>We'll install Steam and the components your game needs.</source>
+        <source>We&apos;ll install Steam and the components your game needs.</source>
         <translation>Instalaremos Steam y los componentes que necesita tu juego.</translation>
     </message>
     <message>
@@ -389,15 +399,15 @@ Tu propia cuenta de Steam</translation>
         <translation>Inicia sesión en la ventana de Steam</translation>
     </message>
     <message>
-        <source>Use your Steam username and password or Steam's QR code. Complete Steam Guard if asked, then return here.</source>
+        <source>Use your Steam username and password or Steam&apos;s QR code. Complete Steam Guard if asked, then return here.</source>
         <translation>Usa tu nombre de usuario y contraseña de Steam o el código QR de Steam. Completa Steam Guard si te lo pide y vuelve aquí.</translation>
     </message>
     <message>
-        <source>I'm signed in</source>
+        <source>I&apos;m signed in</source>
         <translation>Ya inicié sesión</translation>
     </message>
     <message>
-        <source>I can't see the Steam window</source>
+        <source>I can&apos;t see the Steam window</source>
         <translation>No veo la ventana de Steam</translation>
     </message>
     <message>
@@ -472,6 +482,37 @@ Tu propia cuenta de Steam</translation>
     </message>
 </context>
 <context>
+    <name>StorageCard</name>
+    <message>
+        <source>Storage</source>
+        <translation>Almacenamiento</translation>
+    </message>
+    <message>
+        <source>Measure again</source>
+        <translation>Volver a medir</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>Mostrar %1</translation>
+    </message>
+    <message>
+        <source>Remove downloaded installers…</source>
+        <translation>Eliminar instaladores descargados…</translation>
+    </message>
+    <message>
+        <source>Remove logs older than 30 days…</source>
+        <translation>Eliminar registros de más de 30 días…</translation>
+    </message>
+</context>
+<context>
     <name>UpdatesPanel</name>
     <message>
         <source>App updates</source>
@@ -532,7 +573,7 @@ Tu propia cuenta de Steam</translation>
         <translation>Comprobaciones de compatibilidad de Apple Silicon, macOS y Rosetta superadas.</translation>
     </message>
     <message>
-        <source>Only Ludowell's game and Steam environment were stopped.</source>
+        <source>Only Ludowell&apos;s game and Steam environment were stopped.</source>
         <translation>Solo se detuvo el entorno de juego y de Steam de Ludowell.</translation>
     </message>
     <message>
@@ -624,11 +665,11 @@ Tu propia cuenta de Steam</translation>
         <translation>Esta compilación requiere macOS 26 o posterior. Las versiones anteriores de macOS no se han validado.</translation>
     </message>
     <message>
-        <source>Rosetta is required. Open an Intel app and follow macOS's Rosetta installation prompt, then try again.</source>
+        <source>Rosetta is required. Open an Intel app and follow macOS&apos;s Rosetta installation prompt, then try again.</source>
         <translation>Se necesita Rosetta. Abre una app para Intel, sigue el aviso de instalación de Rosetta de macOS e inténtalo de nuevo.</translation>
     </message>
     <message>
-        <source>The optimization is not compatible with this Mac's current Rosetta runtime. No system settings were changed. %1</source>
+        <source>The optimization is not compatible with this Mac&apos;s current Rosetta runtime. No system settings were changed. %1</source>
         <translation>La optimización no es compatible con el entorno Rosetta actual de este Mac. No se cambió ningún ajuste del sistema. %1</translation>
     </message>
     <message>
@@ -636,7 +677,7 @@ Tu propia cuenta de Steam</translation>
         <translation>tessaline no respondió en 25 segundos.</translation>
     </message>
     <message>
-        <source>Save and close AoE IV and this app's Steam client before setting up or repairing the environment.</source>
+        <source>Save and close AoE IV and this app&apos;s Steam client before setting up or repairing the environment.</source>
         <translation>Guarda y cierra AoE IV y el cliente de Steam de esta app antes de configurar o reparar el entorno.</translation>
     </message>
     <message>
@@ -684,7 +725,7 @@ Tu propia cuenta de Steam</translation>
         <translation>Configura Steam antes de abrir la biblioteca.</translation>
     </message>
     <message>
-        <source>Install %1 in this Steam client's default library, then choose Play now.</source>
+        <source>Install %1 in this Steam client&apos;s default library, then choose Play now.</source>
         <translation>Instala %1 en la biblioteca predeterminada de este cliente de Steam y luego elige «Jugar ahora».</translation>
     </message>
     <message>
@@ -740,7 +781,7 @@ Tu propia cuenta de Steam</translation>
         <translation>El motor preparado está incompleto. Tu motor anterior no ha cambiado.</translation>
     </message>
     <message>
-        <source>The new engine didn't pass its startup check. Your previous engine is unchanged.</source>
+        <source>The new engine didn&apos;t pass its startup check. Your previous engine is unchanged.</source>
         <translation>El motor nuevo no superó su prueba de inicio. Tu motor anterior no ha cambiado.</translation>
     </message>
     <message>
@@ -791,6 +832,57 @@ Tu propia cuenta de Steam</translation>
         <source>%1 cannot be read or written: the disk reported an input/output error.</source>
         <translation>No se puede leer ni escribir %1: el disco informó de un error de entrada/salida.</translation>
     </message>
+    <message>
+        <source>The data folder&apos;s path contains &quot;:&quot; (shown as &quot;/&quot; in the Finder), which the game&apos;s Windows environment cannot use. Choose a folder whose path has neither.</source>
+        <translation>La ruta de la carpeta de datos contiene «:» (que el Finder muestra como «/»), algo que el entorno de Windows del juego no puede usar. Elige una carpeta cuya ruta no tenga ninguno de los dos.</translation>
+    </message>
+    <message>
+        <source>The data folder&apos;s path is too long for the game&apos;s Windows environment. Choose a folder with a shorter path.</source>
+        <translation>La ruta de la carpeta de datos es demasiado larga para el entorno de Windows del juego. Elige una carpeta con una ruta más corta.</translation>
+    </message>
+    <message>
+        <source>Could not start %1</source>
+        <translation>No se pudo iniciar %1</translation>
+    </message>
+    <message>
+        <source>Writing the support report…</source>
+        <translation>Escribiendo el informe para soporte…</translation>
+    </message>
+    <message>
+        <source>Support report saved: %1</source>
+        <translation>Informe para soporte guardado: %1</translation>
+    </message>
+    <message>
+        <source>The folder for the support report does not exist: %1</source>
+        <translation>La carpeta del informe para soporte no existe: %1</translation>
+    </message>
+    <message>
+        <source>The support report could not be packed.</source>
+        <translation>No se pudo empaquetar el informe para soporte.</translation>
+    </message>
+    <message>
+        <source>Save and close your game and this app&apos;s Steam client before cleaning up.</source>
+        <translation>Guarda y cierra tu juego y el cliente de Steam de esta app antes de liberar espacio.</translation>
+    </message>
+    <message>
+        <source>No downloaded installers to remove.</source>
+        <translation>No hay instaladores descargados que eliminar.</translation>
+    </message>
+    <message>
+        <source>Removed the downloaded installers and freed %1. A later repair downloads them again.</source>
+        <translation>Se eliminaron los instaladores descargados y se liberaron %1. Una reparación posterior los volverá a descargar.</translation>
+    </message>
+    <message>
+        <source>No logs older than 30 days to remove.</source>
+        <translation>No hay registros de más de 30 días que eliminar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n log(s) older than 30 days and freed %1.</source>
+        <translation>
+            <numerusform>Se eliminó %n registro de más de 30 días y se liberaron %1.</numerusform>
+            <numerusform>Se eliminaron %n registros de más de 30 días y se liberaron %1.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ludowell::DownloadWatch</name>
@@ -809,7 +901,9 @@ Tu propia cuenta de Steam</translation>
     <message numerus="yes">
         <source>%n byte(s)</source>
         <translation>
-            <numerusform>%n byte</numerusform><numerusform>%n bytes</numerusform></translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 of %2</source>
@@ -823,7 +917,7 @@ Tu propia cuenta de Steam</translation>
 <context>
     <name>ludowell::LibraryModel</name>
     <message>
-        <source>Steam couldn't connect. Check your internet connection, then try again.</source>
+        <source>Steam couldn&apos;t connect. Check your internet connection, then try again.</source>
         <translation>Steam no pudo conectarse. Revisa tu conexión a Internet e inténtalo de nuevo.</translation>
     </message>
     <message>
@@ -903,11 +997,11 @@ Tu propia cuenta de Steam</translation>
         <translation>Esta versión necesita macOS 26 o posterior. Actualiza macOS en Ajustes del Sistema e inténtalo de nuevo.</translation>
     </message>
     <message>
-        <source>Rosetta is needed to run Steam. Open an Intel app and follow Apple's installation prompt, then try again.</source>
+        <source>Rosetta is needed to run Steam. Open an Intel app and follow Apple&apos;s installation prompt, then try again.</source>
         <translation>Se necesita Rosetta para ejecutar Steam. Abre una app para Intel, sigue el aviso de instalación de Apple e inténtalo de nuevo.</translation>
     </message>
     <message>
-        <source>The gaming components aren't compatible with this Mac's current Rosetta version. Please contact support with the details below.</source>
+        <source>The gaming components aren&apos;t compatible with this Mac&apos;s current Rosetta version. Please contact support with the details below.</source>
         <translation>Los componentes del juego no son compatibles con la versión actual de Rosetta de este Mac. Contacta con soporte con los detalles de abajo.</translation>
     </message>
     <message>
@@ -927,7 +1021,7 @@ Tu propia cuenta de Steam</translation>
         <translation>Guarda tu partida y sal de Steam antes de volver a preparar esta configuración.</translation>
     </message>
     <message>
-        <source>We couldn't finish that step. Check your internet connection and try again. Your completed downloads are kept.</source>
+        <source>We couldn&apos;t finish that step. Check your internet connection and try again. Your completed downloads are kept.</source>
         <translation>No pudimos terminar ese paso. Revisa tu conexión a Internet e inténtalo de nuevo. Tus descargas completadas se conservan.</translation>
     </message>
     <message>
@@ -955,7 +1049,7 @@ Tu propia cuenta de Steam</translation>
         <translation>Este Mac superó las comprobaciones de compatibilidad.</translation>
     </message>
     <message>
-        <source>This game's Steam session has closed.</source>
+        <source>This game&apos;s Steam session has closed.</source>
         <translation>La sesión de Steam de este juego se cerró.</translation>
     </message>
     <message>
@@ -967,11 +1061,11 @@ Tu propia cuenta de Steam</translation>
         <translation>El paso se detuvo. Todo lo terminado se conserva, así que el siguiente intento continúa desde ahí.</translation>
     </message>
     <message>
-        <source>Your setup preference couldn't be saved. Please try again.</source>
+        <source>Your setup preference couldn&apos;t be saved. Please try again.</source>
         <translation>No se pudo guardar tu preferencia de configuración. Inténtalo de nuevo.</translation>
     </message>
     <message>
-        <source>We couldn't save your progress. Please try again.</source>
+        <source>We couldn&apos;t save your progress. Please try again.</source>
         <translation>No pudimos guardar tu progreso. Inténtalo de nuevo.</translation>
     </message>
     <message>
@@ -991,7 +1085,7 @@ Tu propia cuenta de Steam</translation>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>Close this game's Steam session?</source>
+        <source>Close this game&apos;s Steam session?</source>
         <translation>¿Cerrar la sesión de Steam de este juego?</translation>
     </message>
     <message>
@@ -1022,6 +1116,123 @@ Tu propia cuenta de Steam</translation>
         <source>Stop step</source>
         <translation>Detener paso</translation>
     </message>
+    <message>
+        <source>This data folder can&apos;t hold the game&apos;s Windows environment: a folder name in its path has a &quot;/&quot;, or the path is too long. Choose another folder, then try again.</source>
+        <translation>Esta carpeta de datos no puede alojar el entorno de Windows del juego: el nombre de una carpeta de su ruta contiene «/» o la ruta es demasiado larga. Elige otra carpeta e inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Writing the support report…</source>
+        <translation>Escribiendo el informe para soporte…</translation>
+    </message>
+    <message>
+        <source>Removing downloaded installers…</source>
+        <translation>Eliminando los instaladores descargados…</translation>
+    </message>
+    <message>
+        <source>Removing old logs…</source>
+        <translation>Eliminando los registros antiguos…</translation>
+    </message>
+    <message>
+        <source>Ludowell was updated or moved while this window was open. Quit and reopen Ludowell, then try again.</source>
+        <translation>Ludowell se actualizó o se movió mientras esta ventana estaba abierta. Cierra y vuelve a abrir Ludowell, e inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Your support report is saved in Downloads as “%1”. Attach it to your request for help.</source>
+        <translation>Tu informe para soporte se guardó en Descargas como «%1». Adjúntalo a tu solicitud de ayuda.</translation>
+    </message>
+    <message>
+        <source>There are no downloaded installers to remove.</source>
+        <translation>No hay instaladores descargados que eliminar.</translation>
+    </message>
+    <message>
+        <source>Remove downloaded installers?</source>
+        <translation>¿Eliminar los instaladores descargados?</translation>
+    </message>
+    <message>
+        <source>This frees %1. The installers Ludowell downloaded during setup are removed; a later repair downloads them again. Steam, your game, saves and engines stay as they are.</source>
+        <translation>Esto libera %1. Se eliminan los instaladores que Ludowell descargó durante la configuración; una reparación posterior los volverá a descargar. Steam, tu juego, tus partidas guardadas y los motores quedan como están.</translation>
+    </message>
+    <message>
+        <source>Remove installers</source>
+        <translation>Eliminar instaladores</translation>
+    </message>
+    <message>
+        <source>There are no logs older than 30 days.</source>
+        <translation>No hay registros de más de 30 días.</translation>
+    </message>
+    <message>
+        <source>Remove logs older than 30 days?</source>
+        <translation>¿Eliminar los registros de más de 30 días?</translation>
+    </message>
+    <message>
+        <source>This frees %1 (%2). Logs from the last 30 days stay for troubleshooting; nothing else is touched.</source>
+        <translation>Esto libera %1 (%2). Los registros de los últimos 30 días se quedan para solucionar problemas; no se toca nada más.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln log(s)</source>
+        <translation>
+            <numerusform>%Ln registro</numerusform>
+            <numerusform>%Ln registros</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove logs</source>
+        <translation>Eliminar registros</translation>
+    </message>
+</context>
+<context>
+    <name>ludowell::Storage</name>
+    <message>
+        <source>Windows environment</source>
+        <translation>Entorno de Windows</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Engine %1</source>
+        <translation>Motor %1</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>en uso</translation>
+    </message>
+    <message>
+        <source>kept</source>
+        <translation>conservado</translation>
+    </message>
+    <message>
+        <source>Graphics package</source>
+        <translation>Paquete gráfico</translation>
+    </message>
+    <message>
+        <source>Downloaded installers</source>
+        <translation>Instaladores descargados</translation>
+    </message>
+    <message>
+        <source>Logs</source>
+        <translation>Registros</translation>
+    </message>
+    <message>
+        <source>%1 free on this disk</source>
+        <translation>%1 libres en este disco</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Midiendo…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Measuring… %Ln file(s) so far</source>
+        <translation>
+            <numerusform>Midiendo… %Ln archivo hasta ahora</numerusform>
+            <numerusform>Midiendo… %Ln archivos hasta ahora</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Steam</source>
+        <translation>Steam</translation>
+    </message>
 </context>
 <context>
     <name>ludowell::Updates</name>
@@ -1030,11 +1241,11 @@ Tu propia cuenta de Steam</translation>
         <translation>Busca de forma segura nuevas versiones de Ludowell.</translation>
     </message>
     <message>
-        <source>You're using the latest version of Ludowell.</source>
+        <source>You&apos;re using the latest version of Ludowell.</source>
         <translation>Estás usando la versión más reciente de Ludowell.</translation>
     </message>
     <message>
-        <source>Couldn't check for updates. Please try again later.</source>
+        <source>Couldn&apos;t check for updates. Please try again later.</source>
         <translation>No se pudieron buscar actualizaciones. Inténtalo de nuevo más tarde.</translation>
     </message>
     <message>
@@ -1061,7 +1272,7 @@ Tu propia cuenta de Steam</translation>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <source>Ludowell couldn't open</source>
+        <source>Ludowell couldn&apos;t open</source>
         <translation>No se pudo abrir Ludowell</translation>
     </message>
     <message>
@@ -1081,7 +1292,7 @@ Tu propia cuenta de Steam</translation>
         <translation>Ahora no</translation>
     </message>
     <message>
-        <source>You're up to date!</source>
+        <source>You&apos;re up to date!</source>
         <translation>¡Estás al día!</translation>
     </message>
     <message>
@@ -1152,6 +1363,48 @@ Juega en tu Mac a los juegos de Windows que tienes en Steam.</translation>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>ludowell::ui::LicenceDocument</name>
+    <message>
+        <source>The license could not be opened. Please reinstall Ludowell.</source>
+        <translation>No se pudo abrir la licencia. Vuelve a instalar Ludowell.</translation>
+    </message>
+</context>
+<context>
+    <name>ludowell::ui::StepAttention</name>
+    <message>
+        <source>Setup is done</source>
+        <translation>La configuración ha terminado</translation>
+    </message>
+    <message>
+        <source>Setup didn&apos;t finish</source>
+        <translation>La configuración no terminó</translation>
+    </message>
+    <message>
+        <source>The repair is done</source>
+        <translation>La reparación ha terminado</translation>
+    </message>
+    <message>
+        <source>The repair didn&apos;t finish</source>
+        <translation>La reparación no terminó</translation>
+    </message>
+    <message>
+        <source>Steam is installing your game</source>
+        <translation>Steam está instalando tu juego</translation>
+    </message>
+    <message>
+        <source>The game install didn&apos;t start</source>
+        <translation>La instalación del juego no empezó</translation>
+    </message>
+    <message>
+        <source>%1 is installed</source>
+        <translation>%1 está instalado</translation>
+    </message>
+    <message>
+        <source>Play now is ready in Ludowell.</source>
+        <translation>«Jugar ahora» está listo en Ludowell.</translation>
     </message>
 </context>
 </TS>

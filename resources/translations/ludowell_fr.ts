@@ -67,6 +67,10 @@ Ton propre compte Steam</translation>
         <source>Done</source>
         <translation>Terminé</translation>
     </message>
+    <message>
+        <source>Save Support Report…</source>
+        <translation>Enregistrer un rapport d’assistance…</translation>
+    </message>
 </context>
 <context>
     <name>HelpPage</name>
@@ -107,7 +111,7 @@ Ton propre compte Steam</translation>
         <translation>Installe une fois. Joue quand tu veux.</translation>
     </message>
     <message>
-        <source>After signing in, return here and choose I'm signed in, then Install with Steam. You need to own the game on Steam. Keep Steam's suggested installation folder. When it's finished, Play now appears automatically.</source>
+        <source>After signing in, return here and choose I&apos;m signed in, then Install with Steam. You need to own the game on Steam. Keep Steam&apos;s suggested installation folder. When it&apos;s finished, Play now appears automatically.</source>
         <translation>Une fois connecté, reviens ici et choisis « Je suis connecté », puis « Installer avec Steam ». Tu dois posséder le jeu sur Steam. Garde le dossier d’installation proposé par Steam. Une fois terminé, « Jouer » apparaît automatiquement.</translation>
     </message>
     <message>
@@ -115,7 +119,7 @@ Ton propre compte Steam</translation>
         <translation>Quelque chose ne va pas ?</translation>
     </message>
     <message>
-        <source>Steam is blank or hasn't appeared</source>
+        <source>Steam is blank or hasn&apos;t appeared</source>
         <translation>Steam est vide ou ne s’affiche pas</translation>
     </message>
     <message>
@@ -123,23 +127,23 @@ Ton propre compte Steam</translation>
         <translation>Le premier lancement peut prendre quelques minutes pendant la mise à jour de Steam. Cherche Steam dans le Dock. S’il reste vide, enregistre et quitte tout jeu en cours, utilise « Fermer la session Steam » dans les Réglages, puis rouvre Steam.</translation>
     </message>
     <message>
-        <source>I can't find my game in Steam</source>
+        <source>I can&apos;t find my game in Steam</source>
         <translation>Je ne trouve pas mon jeu dans Steam</translation>
     </message>
     <message>
-        <source>Check that you signed in to the account that owns the game. If Steam shows a price instead of Install, ownership is managed by Steam. This app doesn't include a game license.</source>
+        <source>Check that you signed in to the account that owns the game. If Steam shows a price instead of Install, ownership is managed by Steam. This app doesn&apos;t include a game license.</source>
         <translation>Vérifie que tu es connecté au compte qui possède le jeu. Si Steam affiche un prix au lieu d’Installer, la possession est gérée par Steam. Cette app n’inclut pas de licence de jeu.</translation>
     </message>
     <message>
-        <source>Steam finished, but Play now isn't showing</source>
+        <source>Steam finished, but Play now isn&apos;t showing</source>
         <translation>Steam a terminé, mais « Jouer » n’apparaît pas</translation>
     </message>
     <message>
-        <source>Steam may still be unpacking or verifying the download. Check its Downloads page. Install into the default Steam library; other installation folders aren't supported in this version.</source>
+        <source>Steam may still be unpacking or verifying the download. Check its Downloads page. Install into the default Steam library; other installation folders aren&apos;t supported in this version.</source>
         <translation>Steam est peut-être encore en train de décompresser ou de vérifier le téléchargement. Consulte sa page Téléchargements. Installe dans la bibliothèque Steam par défaut ; les autres dossiers d’installation ne sont pas pris en charge dans cette version.</translation>
     </message>
     <message>
-        <source>My game updated and won't launch</source>
+        <source>My game updated and won&apos;t launch</source>
         <translation>Mon jeu s’est mis à jour et ne se lance plus</translation>
     </message>
     <message>
@@ -155,8 +159,12 @@ Ton propre compte Steam</translation>
         <translation>Ouvrir les journaux de diagnostic</translation>
     </message>
     <message>
-        <source>Requires an Apple Silicon Mac, macOS 26 or later, and Rosetta. Ludowell is an independent app; it isn't affiliated with Apple, Microsoft or Valve. Game artwork and names belong to their respective owners.</source>
+        <source>Requires an Apple Silicon Mac, macOS 26 or later, and Rosetta. Ludowell is an independent app; it isn&apos;t affiliated with Apple, Microsoft or Valve. Game artwork and names belong to their respective owners.</source>
         <translation>Nécessite un Mac avec puce Apple Silicon, macOS 26 ou ultérieur et Rosetta. Ludowell est une app indépendante ; elle n’est affiliée ni à Apple, ni à Microsoft, ni à Valve. Les illustrations et noms des jeux appartiennent à leurs propriétaires respectifs.</translation>
+    </message>
+    <message>
+        <source>Save Support Report…</source>
+        <translation>Enregistrer un rapport d’assistance…</translation>
     </message>
 </context>
 <context>
@@ -172,10 +180,12 @@ Ton propre compte Steam</translation>
     <message numerus="yes">
         <source>%n GAME(S)</source>
         <translation>
-            <numerusform>%n JEU</numerusform><numerusform>%n JEUX</numerusform></translation>
+            <numerusform>%n JEU</numerusform>
+            <numerusform>%n JEUX</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The first Steam update can take a few minutes. Check the Dock for Steam. If it still doesn't appear, choose Open Steam again or visit Help.</source>
+        <source>The first Steam update can take a few minutes. Check the Dock for Steam. If it still doesn&apos;t appear, choose Open Steam again or visit Help.</source>
         <translation>La première mise à jour de Steam peut prendre quelques minutes. Cherche Steam dans le Dock. S’il n’apparaît toujours pas, choisis à nouveau « Ouvrir Steam » ou consulte l’Aide.</translation>
     </message>
     <message>
@@ -202,15 +212,15 @@ Ton propre compte Steam</translation>
 <context>
     <name>LicenseSheet</name>
     <message>
-        <source>Let's prepare your Mac.</source>
+        <source>Let&apos;s prepare your Mac.</source>
         <translation>Préparons ton Mac.</translation>
     </message>
     <message>
-        <source>We'll download Steam and the components needed to run your game. You only need to do this once.</source>
+        <source>We&apos;ll download Steam and the components needed to run your game. You only need to do this once.</source>
         <translation>Nous allons télécharger Steam et les composants nécessaires à ton jeu. Tu n’as besoin de le faire qu’une fois.</translation>
     </message>
     <message>
-        <source>Apple's graphics component license limits use to developing, testing or evaluating games on Apple hardware. Please review it before continuing.</source>
+        <source>Apple&apos;s graphics component license limits use to developing, testing or evaluating games on Apple hardware. Please review it before continuing.</source>
         <translation>La licence du composant graphique d’Apple en limite l’usage au développement, au test ou à l’évaluation de jeux sur du matériel Apple. Lis-la avant de continuer.</translation>
     </message>
     <message>
@@ -218,7 +228,7 @@ Ton propre compte Steam</translation>
         <translation>Licence</translation>
     </message>
     <message>
-        <source>Apple's graphics component license, read-only</source>
+        <source>Apple&apos;s graphics component license, read-only</source>
         <translation>Licence du composant graphique d’Apple, en lecture seule</translation>
     </message>
     <message>
@@ -259,7 +269,7 @@ Ton propre compte Steam</translation>
 <context>
     <name>ReadyGuide</name>
     <message>
-        <source>You're all set.</source>
+        <source>You&apos;re all set.</source>
         <translation>Tout est prêt.</translation>
     </message>
     <message>
@@ -349,11 +359,11 @@ Ton propre compte Steam</translation>
 <context>
     <name>SetupGuide</name>
     <message>
-        <source>A few steps, then you're in.</source>
+        <source>A few steps, then you&apos;re in.</source>
         <translation>Quelques étapes, et c’est parti.</translation>
     </message>
     <message>
-        <source>Let's get you playing.</source>
+        <source>Let&apos;s get you playing.</source>
         <translation>Préparons ta partie.</translation>
     </message>
     <message>
@@ -365,7 +375,7 @@ Ton propre compte Steam</translation>
         <translation>Préparer ton Mac</translation>
     </message>
     <message>
-        <source>We'll install Steam and the components your game needs.</source>
+        <source>We&apos;ll install Steam and the components your game needs.</source>
         <translation>Nous installons Steam et les composants dont ton jeu a besoin.</translation>
     </message>
     <message>
@@ -389,15 +399,15 @@ Ton propre compte Steam</translation>
         <translation>Connecte-toi dans la fenêtre Steam</translation>
     </message>
     <message>
-        <source>Use your Steam username and password or Steam's QR code. Complete Steam Guard if asked, then return here.</source>
+        <source>Use your Steam username and password or Steam&apos;s QR code. Complete Steam Guard if asked, then return here.</source>
         <translation>Utilise ton nom d’utilisateur et ton mot de passe Steam ou le code QR de Steam. Valide Steam Guard si besoin, puis reviens ici.</translation>
     </message>
     <message>
-        <source>I'm signed in</source>
+        <source>I&apos;m signed in</source>
         <translation>Je suis connecté</translation>
     </message>
     <message>
-        <source>I can't see the Steam window</source>
+        <source>I can&apos;t see the Steam window</source>
         <translation>Je ne vois pas la fenêtre Steam</translation>
     </message>
     <message>
@@ -472,6 +482,37 @@ Ton propre compte Steam</translation>
     </message>
 </context>
 <context>
+    <name>StorageCard</name>
+    <message>
+        <source>Storage</source>
+        <translation>Stockage</translation>
+    </message>
+    <message>
+        <source>Measure again</source>
+        <translation>Mesurer à nouveau</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>Afficher %1</translation>
+    </message>
+    <message>
+        <source>Remove downloaded installers…</source>
+        <translation>Supprimer les programmes d’installation téléchargés…</translation>
+    </message>
+    <message>
+        <source>Remove logs older than 30 days…</source>
+        <translation>Supprimer les journaux de plus de 30 jours…</translation>
+    </message>
+</context>
+<context>
     <name>UpdatesPanel</name>
     <message>
         <source>App updates</source>
@@ -532,7 +573,7 @@ Ton propre compte Steam</translation>
         <translation>Vérifications de compatibilité Apple Silicon, macOS et Rosetta réussies.</translation>
     </message>
     <message>
-        <source>Only Ludowell's game and Steam environment were stopped.</source>
+        <source>Only Ludowell&apos;s game and Steam environment were stopped.</source>
         <translation>Seuls l’environnement de jeu et Steam de Ludowell ont été arrêtés.</translation>
     </message>
     <message>
@@ -624,11 +665,11 @@ Ton propre compte Steam</translation>
         <translation>Cette build nécessite macOS 26 ou ultérieur. Les versions antérieures de macOS n’ont pas été validées.</translation>
     </message>
     <message>
-        <source>Rosetta is required. Open an Intel app and follow macOS's Rosetta installation prompt, then try again.</source>
+        <source>Rosetta is required. Open an Intel app and follow macOS&apos;s Rosetta installation prompt, then try again.</source>
         <translation>Rosetta est requis. Ouvre une app Intel et suis l’invite d’installation de Rosetta de macOS, puis réessaie.</translation>
     </message>
     <message>
-        <source>The optimization is not compatible with this Mac's current Rosetta runtime. No system settings were changed. %1</source>
+        <source>The optimization is not compatible with this Mac&apos;s current Rosetta runtime. No system settings were changed. %1</source>
         <translation>L’optimisation n’est pas compatible avec l’environnement Rosetta actuel de ce Mac. Aucun réglage système n’a été modifié. %1</translation>
     </message>
     <message>
@@ -636,7 +677,7 @@ Ton propre compte Steam</translation>
         <translation>tessaline n’a pas répondu dans les 25 secondes.</translation>
     </message>
     <message>
-        <source>Save and close AoE IV and this app's Steam client before setting up or repairing the environment.</source>
+        <source>Save and close AoE IV and this app&apos;s Steam client before setting up or repairing the environment.</source>
         <translation>Enregistre et quitte AoE IV et le client Steam de cette app avant de configurer ou de réparer l’environnement.</translation>
     </message>
     <message>
@@ -684,7 +725,7 @@ Ton propre compte Steam</translation>
         <translation>Configure Steam avant d’ouvrir la bibliothèque.</translation>
     </message>
     <message>
-        <source>Install %1 in this Steam client's default library, then choose Play now.</source>
+        <source>Install %1 in this Steam client&apos;s default library, then choose Play now.</source>
         <translation>Installe %1 dans la bibliothèque par défaut de ce client Steam, puis choisis « Jouer ».</translation>
     </message>
     <message>
@@ -740,7 +781,7 @@ Ton propre compte Steam</translation>
         <translation>Le moteur préparé est incomplet. Ton moteur précédent n’a pas changé.</translation>
     </message>
     <message>
-        <source>The new engine didn't pass its startup check. Your previous engine is unchanged.</source>
+        <source>The new engine didn&apos;t pass its startup check. Your previous engine is unchanged.</source>
         <translation>Le nouveau moteur n’a pas passé son test de démarrage. Ton moteur précédent n’a pas changé.</translation>
     </message>
     <message>
@@ -791,6 +832,57 @@ Ton propre compte Steam</translation>
         <source>%1 cannot be read or written: the disk reported an input/output error.</source>
         <translation>Impossible de lire ou d’écrire %1 : le disque a signalé une erreur d’entrée/sortie.</translation>
     </message>
+    <message>
+        <source>The data folder&apos;s path contains &quot;:&quot; (shown as &quot;/&quot; in the Finder), which the game&apos;s Windows environment cannot use. Choose a folder whose path has neither.</source>
+        <translation>Le chemin du dossier de données contient « : » (affiché comme « / » dans le Finder), ce que l’environnement Windows du jeu ne peut pas utiliser. Choisis un dossier dont le chemin ne contient ni l’un ni l’autre.</translation>
+    </message>
+    <message>
+        <source>The data folder&apos;s path is too long for the game&apos;s Windows environment. Choose a folder with a shorter path.</source>
+        <translation>Le chemin du dossier de données est trop long pour l’environnement Windows du jeu. Choisis un dossier au chemin plus court.</translation>
+    </message>
+    <message>
+        <source>Could not start %1</source>
+        <translation>Impossible de lancer %1</translation>
+    </message>
+    <message>
+        <source>Writing the support report…</source>
+        <translation>Rédaction du rapport d’assistance…</translation>
+    </message>
+    <message>
+        <source>Support report saved: %1</source>
+        <translation>Rapport d’assistance enregistré : %1</translation>
+    </message>
+    <message>
+        <source>The folder for the support report does not exist: %1</source>
+        <translation>Le dossier du rapport d’assistance n’existe pas : %1</translation>
+    </message>
+    <message>
+        <source>The support report could not be packed.</source>
+        <translation>Le rapport d’assistance n’a pas pu être compressé.</translation>
+    </message>
+    <message>
+        <source>Save and close your game and this app&apos;s Steam client before cleaning up.</source>
+        <translation>Enregistre et quitte ton jeu et le client Steam de cette app avant de faire le ménage.</translation>
+    </message>
+    <message>
+        <source>No downloaded installers to remove.</source>
+        <translation>Aucun programme d’installation téléchargé à supprimer.</translation>
+    </message>
+    <message>
+        <source>Removed the downloaded installers and freed %1. A later repair downloads them again.</source>
+        <translation>Les programmes d’installation téléchargés ont été supprimés et %1 libérés. Une réparation ultérieure les téléchargera à nouveau.</translation>
+    </message>
+    <message>
+        <source>No logs older than 30 days to remove.</source>
+        <translation>Aucun journal de plus de 30 jours à supprimer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n log(s) older than 30 days and freed %1.</source>
+        <translation>
+            <numerusform>%n journal de plus de 30 jours a été supprimé et %1 libérés.</numerusform>
+            <numerusform>%n journaux de plus de 30 jours ont été supprimés et %1 libérés.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ludowell::DownloadWatch</name>
@@ -809,7 +901,9 @@ Ton propre compte Steam</translation>
     <message numerus="yes">
         <source>%n byte(s)</source>
         <translation>
-            <numerusform>%n octet</numerusform><numerusform>%n octets</numerusform></translation>
+            <numerusform>%n octet</numerusform>
+            <numerusform>%n octets</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 of %2</source>
@@ -823,7 +917,7 @@ Ton propre compte Steam</translation>
 <context>
     <name>ludowell::LibraryModel</name>
     <message>
-        <source>Steam couldn't connect. Check your internet connection, then try again.</source>
+        <source>Steam couldn&apos;t connect. Check your internet connection, then try again.</source>
         <translation>Steam n’a pas pu se connecter. Vérifie ta connexion Internet, puis réessaie.</translation>
     </message>
     <message>
@@ -903,11 +997,11 @@ Ton propre compte Steam</translation>
         <translation>Cette version nécessite macOS 26 ou ultérieur. Mets macOS à jour dans Réglages Système, puis réessaie.</translation>
     </message>
     <message>
-        <source>Rosetta is needed to run Steam. Open an Intel app and follow Apple's installation prompt, then try again.</source>
+        <source>Rosetta is needed to run Steam. Open an Intel app and follow Apple&apos;s installation prompt, then try again.</source>
         <translation>Rosetta est nécessaire pour exécuter Steam. Ouvre une app Intel et suis l’invite d’installation d’Apple, puis réessaie.</translation>
     </message>
     <message>
-        <source>The gaming components aren't compatible with this Mac's current Rosetta version. Please contact support with the details below.</source>
+        <source>The gaming components aren&apos;t compatible with this Mac&apos;s current Rosetta version. Please contact support with the details below.</source>
         <translation>Les composants du jeu ne sont pas compatibles avec la version actuelle de Rosetta sur ce Mac. Contacte l’assistance avec les détails ci-dessous.</translation>
     </message>
     <message>
@@ -927,7 +1021,7 @@ Ton propre compte Steam</translation>
         <translation>Enregistre ta partie et quitte Steam avant de relancer cette configuration.</translation>
     </message>
     <message>
-        <source>We couldn't finish that step. Check your internet connection and try again. Your completed downloads are kept.</source>
+        <source>We couldn&apos;t finish that step. Check your internet connection and try again. Your completed downloads are kept.</source>
         <translation>Impossible de terminer cette étape. Vérifie ta connexion Internet et réessaie. Tes téléchargements terminés sont conservés.</translation>
     </message>
     <message>
@@ -955,7 +1049,7 @@ Ton propre compte Steam</translation>
         <translation>Ce Mac a réussi les vérifications de compatibilité.</translation>
     </message>
     <message>
-        <source>This game's Steam session has closed.</source>
+        <source>This game&apos;s Steam session has closed.</source>
         <translation>La session Steam de ce jeu est fermée.</translation>
     </message>
     <message>
@@ -967,11 +1061,11 @@ Ton propre compte Steam</translation>
         <translation>L’étape a été arrêtée. Tout ce qui était terminé est conservé ; la prochaine tentative reprendra à partir de là.</translation>
     </message>
     <message>
-        <source>Your setup preference couldn't be saved. Please try again.</source>
+        <source>Your setup preference couldn&apos;t be saved. Please try again.</source>
         <translation>Ton choix de configuration n’a pas pu être enregistré. Réessaie.</translation>
     </message>
     <message>
-        <source>We couldn't save your progress. Please try again.</source>
+        <source>We couldn&apos;t save your progress. Please try again.</source>
         <translation>Ta progression n’a pas pu être enregistrée. Réessaie.</translation>
     </message>
     <message>
@@ -991,7 +1085,7 @@ Ton propre compte Steam</translation>
         <translation>Annuler</translation>
     </message>
     <message>
-        <source>Close this game's Steam session?</source>
+        <source>Close this game&apos;s Steam session?</source>
         <translation>Fermer la session Steam de ce jeu ?</translation>
     </message>
     <message>
@@ -1022,6 +1116,123 @@ Ton propre compte Steam</translation>
         <source>Stop step</source>
         <translation>Arrêter l’étape</translation>
     </message>
+    <message>
+        <source>This data folder can&apos;t hold the game&apos;s Windows environment: a folder name in its path has a &quot;/&quot;, or the path is too long. Choose another folder, then try again.</source>
+        <translation>Ce dossier de données ne peut pas accueillir l’environnement Windows du jeu : un nom de dossier de son chemin contient « / », ou le chemin est trop long. Choisis un autre dossier, puis réessaie.</translation>
+    </message>
+    <message>
+        <source>Writing the support report…</source>
+        <translation>Rédaction du rapport d’assistance…</translation>
+    </message>
+    <message>
+        <source>Removing downloaded installers…</source>
+        <translation>Suppression des programmes d’installation téléchargés…</translation>
+    </message>
+    <message>
+        <source>Removing old logs…</source>
+        <translation>Suppression des anciens journaux…</translation>
+    </message>
+    <message>
+        <source>Ludowell was updated or moved while this window was open. Quit and reopen Ludowell, then try again.</source>
+        <translation>Ludowell a été mis à jour ou déplacé pendant que cette fenêtre était ouverte. Quitte et rouvre Ludowell, puis réessaie.</translation>
+    </message>
+    <message>
+        <source>Your support report is saved in Downloads as “%1”. Attach it to your request for help.</source>
+        <translation>Ton rapport d’assistance est enregistré dans Téléchargements sous le nom « %1 ». Joins-le à ta demande d’aide.</translation>
+    </message>
+    <message>
+        <source>There are no downloaded installers to remove.</source>
+        <translation>Il n’y a aucun programme d’installation téléchargé à supprimer.</translation>
+    </message>
+    <message>
+        <source>Remove downloaded installers?</source>
+        <translation>Supprimer les programmes d’installation téléchargés ?</translation>
+    </message>
+    <message>
+        <source>This frees %1. The installers Ludowell downloaded during setup are removed; a later repair downloads them again. Steam, your game, saves and engines stay as they are.</source>
+        <translation>Cela libère %1. Les programmes d’installation téléchargés par Ludowell pendant la configuration sont supprimés ; une réparation ultérieure les téléchargera à nouveau. Steam, ton jeu, tes sauvegardes et les moteurs restent tels quels.</translation>
+    </message>
+    <message>
+        <source>Remove installers</source>
+        <translation>Supprimer les programmes</translation>
+    </message>
+    <message>
+        <source>There are no logs older than 30 days.</source>
+        <translation>Il n’y a aucun journal de plus de 30 jours.</translation>
+    </message>
+    <message>
+        <source>Remove logs older than 30 days?</source>
+        <translation>Supprimer les journaux de plus de 30 jours ?</translation>
+    </message>
+    <message>
+        <source>This frees %1 (%2). Logs from the last 30 days stay for troubleshooting; nothing else is touched.</source>
+        <translation>Cela libère %1 (%2). Les journaux des 30 derniers jours restent pour le dépannage ; rien d’autre n’est modifié.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln log(s)</source>
+        <translation>
+            <numerusform>%Ln journal</numerusform>
+            <numerusform>%Ln journaux</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove logs</source>
+        <translation>Supprimer les journaux</translation>
+    </message>
+</context>
+<context>
+    <name>ludowell::Storage</name>
+    <message>
+        <source>Windows environment</source>
+        <translation>Environnement Windows</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Moteur</translation>
+    </message>
+    <message>
+        <source>Engine %1</source>
+        <translation>Moteur %1</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>utilisé</translation>
+    </message>
+    <message>
+        <source>kept</source>
+        <translation>conservé</translation>
+    </message>
+    <message>
+        <source>Graphics package</source>
+        <translation>Paquet graphique</translation>
+    </message>
+    <message>
+        <source>Downloaded installers</source>
+        <translation>Programmes d’installation téléchargés</translation>
+    </message>
+    <message>
+        <source>Logs</source>
+        <translation>Journaux</translation>
+    </message>
+    <message>
+        <source>%1 free on this disk</source>
+        <translation>%1 libres sur ce disque</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Mesure en cours…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Measuring… %Ln file(s) so far</source>
+        <translation>
+            <numerusform>Mesure en cours… %Ln fichier jusqu’ici</numerusform>
+            <numerusform>Mesure en cours… %Ln fichiers jusqu’ici</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Steam</source>
+        <translation>Steam</translation>
+    </message>
 </context>
 <context>
     <name>ludowell::Updates</name>
@@ -1030,11 +1241,11 @@ Ton propre compte Steam</translation>
         <translation>Recherche en toute sécurité les nouvelles versions de Ludowell.</translation>
     </message>
     <message>
-        <source>You're using the latest version of Ludowell.</source>
+        <source>You&apos;re using the latest version of Ludowell.</source>
         <translation>Tu utilises la dernière version de Ludowell.</translation>
     </message>
     <message>
-        <source>Couldn't check for updates. Please try again later.</source>
+        <source>Couldn&apos;t check for updates. Please try again later.</source>
         <translation>Impossible de rechercher les mises à jour. Réessaie plus tard.</translation>
     </message>
     <message>
@@ -1061,7 +1272,7 @@ Ton propre compte Steam</translation>
         <translation>OK</translation>
     </message>
     <message>
-        <source>Ludowell couldn't open</source>
+        <source>Ludowell couldn&apos;t open</source>
         <translation>Impossible d’ouvrir Ludowell</translation>
     </message>
     <message>
@@ -1081,7 +1292,7 @@ Ton propre compte Steam</translation>
         <translation>Plus tard</translation>
     </message>
     <message>
-        <source>You're up to date!</source>
+        <source>You&apos;re up to date!</source>
         <translation>Tu es à jour !</translation>
     </message>
     <message>
@@ -1152,6 +1363,48 @@ Joue sur ton Mac aux jeux Windows que tu possèdes sur Steam.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ludowell::ui::LicenceDocument</name>
+    <message>
+        <source>The license could not be opened. Please reinstall Ludowell.</source>
+        <translation>La licence n’a pas pu être ouverte. Réinstalle Ludowell.</translation>
+    </message>
+</context>
+<context>
+    <name>ludowell::ui::StepAttention</name>
+    <message>
+        <source>Setup is done</source>
+        <translation>La configuration est terminée</translation>
+    </message>
+    <message>
+        <source>Setup didn&apos;t finish</source>
+        <translation>La configuration n’a pas abouti</translation>
+    </message>
+    <message>
+        <source>The repair is done</source>
+        <translation>La réparation est terminée</translation>
+    </message>
+    <message>
+        <source>The repair didn&apos;t finish</source>
+        <translation>La réparation n’a pas abouti</translation>
+    </message>
+    <message>
+        <source>Steam is installing your game</source>
+        <translation>Steam installe ton jeu</translation>
+    </message>
+    <message>
+        <source>The game install didn&apos;t start</source>
+        <translation>L’installation du jeu n’a pas démarré</translation>
+    </message>
+    <message>
+        <source>%1 is installed</source>
+        <translation>%1 est installé</translation>
+    </message>
+    <message>
+        <source>Play now is ready in Ludowell.</source>
+        <translation>« Jouer » est prêt dans Ludowell.</translation>
     </message>
 </context>
 </TS>

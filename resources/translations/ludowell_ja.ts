@@ -67,6 +67,10 @@ Your own Steam account</source>
         <source>Done</source>
         <translation>完了</translation>
     </message>
+    <message>
+        <source>Save Support Report…</source>
+        <translation>サポートレポートを保存…</translation>
+    </message>
 </context>
 <context>
     <name>HelpPage</name>
@@ -107,7 +111,7 @@ Your own Steam account</source>
         <translation>インストールは一度。プレイはいつでも。</translation>
     </message>
     <message>
-        <source>After signing in, return here and choose I'm signed in, then Install with Steam. You need to own the game on Steam. Keep Steam's suggested installation folder. When it's finished, Play now appears automatically.</source>
+        <source>After signing in, return here and choose I&apos;m signed in, then Install with Steam. You need to own the game on Steam. Keep Steam&apos;s suggested installation folder. When it&apos;s finished, Play now appears automatically.</source>
         <translation>サインインしたらここに戻り、「サインインしました」を選んでから「Steam でインストール」を選びます。ゲームを Steam で所有している必要があります。Steam が提案するインストール先フォルダはそのままにしてください。完了すると「今すぐプレイ」が自動的に表示されます。</translation>
     </message>
     <message>
@@ -115,7 +119,7 @@ Your own Steam account</source>
         <translation>うまくいかないときは</translation>
     </message>
     <message>
-        <source>Steam is blank or hasn't appeared</source>
+        <source>Steam is blank or hasn&apos;t appeared</source>
         <translation>Steam が真っ白、または表示されない</translation>
     </message>
     <message>
@@ -123,23 +127,23 @@ Your own Steam account</source>
         <translation>初回の起動は Steam のアップデートのため数分かかることがあります。Dock で Steam を探してください。真っ白なままなら、実行中のゲームを保存して終了し、設定の「Steam セッションを終了」を使ってから、もう一度 Steam を開いてください。</translation>
     </message>
     <message>
-        <source>I can't find my game in Steam</source>
+        <source>I can&apos;t find my game in Steam</source>
         <translation>Steam でゲームが見つからない</translation>
     </message>
     <message>
-        <source>Check that you signed in to the account that owns the game. If Steam shows a price instead of Install, ownership is managed by Steam. This app doesn't include a game license.</source>
+        <source>Check that you signed in to the account that owns the game. If Steam shows a price instead of Install, ownership is managed by Steam. This app doesn&apos;t include a game license.</source>
         <translation>ゲームを所有しているアカウントでサインインしているか確認してください。「インストール」ではなく価格が表示される場合、所有権は Steam が管理しています。このアプリにゲームのライセンスは含まれていません。</translation>
     </message>
     <message>
-        <source>Steam finished, but Play now isn't showing</source>
+        <source>Steam finished, but Play now isn&apos;t showing</source>
         <translation>Steam は終わったのに「今すぐプレイ」が表示されない</translation>
     </message>
     <message>
-        <source>Steam may still be unpacking or verifying the download. Check its Downloads page. Install into the default Steam library; other installation folders aren't supported in this version.</source>
+        <source>Steam may still be unpacking or verifying the download. Check its Downloads page. Install into the default Steam library; other installation folders aren&apos;t supported in this version.</source>
         <translation>Steam がまだダウンロードを展開または検証している可能性があります。Steam のダウンロードページを確認してください。インストール先は Steam の標準ライブラリにしてください。このバージョンでは、ほかのインストール先フォルダには対応していません。</translation>
     </message>
     <message>
-        <source>My game updated and won't launch</source>
+        <source>My game updated and won&apos;t launch</source>
         <translation>ゲームがアップデートされて起動しない</translation>
     </message>
     <message>
@@ -155,8 +159,12 @@ Your own Steam account</source>
         <translation>診断ログを開く</translation>
     </message>
     <message>
-        <source>Requires an Apple Silicon Mac, macOS 26 or later, and Rosetta. Ludowell is an independent app; it isn't affiliated with Apple, Microsoft or Valve. Game artwork and names belong to their respective owners.</source>
+        <source>Requires an Apple Silicon Mac, macOS 26 or later, and Rosetta. Ludowell is an independent app; it isn&apos;t affiliated with Apple, Microsoft or Valve. Game artwork and names belong to their respective owners.</source>
         <translation>Apple シリコン搭載の Mac、macOS 26 以降、Rosetta が必要です。Ludowell は独立したアプリであり、Apple、Microsoft、Valve とは提携していません。ゲームのアートワークと名称は各権利者に帰属します。</translation>
+    </message>
+    <message>
+        <source>Save Support Report…</source>
+        <translation>サポートレポートを保存…</translation>
     </message>
 </context>
 <context>
@@ -172,10 +180,11 @@ Your own Steam account</source>
     <message numerus="yes">
         <source>%n GAME(S)</source>
         <translation>
-            <numerusform>%n 本のゲーム</numerusform></translation>
+            <numerusform>%n 本のゲーム</numerusform>
+        </translation>
     </message>
     <message>
-        <source>The first Steam update can take a few minutes. Check the Dock for Steam. If it still doesn't appear, choose Open Steam again or visit Help.</source>
+        <source>The first Steam update can take a few minutes. Check the Dock for Steam. If it still doesn&apos;t appear, choose Open Steam again or visit Help.</source>
         <translation>Steam の初回アップデートには数分かかることがあります。Dock で Steam を確認してください。それでも表示されない場合は、もう一度「Steam を開く」を選ぶか、ヘルプをご覧ください。</translation>
     </message>
     <message>
@@ -202,15 +211,15 @@ Your own Steam account</source>
 <context>
     <name>LicenseSheet</name>
     <message>
-        <source>Let's prepare your Mac.</source>
+        <source>Let&apos;s prepare your Mac.</source>
         <translation>Mac の準備をしましょう。</translation>
     </message>
     <message>
-        <source>We'll download Steam and the components needed to run your game. You only need to do this once.</source>
+        <source>We&apos;ll download Steam and the components needed to run your game. You only need to do this once.</source>
         <translation>Steam と、ゲームの実行に必要なコンポーネントをダウンロードします。この作業は一度だけです。</translation>
     </message>
     <message>
-        <source>Apple's graphics component license limits use to developing, testing or evaluating games on Apple hardware. Please review it before continuing.</source>
+        <source>Apple&apos;s graphics component license limits use to developing, testing or evaluating games on Apple hardware. Please review it before continuing.</source>
         <translation>Apple のグラフィックコンポーネントのライセンスでは、Apple のハードウェアでのゲームの開発、テスト、評価に用途が限られています。続ける前にご確認ください。</translation>
     </message>
     <message>
@@ -218,7 +227,7 @@ Your own Steam account</source>
         <translation>ライセンス</translation>
     </message>
     <message>
-        <source>Apple's graphics component license, read-only</source>
+        <source>Apple&apos;s graphics component license, read-only</source>
         <translation>Apple のグラフィックコンポーネントのライセンス（読み取り専用）</translation>
     </message>
     <message>
@@ -259,7 +268,7 @@ Your own Steam account</source>
 <context>
     <name>ReadyGuide</name>
     <message>
-        <source>You're all set.</source>
+        <source>You&apos;re all set.</source>
         <translation>準備完了です。</translation>
     </message>
     <message>
@@ -349,11 +358,11 @@ Your own Steam account</source>
 <context>
     <name>SetupGuide</name>
     <message>
-        <source>A few steps, then you're in.</source>
+        <source>A few steps, then you&apos;re in.</source>
         <translation>あと数ステップで始められます。</translation>
     </message>
     <message>
-        <source>Let's get you playing.</source>
+        <source>Let&apos;s get you playing.</source>
         <translation>さあ、プレイの準備をしましょう。</translation>
     </message>
     <message>
@@ -365,7 +374,7 @@ Your own Steam account</source>
         <translation>Mac を準備</translation>
     </message>
     <message>
-        <source>We'll install Steam and the components your game needs.</source>
+        <source>We&apos;ll install Steam and the components your game needs.</source>
         <translation>Steam と、ゲームに必要なコンポーネントをインストールします。</translation>
     </message>
     <message>
@@ -389,15 +398,15 @@ Your own Steam account</source>
         <translation>Steam のウインドウでサインイン</translation>
     </message>
     <message>
-        <source>Use your Steam username and password or Steam's QR code. Complete Steam Guard if asked, then return here.</source>
+        <source>Use your Steam username and password or Steam&apos;s QR code. Complete Steam Guard if asked, then return here.</source>
         <translation>Steam のユーザー名とパスワード、または Steam の QR コードを使ってください。求められたら Steam ガードを完了し、ここに戻ってください。</translation>
     </message>
     <message>
-        <source>I'm signed in</source>
+        <source>I&apos;m signed in</source>
         <translation>サインインしました</translation>
     </message>
     <message>
-        <source>I can't see the Steam window</source>
+        <source>I can&apos;t see the Steam window</source>
         <translation>Steam のウインドウが見つからない</translation>
     </message>
     <message>
@@ -472,6 +481,37 @@ Your own Steam account</source>
     </message>
 </context>
 <context>
+    <name>StorageCard</name>
+    <message>
+        <source>Storage</source>
+        <translation>ストレージ</translation>
+    </message>
+    <message>
+        <source>Measure again</source>
+        <translation>再計測</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>%1 を表示</translation>
+    </message>
+    <message>
+        <source>Remove downloaded installers…</source>
+        <translation>ダウンロードしたインストーラを削除…</translation>
+    </message>
+    <message>
+        <source>Remove logs older than 30 days…</source>
+        <translation>30 日より前のログを削除…</translation>
+    </message>
+</context>
+<context>
     <name>UpdatesPanel</name>
     <message>
         <source>App updates</source>
@@ -532,7 +572,7 @@ Your own Steam account</source>
         <translation>Apple シリコン、macOS、Rosetta の互換性チェックに合格しました。</translation>
     </message>
     <message>
-        <source>Only Ludowell's game and Steam environment were stopped.</source>
+        <source>Only Ludowell&apos;s game and Steam environment were stopped.</source>
         <translation>Ludowell のゲームと Steam の環境のみを停止しました。</translation>
     </message>
     <message>
@@ -624,11 +664,11 @@ Your own Steam account</source>
         <translation>このビルドには macOS 26 以降が必要です。それより前の macOS は検証されていません。</translation>
     </message>
     <message>
-        <source>Rosetta is required. Open an Intel app and follow macOS's Rosetta installation prompt, then try again.</source>
+        <source>Rosetta is required. Open an Intel app and follow macOS&apos;s Rosetta installation prompt, then try again.</source>
         <translation>Rosetta が必要です。Intel 用アプリを開き、macOS の Rosetta インストールの案内に従ってから、もう一度お試しください。</translation>
     </message>
     <message>
-        <source>The optimization is not compatible with this Mac's current Rosetta runtime. No system settings were changed. %1</source>
+        <source>The optimization is not compatible with this Mac&apos;s current Rosetta runtime. No system settings were changed. %1</source>
         <translation>最適化は、この Mac の現在の Rosetta ランタイムと互換性がありません。システム設定は変更されていません。%1</translation>
     </message>
     <message>
@@ -636,7 +676,7 @@ Your own Steam account</source>
         <translation>tessaline が 25 秒以内に応答しませんでした。</translation>
     </message>
     <message>
-        <source>Save and close AoE IV and this app's Steam client before setting up or repairing the environment.</source>
+        <source>Save and close AoE IV and this app&apos;s Steam client before setting up or repairing the environment.</source>
         <translation>環境をセットアップまたは修復する前に、AoE IV とこのアプリの Steam クライアントを保存して終了してください。</translation>
     </message>
     <message>
@@ -684,7 +724,7 @@ Your own Steam account</source>
         <translation>ライブラリを開く前に Steam をセットアップしてください。</translation>
     </message>
     <message>
-        <source>Install %1 in this Steam client's default library, then choose Play now.</source>
+        <source>Install %1 in this Steam client&apos;s default library, then choose Play now.</source>
         <translation>この Steam クライアントの標準ライブラリに %1 をインストールしてから、「今すぐプレイ」を選んでください。</translation>
     </message>
     <message>
@@ -740,7 +780,7 @@ Your own Steam account</source>
         <translation>準備したエンジンが不完全です。以前のエンジンは変更されていません。</translation>
     </message>
     <message>
-        <source>The new engine didn't pass its startup check. Your previous engine is unchanged.</source>
+        <source>The new engine didn&apos;t pass its startup check. Your previous engine is unchanged.</source>
         <translation>新しいエンジンが起動チェックに合格しませんでした。以前のエンジンは変更されていません。</translation>
     </message>
     <message>
@@ -791,6 +831,56 @@ Your own Steam account</source>
         <source>%1 cannot be read or written: the disk reported an input/output error.</source>
         <translation>%1 を読み書きできません：ディスクが入出力エラーを報告しました。</translation>
     </message>
+    <message>
+        <source>The data folder&apos;s path contains &quot;:&quot; (shown as &quot;/&quot; in the Finder), which the game&apos;s Windows environment cannot use. Choose a folder whose path has neither.</source>
+        <translation>データフォルダのパスに「:」（Finder では「/」と表示）が含まれており、ゲームの Windows 環境では使用できません。どちらも含まないパスのフォルダを選んでください。</translation>
+    </message>
+    <message>
+        <source>The data folder&apos;s path is too long for the game&apos;s Windows environment. Choose a folder with a shorter path.</source>
+        <translation>データフォルダのパスが長すぎて、ゲームの Windows 環境では使用できません。パスの短いフォルダを選んでください。</translation>
+    </message>
+    <message>
+        <source>Could not start %1</source>
+        <translation>%1 を起動できませんでした</translation>
+    </message>
+    <message>
+        <source>Writing the support report…</source>
+        <translation>サポートレポートを書き出しています…</translation>
+    </message>
+    <message>
+        <source>Support report saved: %1</source>
+        <translation>サポートレポートを保存しました：%1</translation>
+    </message>
+    <message>
+        <source>The folder for the support report does not exist: %1</source>
+        <translation>サポートレポートの保存先フォルダがありません：%1</translation>
+    </message>
+    <message>
+        <source>The support report could not be packed.</source>
+        <translation>サポートレポートをまとめられませんでした。</translation>
+    </message>
+    <message>
+        <source>Save and close your game and this app&apos;s Steam client before cleaning up.</source>
+        <translation>整理する前に、ゲームとこのアプリの Steam クライアントを保存して終了してください。</translation>
+    </message>
+    <message>
+        <source>No downloaded installers to remove.</source>
+        <translation>削除するダウンロード済みインストーラはありません。</translation>
+    </message>
+    <message>
+        <source>Removed the downloaded installers and freed %1. A later repair downloads them again.</source>
+        <translation>ダウンロードしたインストーラを削除し、%1 を解放しました。あとで修復すると、もう一度ダウンロードされます。</translation>
+    </message>
+    <message>
+        <source>No logs older than 30 days to remove.</source>
+        <translation>削除する 30 日より前のログはありません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n log(s) older than 30 days and freed %1.</source>
+        <translation>
+            <numerusform>30 日より前のログを %n 件削除し、%1 を解放しました。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ludowell::DownloadWatch</name>
@@ -809,7 +899,8 @@ Your own Steam account</source>
     <message numerus="yes">
         <source>%n byte(s)</source>
         <translation>
-            <numerusform>%n バイト</numerusform></translation>
+            <numerusform>%n バイト</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 of %2</source>
@@ -823,7 +914,7 @@ Your own Steam account</source>
 <context>
     <name>ludowell::LibraryModel</name>
     <message>
-        <source>Steam couldn't connect. Check your internet connection, then try again.</source>
+        <source>Steam couldn&apos;t connect. Check your internet connection, then try again.</source>
         <translation>Steam に接続できませんでした。インターネット接続を確認してから、もう一度お試しください。</translation>
     </message>
     <message>
@@ -903,11 +994,11 @@ Your own Steam account</source>
         <translation>このバージョンには macOS 26 以降が必要です。システム設定で macOS をアップデートしてから、もう一度お試しください。</translation>
     </message>
     <message>
-        <source>Rosetta is needed to run Steam. Open an Intel app and follow Apple's installation prompt, then try again.</source>
+        <source>Rosetta is needed to run Steam. Open an Intel app and follow Apple&apos;s installation prompt, then try again.</source>
         <translation>Steam の実行には Rosetta が必要です。Intel 用アプリを開いて Apple のインストールの案内に従ってから、もう一度お試しください。</translation>
     </message>
     <message>
-        <source>The gaming components aren't compatible with this Mac's current Rosetta version. Please contact support with the details below.</source>
+        <source>The gaming components aren&apos;t compatible with this Mac&apos;s current Rosetta version. Please contact support with the details below.</source>
         <translation>ゲームコンポーネントが、この Mac の現在の Rosetta バージョンと互換性がありません。以下の詳細を添えてサポートにお問い合わせください。</translation>
     </message>
     <message>
@@ -927,7 +1018,7 @@ Your own Steam account</source>
         <translation>このセットアップを再度準備する前に、ゲームを保存して Steam を終了してください。</translation>
     </message>
     <message>
-        <source>We couldn't finish that step. Check your internet connection and try again. Your completed downloads are kept.</source>
+        <source>We couldn&apos;t finish that step. Check your internet connection and try again. Your completed downloads are kept.</source>
         <translation>このステップを完了できませんでした。インターネット接続を確認して、もう一度お試しください。完了したダウンロードは保持されます。</translation>
     </message>
     <message>
@@ -955,7 +1046,7 @@ Your own Steam account</source>
         <translation>この Mac は互換性チェックに合格しました。</translation>
     </message>
     <message>
-        <source>This game's Steam session has closed.</source>
+        <source>This game&apos;s Steam session has closed.</source>
         <translation>このゲームの Steam セッションを終了しました。</translation>
     </message>
     <message>
@@ -967,11 +1058,11 @@ Your own Steam account</source>
         <translation>ステップを停止しました。完了した作業は保持され、次回はそこから再開します。</translation>
     </message>
     <message>
-        <source>Your setup preference couldn't be saved. Please try again.</source>
+        <source>Your setup preference couldn&apos;t be saved. Please try again.</source>
         <translation>セットアップの設定を保存できませんでした。もう一度お試しください。</translation>
     </message>
     <message>
-        <source>We couldn't save your progress. Please try again.</source>
+        <source>We couldn&apos;t save your progress. Please try again.</source>
         <translation>進行状況を保存できませんでした。もう一度お試しください。</translation>
     </message>
     <message>
@@ -991,7 +1082,7 @@ Your own Steam account</source>
         <translation>キャンセル</translation>
     </message>
     <message>
-        <source>Close this game's Steam session?</source>
+        <source>Close this game&apos;s Steam session?</source>
         <translation>このゲームの Steam セッションを終了しますか？</translation>
     </message>
     <message>
@@ -1022,6 +1113,121 @@ Your own Steam account</source>
         <source>Stop step</source>
         <translation>ステップを停止</translation>
     </message>
+    <message>
+        <source>This data folder can&apos;t hold the game&apos;s Windows environment: a folder name in its path has a &quot;/&quot;, or the path is too long. Choose another folder, then try again.</source>
+        <translation>このデータフォルダにはゲームの Windows 環境を置けません。パス内のフォルダ名に「/」が含まれているか、パスが長すぎます。別のフォルダを選んでから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Writing the support report…</source>
+        <translation>サポートレポートを書き出しています…</translation>
+    </message>
+    <message>
+        <source>Removing downloaded installers…</source>
+        <translation>ダウンロードしたインストーラを削除しています…</translation>
+    </message>
+    <message>
+        <source>Removing old logs…</source>
+        <translation>古いログを削除しています…</translation>
+    </message>
+    <message>
+        <source>Ludowell was updated or moved while this window was open. Quit and reopen Ludowell, then try again.</source>
+        <translation>このウインドウを開いている間に Ludowell がアップデートまたは移動されました。Ludowell を終了して開き直してから、もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Your support report is saved in Downloads as “%1”. Attach it to your request for help.</source>
+        <translation>サポートレポートを「ダウンロード」に「%1」として保存しました。サポートへのお問い合わせに添付してください。</translation>
+    </message>
+    <message>
+        <source>There are no downloaded installers to remove.</source>
+        <translation>削除するダウンロード済みインストーラはありません。</translation>
+    </message>
+    <message>
+        <source>Remove downloaded installers?</source>
+        <translation>ダウンロードしたインストーラを削除しますか？</translation>
+    </message>
+    <message>
+        <source>This frees %1. The installers Ludowell downloaded during setup are removed; a later repair downloads them again. Steam, your game, saves and engines stay as they are.</source>
+        <translation>%1 の空き容量ができます。Ludowell がセットアップ中にダウンロードしたインストーラを削除します。あとで修復すると、もう一度ダウンロードされます。Steam、ゲーム、セーブデータ、エンジンはそのまま残ります。</translation>
+    </message>
+    <message>
+        <source>Remove installers</source>
+        <translation>インストーラを削除</translation>
+    </message>
+    <message>
+        <source>There are no logs older than 30 days.</source>
+        <translation>30 日より前のログはありません。</translation>
+    </message>
+    <message>
+        <source>Remove logs older than 30 days?</source>
+        <translation>30 日より前のログを削除しますか？</translation>
+    </message>
+    <message>
+        <source>This frees %1 (%2). Logs from the last 30 days stay for troubleshooting; nothing else is touched.</source>
+        <translation>%1 の空き容量ができます（%2）。過去 30 日間のログはトラブルシューティングのために残り、ほかには何も変更しません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln log(s)</source>
+        <translation>
+            <numerusform>ログ %Ln 件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove logs</source>
+        <translation>ログを削除</translation>
+    </message>
+</context>
+<context>
+    <name>ludowell::Storage</name>
+    <message>
+        <source>Windows environment</source>
+        <translation>Windows 環境</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>エンジン</translation>
+    </message>
+    <message>
+        <source>Engine %1</source>
+        <translation>エンジン %1</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>使用中</translation>
+    </message>
+    <message>
+        <source>kept</source>
+        <translation>保管中</translation>
+    </message>
+    <message>
+        <source>Graphics package</source>
+        <translation>グラフィックパッケージ</translation>
+    </message>
+    <message>
+        <source>Downloaded installers</source>
+        <translation>ダウンロードしたインストーラ</translation>
+    </message>
+    <message>
+        <source>Logs</source>
+        <translation>ログ</translation>
+    </message>
+    <message>
+        <source>%1 free on this disk</source>
+        <translation>このディスクの空き容量：%1</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>計測中…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Measuring… %Ln file(s) so far</source>
+        <translation>
+            <numerusform>計測中… これまでに %Ln 個のファイル</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Steam</source>
+        <translation>Steam</translation>
+    </message>
 </context>
 <context>
     <name>ludowell::Updates</name>
@@ -1030,11 +1236,11 @@ Your own Steam account</source>
         <translation>Ludowell の新しいバージョンを安全に確認します。</translation>
     </message>
     <message>
-        <source>You're using the latest version of Ludowell.</source>
+        <source>You&apos;re using the latest version of Ludowell.</source>
         <translation>最新バージョンの Ludowell を使用しています。</translation>
     </message>
     <message>
-        <source>Couldn't check for updates. Please try again later.</source>
+        <source>Couldn&apos;t check for updates. Please try again later.</source>
         <translation>アップデートを確認できませんでした。しばらくしてからもう一度お試しください。</translation>
     </message>
     <message>
@@ -1061,7 +1267,7 @@ Your own Steam account</source>
         <translation>OK</translation>
     </message>
     <message>
-        <source>Ludowell couldn't open</source>
+        <source>Ludowell couldn&apos;t open</source>
         <translation>Ludowell を開けませんでした</translation>
     </message>
     <message>
@@ -1081,7 +1287,7 @@ Your own Steam account</source>
         <translation>今はしない</translation>
     </message>
     <message>
-        <source>You're up to date!</source>
+        <source>You&apos;re up to date!</source>
         <translation>最新の状態です！</translation>
     </message>
     <message>
@@ -1152,6 +1358,48 @@ Steam で所有している Windows 用ゲームを Mac でプレイ。</transla
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ludowell::ui::LicenceDocument</name>
+    <message>
+        <source>The license could not be opened. Please reinstall Ludowell.</source>
+        <translation>ライセンスを開けませんでした。Ludowell を再インストールしてください。</translation>
+    </message>
+</context>
+<context>
+    <name>ludowell::ui::StepAttention</name>
+    <message>
+        <source>Setup is done</source>
+        <translation>セットアップが完了しました</translation>
+    </message>
+    <message>
+        <source>Setup didn&apos;t finish</source>
+        <translation>セットアップが完了しませんでした</translation>
+    </message>
+    <message>
+        <source>The repair is done</source>
+        <translation>修復が完了しました</translation>
+    </message>
+    <message>
+        <source>The repair didn&apos;t finish</source>
+        <translation>修復が完了しませんでした</translation>
+    </message>
+    <message>
+        <source>Steam is installing your game</source>
+        <translation>Steam がゲームをインストールしています</translation>
+    </message>
+    <message>
+        <source>The game install didn&apos;t start</source>
+        <translation>ゲームのインストールが始まりませんでした</translation>
+    </message>
+    <message>
+        <source>%1 is installed</source>
+        <translation>%1 をインストールしました</translation>
+    </message>
+    <message>
+        <source>Play now is ready in Ludowell.</source>
+        <translation>Ludowell で「今すぐプレイ」を選べるようになりました。</translation>
     </message>
 </context>
 </TS>

@@ -67,6 +67,10 @@ Sua própria conta Steam</translation>
         <source>Done</source>
         <translation>Concluído</translation>
     </message>
+    <message>
+        <source>Save Support Report…</source>
+        <translation>Salvar relatório de suporte…</translation>
+    </message>
 </context>
 <context>
     <name>HelpPage</name>
@@ -157,6 +161,10 @@ Sua própria conta Steam</translation>
     <message>
         <source>Requires an Apple Silicon Mac, macOS 26 or later, and Rosetta. Ludowell is an independent app; it isn&apos;t affiliated with Apple, Microsoft or Valve. Game artwork and names belong to their respective owners.</source>
         <translation>Requer um Mac com Apple Silicon, macOS 26 ou posterior e Rosetta. O Ludowell é um app independente, sem vínculo com a Apple, a Microsoft ou a Valve. As imagens e os nomes dos jogos pertencem aos seus respectivos donos.</translation>
+    </message>
+    <message>
+        <source>Save Support Report…</source>
+        <translation>Salvar relatório de suporte…</translation>
     </message>
 </context>
 <context>
@@ -471,6 +479,37 @@ Sua própria conta Steam</translation>
     <message>
         <source>In progress</source>
         <translation>Em andamento</translation>
+    </message>
+</context>
+<context>
+    <name>StorageCard</name>
+    <message>
+        <source>Storage</source>
+        <translation>Armazenamento</translation>
+    </message>
+    <message>
+        <source>Measure again</source>
+        <translation>Medir de novo</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>Mostrar %1</translation>
+    </message>
+    <message>
+        <source>Remove downloaded installers…</source>
+        <translation>Remover instaladores baixados…</translation>
+    </message>
+    <message>
+        <source>Remove logs older than 30 days…</source>
+        <translation>Remover registros com mais de 30 dias…</translation>
     </message>
 </context>
 <context>
@@ -793,6 +832,57 @@ Sua própria conta Steam</translation>
         <source>%1 cannot be read or written: the disk reported an input/output error.</source>
         <translation>Não é possível ler nem gravar %1: o disco informou um erro de entrada/saída.</translation>
     </message>
+    <message>
+        <source>The data folder&apos;s path contains &quot;:&quot; (shown as &quot;/&quot; in the Finder), which the game&apos;s Windows environment cannot use. Choose a folder whose path has neither.</source>
+        <translation>O caminho da pasta de dados contém “:” (exibido como “/” no Finder), que o ambiente Windows do jogo não consegue usar. Escolha uma pasta cujo caminho não tenha nenhum dos dois.</translation>
+    </message>
+    <message>
+        <source>The data folder&apos;s path is too long for the game&apos;s Windows environment. Choose a folder with a shorter path.</source>
+        <translation>O caminho da pasta de dados é longo demais para o ambiente Windows do jogo. Escolha uma pasta com um caminho mais curto.</translation>
+    </message>
+    <message>
+        <source>Could not start %1</source>
+        <translation>Não foi possível iniciar %1</translation>
+    </message>
+    <message>
+        <source>Writing the support report…</source>
+        <translation>Gravando o relatório de suporte…</translation>
+    </message>
+    <message>
+        <source>Support report saved: %1</source>
+        <translation>Relatório de suporte salvo: %1</translation>
+    </message>
+    <message>
+        <source>The folder for the support report does not exist: %1</source>
+        <translation>A pasta do relatório de suporte não existe: %1</translation>
+    </message>
+    <message>
+        <source>The support report could not be packed.</source>
+        <translation>Não foi possível compactar o relatório de suporte.</translation>
+    </message>
+    <message>
+        <source>Save and close your game and this app&apos;s Steam client before cleaning up.</source>
+        <translation>Salve e feche o seu jogo e o cliente Steam deste app antes de fazer a limpeza.</translation>
+    </message>
+    <message>
+        <source>No downloaded installers to remove.</source>
+        <translation>Nenhum instalador baixado para remover.</translation>
+    </message>
+    <message>
+        <source>Removed the downloaded installers and freed %1. A later repair downloads them again.</source>
+        <translation>Os instaladores baixados foram removidos e %1 foram liberados. Um reparo posterior vai baixá-los de novo.</translation>
+    </message>
+    <message>
+        <source>No logs older than 30 days to remove.</source>
+        <translation>Nenhum registro com mais de 30 dias para remover.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n log(s) older than 30 days and freed %1.</source>
+        <translation>
+            <numerusform>%n registro com mais de 30 dias foi removido e %1 foram liberados.</numerusform>
+            <numerusform>%n registros com mais de 30 dias foram removidos e %1 foram liberados.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ludowell::DownloadWatch</name>
@@ -1026,6 +1116,123 @@ Sua própria conta Steam</translation>
         <source>Stop step</source>
         <translation>Parar etapa</translation>
     </message>
+    <message>
+        <source>This data folder can&apos;t hold the game&apos;s Windows environment: a folder name in its path has a &quot;/&quot;, or the path is too long. Choose another folder, then try again.</source>
+        <translation>Esta pasta de dados não comporta o ambiente Windows do jogo: o nome de uma pasta no caminho contém “/” ou o caminho é longo demais. Escolha outra pasta e tente de novo.</translation>
+    </message>
+    <message>
+        <source>Writing the support report…</source>
+        <translation>Gravando o relatório de suporte…</translation>
+    </message>
+    <message>
+        <source>Removing downloaded installers…</source>
+        <translation>Removendo os instaladores baixados…</translation>
+    </message>
+    <message>
+        <source>Removing old logs…</source>
+        <translation>Removendo os registros antigos…</translation>
+    </message>
+    <message>
+        <source>Ludowell was updated or moved while this window was open. Quit and reopen Ludowell, then try again.</source>
+        <translation>O Ludowell foi atualizado ou movido enquanto esta janela estava aberta. Feche e abra o Ludowell de novo e tente outra vez.</translation>
+    </message>
+    <message>
+        <source>Your support report is saved in Downloads as “%1”. Attach it to your request for help.</source>
+        <translation>O seu relatório de suporte foi salvo em Downloads como “%1”. Anexe-o ao seu pedido de ajuda.</translation>
+    </message>
+    <message>
+        <source>There are no downloaded installers to remove.</source>
+        <translation>Não há instaladores baixados para remover.</translation>
+    </message>
+    <message>
+        <source>Remove downloaded installers?</source>
+        <translation>Remover os instaladores baixados?</translation>
+    </message>
+    <message>
+        <source>This frees %1. The installers Ludowell downloaded during setup are removed; a later repair downloads them again. Steam, your game, saves and engines stay as they are.</source>
+        <translation>Isso libera %1. Os instaladores que o Ludowell baixou durante a configuração são removidos; um reparo posterior vai baixá-los de novo. O Steam, o seu jogo, os jogos salvos e os motores continuam como estão.</translation>
+    </message>
+    <message>
+        <source>Remove installers</source>
+        <translation>Remover instaladores</translation>
+    </message>
+    <message>
+        <source>There are no logs older than 30 days.</source>
+        <translation>Não há registros com mais de 30 dias.</translation>
+    </message>
+    <message>
+        <source>Remove logs older than 30 days?</source>
+        <translation>Remover os registros com mais de 30 dias?</translation>
+    </message>
+    <message>
+        <source>This frees %1 (%2). Logs from the last 30 days stay for troubleshooting; nothing else is touched.</source>
+        <translation>Isso libera %1 (%2). Os registros dos últimos 30 dias ficam para a solução de problemas; nada mais é alterado.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln log(s)</source>
+        <translation>
+            <numerusform>%Ln registro</numerusform>
+            <numerusform>%Ln registros</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove logs</source>
+        <translation>Remover registros</translation>
+    </message>
+</context>
+<context>
+    <name>ludowell::Storage</name>
+    <message>
+        <source>Windows environment</source>
+        <translation>Ambiente Windows</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Motor</translation>
+    </message>
+    <message>
+        <source>Engine %1</source>
+        <translation>Motor %1</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>em uso</translation>
+    </message>
+    <message>
+        <source>kept</source>
+        <translation>mantido</translation>
+    </message>
+    <message>
+        <source>Graphics package</source>
+        <translation>Pacote gráfico</translation>
+    </message>
+    <message>
+        <source>Downloaded installers</source>
+        <translation>Instaladores baixados</translation>
+    </message>
+    <message>
+        <source>Logs</source>
+        <translation>Registros</translation>
+    </message>
+    <message>
+        <source>%1 free on this disk</source>
+        <translation>%1 livres neste disco</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Medindo…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Measuring… %Ln file(s) so far</source>
+        <translation>
+            <numerusform>Medindo… %Ln arquivo até agora</numerusform>
+            <numerusform>Medindo… %Ln arquivos até agora</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Steam</source>
+        <translation>Steam</translation>
+    </message>
 </context>
 <context>
     <name>ludowell::Updates</name>
@@ -1156,6 +1363,48 @@ Jogue no seu Mac os jogos de Windows que você tem no Steam.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ludowell::ui::LicenceDocument</name>
+    <message>
+        <source>The license could not be opened. Please reinstall Ludowell.</source>
+        <translation>Não foi possível abrir a licença. Reinstale o Ludowell.</translation>
+    </message>
+</context>
+<context>
+    <name>ludowell::ui::StepAttention</name>
+    <message>
+        <source>Setup is done</source>
+        <translation>A configuração foi concluída</translation>
+    </message>
+    <message>
+        <source>Setup didn&apos;t finish</source>
+        <translation>A configuração não foi concluída</translation>
+    </message>
+    <message>
+        <source>The repair is done</source>
+        <translation>O reparo foi concluído</translation>
+    </message>
+    <message>
+        <source>The repair didn&apos;t finish</source>
+        <translation>O reparo não foi concluído</translation>
+    </message>
+    <message>
+        <source>Steam is installing your game</source>
+        <translation>O Steam está instalando o seu jogo</translation>
+    </message>
+    <message>
+        <source>The game install didn&apos;t start</source>
+        <translation>A instalação do jogo não começou</translation>
+    </message>
+    <message>
+        <source>%1 is installed</source>
+        <translation>%1 está instalado</translation>
+    </message>
+    <message>
+        <source>Play now is ready in Ludowell.</source>
+        <translation>“Jogar agora” está pronto no Ludowell.</translation>
     </message>
 </context>
 </TS>

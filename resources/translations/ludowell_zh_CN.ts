@@ -67,6 +67,10 @@ Your own Steam account</source>
         <source>Done</source>
         <translation>完成</translation>
     </message>
+    <message>
+        <source>Save Support Report…</source>
+        <translation>保存支持报告…</translation>
+    </message>
 </context>
 <context>
     <name>HelpPage</name>
@@ -157,6 +161,10 @@ Your own Steam account</source>
     <message>
         <source>Requires an Apple Silicon Mac, macOS 26 or later, and Rosetta. Ludowell is an independent app; it isn&apos;t affiliated with Apple, Microsoft or Valve. Game artwork and names belong to their respective owners.</source>
         <translation>需要搭载 Apple Silicon 的 Mac、macOS 26 或更高版本以及 Rosetta。Ludowell 是一款独立应用，与 Apple、Microsoft 和 Valve 均无关联。游戏插图和名称归其各自所有者所有。</translation>
+    </message>
+    <message>
+        <source>Save Support Report…</source>
+        <translation>保存支持报告…</translation>
     </message>
 </context>
 <context>
@@ -470,6 +478,37 @@ Your own Steam account</source>
     <message>
         <source>In progress</source>
         <translation>进行中</translation>
+    </message>
+</context>
+<context>
+    <name>StorageCard</name>
+    <message>
+        <source>Storage</source>
+        <translation>存储空间</translation>
+    </message>
+    <message>
+        <source>Measure again</source>
+        <translation>重新计算</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>显示</translation>
+    </message>
+    <message>
+        <source>Show %1</source>
+        <translation>显示 %1</translation>
+    </message>
+    <message>
+        <source>Remove downloaded installers…</source>
+        <translation>移除已下载的安装程序…</translation>
+    </message>
+    <message>
+        <source>Remove logs older than 30 days…</source>
+        <translation>移除 30 天前的日志…</translation>
     </message>
 </context>
 <context>
@@ -792,6 +831,56 @@ Your own Steam account</source>
         <source>%1 cannot be read or written: the disk reported an input/output error.</source>
         <translation>无法读写 %1：磁盘报告了输入/输出错误。</translation>
     </message>
+    <message>
+        <source>The data folder&apos;s path contains &quot;:&quot; (shown as &quot;/&quot; in the Finder), which the game&apos;s Windows environment cannot use. Choose a folder whose path has neither.</source>
+        <translation>数据文件夹的路径中含有“:”（在“访达”中显示为“/”），游戏的 Windows 环境无法使用。请选择路径中不含这两个字符的文件夹。</translation>
+    </message>
+    <message>
+        <source>The data folder&apos;s path is too long for the game&apos;s Windows environment. Choose a folder with a shorter path.</source>
+        <translation>数据文件夹的路径太长，游戏的 Windows 环境无法使用。请选择路径较短的文件夹。</translation>
+    </message>
+    <message>
+        <source>Could not start %1</source>
+        <translation>无法启动 %1</translation>
+    </message>
+    <message>
+        <source>Writing the support report…</source>
+        <translation>正在写入支持报告…</translation>
+    </message>
+    <message>
+        <source>Support report saved: %1</source>
+        <translation>支持报告已保存：%1</translation>
+    </message>
+    <message>
+        <source>The folder for the support report does not exist: %1</source>
+        <translation>支持报告的文件夹不存在：%1</translation>
+    </message>
+    <message>
+        <source>The support report could not be packed.</source>
+        <translation>无法打包支持报告。</translation>
+    </message>
+    <message>
+        <source>Save and close your game and this app&apos;s Steam client before cleaning up.</source>
+        <translation>清理之前，请保存并关闭你的游戏和本应用的 Steam 客户端。</translation>
+    </message>
+    <message>
+        <source>No downloaded installers to remove.</source>
+        <translation>没有可移除的已下载安装程序。</translation>
+    </message>
+    <message>
+        <source>Removed the downloaded installers and freed %1. A later repair downloads them again.</source>
+        <translation>已移除下载的安装程序，释放了 %1。以后修复时会重新下载它们。</translation>
+    </message>
+    <message>
+        <source>No logs older than 30 days to remove.</source>
+        <translation>没有 30 天前的日志可移除。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed %n log(s) older than 30 days and freed %1.</source>
+        <translation>
+            <numerusform>已移除 %n 个 30 天前的日志，释放了 %1。</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ludowell::DownloadWatch</name>
@@ -1024,6 +1113,121 @@ Your own Steam account</source>
         <source>Stop step</source>
         <translation>停止步骤</translation>
     </message>
+    <message>
+        <source>This data folder can&apos;t hold the game&apos;s Windows environment: a folder name in its path has a &quot;/&quot;, or the path is too long. Choose another folder, then try again.</source>
+        <translation>此数据文件夹无法容纳游戏的 Windows 环境：其路径中的某个文件夹名含有“/”，或路径太长。请选择其他文件夹，然后重试。</translation>
+    </message>
+    <message>
+        <source>Writing the support report…</source>
+        <translation>正在写入支持报告…</translation>
+    </message>
+    <message>
+        <source>Removing downloaded installers…</source>
+        <translation>正在移除已下载的安装程序…</translation>
+    </message>
+    <message>
+        <source>Removing old logs…</source>
+        <translation>正在移除旧日志…</translation>
+    </message>
+    <message>
+        <source>Ludowell was updated or moved while this window was open. Quit and reopen Ludowell, then try again.</source>
+        <translation>此窗口打开期间，Ludowell 已被更新或移动。请退出并重新打开 Ludowell，然后重试。</translation>
+    </message>
+    <message>
+        <source>Your support report is saved in Downloads as “%1”. Attach it to your request for help.</source>
+        <translation>你的支持报告已保存到“下载”文件夹，文件名为“%1”。请在寻求帮助时附上它。</translation>
+    </message>
+    <message>
+        <source>There are no downloaded installers to remove.</source>
+        <translation>没有可移除的已下载安装程序。</translation>
+    </message>
+    <message>
+        <source>Remove downloaded installers?</source>
+        <translation>要移除已下载的安装程序吗？</translation>
+    </message>
+    <message>
+        <source>This frees %1. The installers Ludowell downloaded during setup are removed; a later repair downloads them again. Steam, your game, saves and engines stay as they are.</source>
+        <translation>这将释放 %1。Ludowell 在设置期间下载的安装程序会被移除；以后修复时会重新下载。Steam、你的游戏、存档和引擎都保持不变。</translation>
+    </message>
+    <message>
+        <source>Remove installers</source>
+        <translation>移除安装程序</translation>
+    </message>
+    <message>
+        <source>There are no logs older than 30 days.</source>
+        <translation>没有 30 天前的日志。</translation>
+    </message>
+    <message>
+        <source>Remove logs older than 30 days?</source>
+        <translation>要移除 30 天前的日志吗？</translation>
+    </message>
+    <message>
+        <source>This frees %1 (%2). Logs from the last 30 days stay for troubleshooting; nothing else is touched.</source>
+        <translation>这将释放 %1（%2）。最近 30 天的日志会保留以便排查问题；其他内容都不会改动。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln log(s)</source>
+        <translation>
+            <numerusform>%Ln 个日志</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Remove logs</source>
+        <translation>移除日志</translation>
+    </message>
+</context>
+<context>
+    <name>ludowell::Storage</name>
+    <message>
+        <source>Windows environment</source>
+        <translation>Windows 环境</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>引擎</translation>
+    </message>
+    <message>
+        <source>Engine %1</source>
+        <translation>引擎 %1</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>使用中</translation>
+    </message>
+    <message>
+        <source>kept</source>
+        <translation>保留</translation>
+    </message>
+    <message>
+        <source>Graphics package</source>
+        <translation>图形包</translation>
+    </message>
+    <message>
+        <source>Downloaded installers</source>
+        <translation>已下载的安装程序</translation>
+    </message>
+    <message>
+        <source>Logs</source>
+        <translation>日志</translation>
+    </message>
+    <message>
+        <source>%1 free on this disk</source>
+        <translation>此磁盘可用空间：%1</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>正在计算…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Measuring… %Ln file(s) so far</source>
+        <translation>
+            <numerusform>正在计算… 目前已统计 %Ln 个文件</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Steam</source>
+        <translation>Steam</translation>
+    </message>
 </context>
 <context>
     <name>ludowell::Updates</name>
@@ -1154,6 +1358,48 @@ Play the Windows games you own on Steam, on your Mac.</source>
     <message>
         <source>OK</source>
         <translation>好</translation>
+    </message>
+</context>
+<context>
+    <name>ludowell::ui::LicenceDocument</name>
+    <message>
+        <source>The license could not be opened. Please reinstall Ludowell.</source>
+        <translation>无法打开许可协议。请重新安装 Ludowell。</translation>
+    </message>
+</context>
+<context>
+    <name>ludowell::ui::StepAttention</name>
+    <message>
+        <source>Setup is done</source>
+        <translation>设置已完成</translation>
+    </message>
+    <message>
+        <source>Setup didn&apos;t finish</source>
+        <translation>设置未完成</translation>
+    </message>
+    <message>
+        <source>The repair is done</source>
+        <translation>修复已完成</translation>
+    </message>
+    <message>
+        <source>The repair didn&apos;t finish</source>
+        <translation>修复未完成</translation>
+    </message>
+    <message>
+        <source>Steam is installing your game</source>
+        <translation>Steam 正在安装你的游戏</translation>
+    </message>
+    <message>
+        <source>The game install didn&apos;t start</source>
+        <translation>游戏安装未能开始</translation>
+    </message>
+    <message>
+        <source>%1 is installed</source>
+        <translation>%1 已安装</translation>
+    </message>
+    <message>
+        <source>Play now is ready in Ludowell.</source>
+        <translation>Ludowell 中的“立即开玩”已就绪。</translation>
     </message>
 </context>
 </TS>

@@ -15,9 +15,12 @@ struct Outcome {
 };
 // The steps long enough to be walked away from.
 constexpr Outcome kOutcomes[] = {
-    {"setup", "Setup is done", "Setup didn't finish"},
-    {"prepare", "The repair is done", "The repair didn't finish"},
-    {"install", "Steam is installing your game", "The game install didn't start"},
+    {"setup", QT_TRANSLATE_NOOP("ludowell::ui::StepAttention", "Setup is done"),
+     QT_TRANSLATE_NOOP("ludowell::ui::StepAttention", "Setup didn't finish")},
+    {"prepare", QT_TRANSLATE_NOOP("ludowell::ui::StepAttention", "The repair is done"),
+     QT_TRANSLATE_NOOP("ludowell::ui::StepAttention", "The repair didn't finish")},
+    {"install", QT_TRANSLATE_NOOP("ludowell::ui::StepAttention", "Steam is installing your game"),
+     QT_TRANSLATE_NOOP("ludowell::ui::StepAttention", "The game install didn't start")},
 };
 
 }  // namespace
@@ -36,15 +39,15 @@ StepAttention::StepAttention(LibraryModel& model, std::function<QQuickWindow*()>
 void StepAttention::stepEnded(const QString& command, bool succeeded, const QString& message) {
     for (const auto& outcome : kOutcomes)
         if (command == QLatin1String(outcome.command))
-            tell(QString::fromUtf8(succeeded ? outcome.done : outcome.failed), message);
+            tell(tr(succeeded ? outcome.done : outcome.failed), message);
 }
 
 // Steam installs the game on its own time: its end shows as the stage.
 void StepAttention::stageChanged() {
     const GameStage stage = model_.snapshot().stage;
     if (lastStage_ == GameStage::downloading && stage == GameStage::ready)
-        tell(QString::fromStdString(model_.profile().title) + QStringLiteral(" is installed"),
-             QStringLiteral("Play now is ready in Ludowell."));
+        tell(tr("%1 is installed").arg(QString::fromStdString(model_.profile().title)),
+             tr("Play now is ready in Ludowell."));
     lastStage_ = stage;
 }
 

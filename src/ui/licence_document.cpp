@@ -13,7 +13,7 @@ constexpr qint64 kMaxBytes = 16 * 1024 * 1024;
 }  // namespace
 
 QString LicenceDocument::failureText() {
-    return QStringLiteral("The license could not be opened. Please reinstall Ludowell.");
+    return tr("The license could not be opened. Please reinstall Ludowell.");
 }
 
 QString LicenceDocument::defaultPath() {

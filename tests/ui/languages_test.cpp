@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "runtime/runtime.h"
+#include "support/scoped_env.h"
 #include "testbed_world.h"
 #include "ui/dialogs.h"
 #include "ui/translations.h"
@@ -14,6 +16,7 @@ namespace {
 
 using uitest::Session;
 using uitest::Window;
+namespace fs = std::filesystem;
 
 // A language for the life of a test; then the system's (English) again.
 struct Speaking {
@@ -153,6 +156,35 @@ TEST(Languages, EveryScreenSheetAndAlertIsTranslatedAndUncut) {
         expectTranslatedAndWhole(w, "diagnostics of the stopped step");
         ASSERT_EQ(w.alerts.seen.size(), 1u);
         expectTranslated(w.alerts.seen, w);
+    }
+
+    // The Storage card's clean-ups: nothing to remove, the question, what
+    // the child reports; then a support report saved from Help.
+    {
+        TempDir home, data;
+        ScopedEnv homeVariable("HOME", home.path().string());
+        Window w({.dataRoot = data.path()});
+        w.click(w.item("nav-Settings"));
+        w.model().cleanDownloads();
+        expectTranslatedAndWhole(w, "nothing to clean up");
+        const ludowell::Runtime runtime(data.path());
+        writeFile(data.path() / "downloads/SteamSetup.exe", std::string(50'000, 'x'));
+        writeFile(runtime.logs() / "command-1.log", "old\n");
+        fs::last_write_time(runtime.logs() / "command-1.log", fs::file_time_type::clock::now() - std::chrono::days(40));
+        w.alerts.answer = -1;  // answers none
+        w.model().cleanLogs();
+        w.alerts.answer = 1;  // removes them
+        w.model().cleanDownloads();
+        ASSERT_TRUE(w.waitFor([&] { return !w.model().busy(); }, 20000));
+        ASSERT_FALSE(w.model().notice().isEmpty()) << w.model().details().toStdString();
+        expectTranslatedAndWhole(w, "installers removed");
+        EXPECT_EQ(w.alerts.seen.size(), 2u);
+        expectTranslated(w.alerts.seen, w);
+        w.click(w.item("nav-Help"));
+        w.model().saveSupportReport();
+        ASSERT_TRUE(w.waitFor([&] { return !w.model().busy(); }, 60000));
+        ASSERT_TRUE(w.model().error().isEmpty()) << w.model().details().toStdString();
+        expectTranslatedAndWhole(w, "support report saved");
     }
 
     // The other alerts: the model's questions, the shell's refusals and

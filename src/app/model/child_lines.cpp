@@ -8,8 +8,9 @@ namespace ludowell {
 namespace {
 
 // Every line the child prints, word for word as command mode writes it;
-// %1, %2, %3 stand for the parts that vary. A part that is itself a known
-// line (a failure after "ERROR: ", a state word) is translated too.
+// %1, %2, %3 stand for the parts that vary, and %n with "(s)" for a count
+// and its plural. A part that is itself a known line (a failure after
+// "ERROR: ", a state word) is translated too.
 constexpr const char* kLines[] = {
     QT_TRANSLATE_NOOP("ludowell::ChildLines", "ERROR: %1"),
     // Progress.
@@ -83,18 +84,34 @@ constexpr const char* kLines[] = {
     QT_TRANSLATE_NOOP("ludowell::ChildLines", "%1 cannot be written: its disk is read-only."),
     QT_TRANSLATE_NOOP("ludowell::ChildLines", "%1 cannot be used: permission denied."),
     QT_TRANSLATE_NOOP("ludowell::ChildLines", "%1 cannot be read or written: the disk reported an input/output error."),
+    // The data folder refused at the start.
+    QT_TRANSLATE_NOOP("ludowell::ChildLines", "The data folder's path contains \":\" (shown as \"/\" in the Finder), which the game's "
+       "Windows environment cannot use. Choose a folder whose path has neither."),
+    QT_TRANSLATE_NOOP("ludowell::ChildLines", "The data folder's path is too long for the game's Windows environment. Choose a folder "
+       "with a shorter path."),
+    QT_TRANSLATE_NOOP("ludowell::ChildLines", "Could not start %1"),
+    // The support report and the clean-ups.
+    QT_TRANSLATE_NOOP("ludowell::ChildLines", "Writing the support report…"),
+    QT_TRANSLATE_NOOP("ludowell::ChildLines", "Support report saved: %1"),
+    QT_TRANSLATE_NOOP("ludowell::ChildLines", "The folder for the support report does not exist: %1"),
+    QT_TRANSLATE_NOOP("ludowell::ChildLines", "The support report could not be packed."),
+    QT_TRANSLATE_NOOP("ludowell::ChildLines", "Save and close your game and this app's Steam client before cleaning up."),
+    QT_TRANSLATE_NOOP("ludowell::ChildLines", "No downloaded installers to remove."),
+    QT_TRANSLATE_NOOP("ludowell::ChildLines", "Removed the downloaded installers and freed %1. A later repair downloads them again."),
+    QT_TRANSLATE_NOOP("ludowell::ChildLines", "No logs older than 30 days to remove."),
+    QT_TRANSLATE_N_NOOP("ludowell::ChildLines", "Removed %n log(s) older than 30 days and freed %1."),
 };
 
 struct Known {
     QRegularExpression english;  // the whole line, each %N a capture
-    QList<int> order;            // which %N each capture is
+    QList<int> order;            // which %N each capture is; 0 for %n
     const char* source;
 };
 
 const std::vector<Known>& known() {
     static const std::vector<Known> lines = [] {
         std::vector<Known> out;
-        const QRegularExpression mark(QStringLiteral("%([1-9])"));
+        const QRegularExpression mark(QStringLiteral("%([1-9n])|\\(s\\)"));
         for (const char* source : kLines) {
             const QString text = QString::fromUtf8(source);
             QString pattern = QStringLiteral("^");
@@ -102,9 +119,14 @@ const std::vector<Known>& known() {
             qsizetype at = 0;
             for (auto it = mark.globalMatch(text); it.hasNext();) {
                 const auto m = it.next();
-                pattern += QRegularExpression::escape(text.mid(at, m.capturedStart() - at)) + QStringLiteral("(.+)");
-                order << m.captured(1).toInt();
+                pattern += QRegularExpression::escape(text.mid(at, m.capturedStart() - at));
                 at = m.capturedEnd();
+                if (m.captured(1).isEmpty()) {
+                    pattern += QStringLiteral("s?");  // English's plural
+                    continue;
+                }
+                pattern += m.captured(1) == u'n' ? QStringLiteral("(\\d+)") : QStringLiteral("(.+)");
+                order << m.captured(1).toInt();  // "n" reads as 0
             }
             pattern += QRegularExpression::escape(text.mid(at)) + QStringLiteral("$");
             out.push_back({QRegularExpression(pattern), order, source});
@@ -139,12 +161,17 @@ QString ChildLines::translateLine(const QString& line) {
         const auto m = entry.english.match(line);
         if (!m.hasMatch()) continue;
         QStringList parts(entry.order.size());
+        int count = -1;
         for (qsizetype i = 0; i < entry.order.size(); ++i) {
             const int n = entry.order[i];
+            if (n == 0) {
+                count = m.captured(int(i) + 1).toInt();
+                continue;
+            }
             if (n > parts.size()) parts.resize(n);
             parts[n - 1] = translateLine(m.captured(int(i) + 1));
         }
-        return fill(tr(entry.source), parts);
+        return fill(tr(entry.source, nullptr, count), parts);
     }
     return line;
 }

@@ -1,16 +1,22 @@
 #include "app/model/storage.h"
 
-#include <QLocale>
+#include <QCoreApplication>
 #include <QMetaObject>
 
+#include <algorithm>
+#include <climits>
+
+#include "app/model/download_watch.h"
 #include "core/disk_usage.h"
-#include "runtime/cleanup.h"
 #include "runtime/runtime.h"
 
 namespace ludowell {
 namespace {
 
-QString sizeText(std::uintmax_t bytes) { return QString::fromStdString(byteText(bytes)); }
+// As the download line writes sizes: the translators' units, the locale's numbers.
+QString sizeText(std::uintmax_t bytes) { return DownloadWatch::bytes(double(bytes)); }
+
+QString text(const char* source) { return QCoreApplication::translate("ludowell::Storage", source); }
 
 // The free space of the disk the data root will be on, before it exists.
 std::optional<std::uintmax_t> freeOn(fs::path folder) {
@@ -28,8 +34,8 @@ std::vector<StoragePart> storageParts(const Runtime& runtime) {
     const fs::path root = runtime.root();
     const fs::path game = runtime.steamFolder() / "steamapps/common" / runtime.profile().installFolder;
     std::vector<StoragePart> parts = {
-        {QStringLiteral("Windows environment"), {}, runtime.prefix(), {runtime.steamFolder()}},
-        {QStringLiteral("Steam"), {}, runtime.steamFolder(), {game}},
+        {text(QT_TRANSLATE_NOOP("ludowell::Storage", "Windows environment")), {}, runtime.prefix(), {runtime.steamFolder()}},
+        {text(QT_TRANSLATE_NOOP("ludowell::Storage", "Steam")), {}, runtime.steamFolder(), {game}},
         {QString::fromStdString(runtime.profile().title), {}, game, {}},
     };
     // Every installed engine; the one in use and those kept for recovery.
@@ -47,13 +53,16 @@ std::vector<StoragePart> storageParts(const Runtime& runtime) {
     for (const auto& engine : engines) {
         const std::string name = engine.filename().string();
         const QString version = name == "engine" ? QString() : QString::fromStdString(name.substr(7));
-        parts.push_back({version.isEmpty() ? QStringLiteral("Engine") : QStringLiteral("Engine ") + version,
-                         engine == current ? QStringLiteral("in use") : QStringLiteral("kept"), engine, {}});
+        parts.push_back({version.isEmpty() ? text(QT_TRANSLATE_NOOP("ludowell::Storage", "Engine"))
+                                         : text(QT_TRANSLATE_NOOP("ludowell::Storage", "Engine %1")).arg(version),
+                         engine == current ? text(QT_TRANSLATE_NOOP("ludowell::Storage", "in use"))
+                                           : text(QT_TRANSLATE_NOOP("ludowell::Storage", "kept")),
+                         engine, {}});
     }
-    if (engines.empty()) parts.push_back({QStringLiteral("Engine"), {}, current, {}});
-    parts.push_back({QStringLiteral("Graphics package"), {}, root / "deps", {}});
-    parts.push_back({QStringLiteral("Downloaded installers"), {}, root / "downloads", {}});
-    parts.push_back({QStringLiteral("Logs"), {}, runtime.logs(), {}});
+    if (engines.empty()) parts.push_back({text(QT_TRANSLATE_NOOP("ludowell::Storage", "Engine")), {}, current, {}});
+    parts.push_back({text(QT_TRANSLATE_NOOP("ludowell::Storage", "Graphics package")), {}, root / "deps", {}});
+    parts.push_back({text(QT_TRANSLATE_NOOP("ludowell::Storage", "Downloaded installers")), {}, root / "downloads", {}});
+    parts.push_back({text(QT_TRANSLATE_NOOP("ludowell::Storage", "Logs")), {}, runtime.logs(), {}});
     return parts;
 }
 
@@ -85,9 +94,9 @@ void Storage::measure() {
     rows_.clear();
     for (auto& part : storageParts(runtime)) rows_.push_back({std::move(part)});
     const auto free = freeOn(runtime.root());
-    free_ = free ? QStringLiteral("%1 free on this disk").arg(sizeText(*free)) : QString();
+    free_ = free ? tr("%1 free on this disk").arg(sizeText(*free)) : QString();
     measuring_ = true;
-    progress_ = QStringLiteral("Measuring…");
+    progress_ = tr("Measuring…");
     emit changed();
 
     const std::uint64_t generation = ++generation_;
@@ -110,7 +119,7 @@ void Storage::measure() {
 
 void Storage::counted(std::uint64_t generation, std::uintmax_t files) {
     if (generation != generation_ || !measuring_) return;
-    progress_ = QStringLiteral("Measuring… %1 files so far").arg(QLocale(QLocale::English).toString(qulonglong(files)));
+    progress_ = tr("Measuring… %Ln file(s) so far", nullptr, int(std::min<std::uintmax_t>(files, INT_MAX)));
     emit changed();
 }
 

@@ -199,7 +199,7 @@ ColumnLayout {
         }
         QuietButton {
             objectName: "save-support-report"
-            text: "Save Support Report…"
+            text: qsTr("Save Support Report…")
             onClicked: LibraryModel.saveSupportReport()
         }
         Item { Layout.fillWidth: true }

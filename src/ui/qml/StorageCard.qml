@@ -29,7 +29,7 @@ Rectangle {
         RowLayout {
             Layout.fillWidth: true
             TextBlock {
-                text: "Storage"
+                text: qsTr("Storage")
                 font.pixelSize: 17
                 font.weight: Font.DemiBold
             }
@@ -42,7 +42,7 @@ Rectangle {
             }
             PlainButton {
                 objectName: "storage-measure"
-                text: "Measure again"
+                text: qsTr("Measure again")
                 enabled: !card.storage.measuring
                 onClicked: card.storage.measure()
             }
@@ -71,12 +71,12 @@ Rectangle {
                     text: modelData.size
                     font.pixelSize: 12
                     color: Style.muted
-                    Accessible.name: modelData.name + ": " + modelData.size
+                    Accessible.name: qsTr("%1: %2").arg(modelData.name).arg(modelData.size)
                 }
                 PlainButton {
                     objectName: "storage-show-" + index
-                    text: "Show"
-                    Accessible.name: "Show " + modelData.name
+                    text: qsTr("Show")
+                    Accessible.name: qsTr("Show %1").arg(modelData.name)
                     onClicked: card.storage.show(index)
                 }
             }
@@ -88,12 +88,12 @@ Rectangle {
             enabled: !LibraryModel.busy
             QuietButton {
                 objectName: "clean-downloads"
-                text: "Remove downloaded installers…"
+                text: qsTr("Remove downloaded installers…")
                 onClicked: { card.stepStarted(); LibraryModel.cleanDownloads() }
             }
             QuietButton {
                 objectName: "clean-logs"
-                text: "Remove logs older than 30 days…"
+                text: qsTr("Remove logs older than 30 days…")
                 onClicked: { card.stepStarted(); LibraryModel.cleanLogs() }
             }
         }
