@@ -8,10 +8,10 @@
 #include <bits/pthreadtypes.h>
 #include <bits/types/clockid_t.h>
 #include <bits/types/locale_t.h>
-#include <bits/types/struct_timespec.h>
 
 extern "C" {
-int pthread_cond_clockwait(pthread_cond_t*, pthread_mutex_t*, clockid_t, const struct timespec*);
+// The deadline is taken untyped: libc++ passes its own pointer, which converts.
+int pthread_cond_clockwait(pthread_cond_t*, pthread_mutex_t*, clockid_t, const void* deadline);
 int vasprintf(char**, const char*, __builtin_va_list);
 long long strtoll_l(const char*, char**, int, locale_t);
 unsigned long long strtoull_l(const char*, char**, int, locale_t);
