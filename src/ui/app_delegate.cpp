@@ -102,6 +102,7 @@ void AppDelegate::noteWindowShown() {
     if (window_) disconnect(window_, &QQuickWindow::frameSwapped, this, &AppDelegate::noteWindowShown);
     // Drawing the icon's sizes is not worth holding the first frame for.
     QGuiApplication::setWindowIcon(applicationIcon());
+    useSystemLanguage(false);  // before the sidebar, which counts the games
     emit windowShownChanged();
 }
 
@@ -276,7 +277,7 @@ void prepareApplication() {
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Ludowell"));
     // The views draw their own look; the plain style only supplies behaviour.
     QQuickStyle::setStyle(QStringLiteral("Basic"));
-    useLanguage(QLocale::system());
+    useSystemLanguage(true);
 }
 
 }  // namespace ludowell::ui

@@ -42,6 +42,18 @@ bool useLanguage(const QLocale& locale) {
     return install(std::move(translator));
 }
 
+void useSystemLanguage(bool beforeFirstFrame) {
+    const QLocale system = QLocale::system();
+    if (!beforeFirstFrame) {
+        if (!installed()) useLanguage(system);
+        return;
+    }
+    QTranslator probe;
+    if (probe.load(system, QStringLiteral("ludowell"), QStringLiteral("_"), kFolder) &&
+        !probe.filePath().endsWith(QStringLiteral("ludowell_en.qm")))
+        useLanguage(system);
+}
+
 bool useTranslationFile(const QString& path) {
     auto translator = std::make_unique<QTranslator>();
     return translator->load(path) && install(std::move(translator));

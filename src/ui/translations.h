@@ -14,5 +14,10 @@ QStringList shippedLanguages();
 bool useLanguage(const QLocale& locale);
 // A translation file of its own, such as the generated pseudo-language.
 bool useTranslationFile(const QString& path);
+// The system's language, in two steps: before the window only when it is
+// not English, whose file holds nothing but plural forms, none of them in
+// the first frame (a translator installed early costs that frame time);
+// otherwise once the first frame is up.
+void useSystemLanguage(bool beforeFirstFrame);
 
 }  // namespace ludowell::ui
