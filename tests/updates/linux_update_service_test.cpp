@@ -175,7 +175,7 @@ TEST_F(LinuxService, RefusesWhatDoesNotMatchTheFeedAndKeepsTheOldBundle) {
                                            std::tuple{truncated, appcast::downloadIncomplete, feed},
                                            std::tuple{release("4.0", "Something.else"), appcast::unpackFailed, feed},
                                            std::tuple{pack("5.0", "Ludowell.app"), appcast::unpackFailed, feed},
-                                           std::tuple{release("2.0", "Ludowell.app", "0.9"), appcast::unpackFailed, feed},
+                                           std::tuple{release("2.5", "Ludowell.app", "0.9"), appcast::unpackFailed, feed},
                                            std::tuple{release("2.1", "Ludowell.app", "2.2"), appcast::unpackFailed, feed},
                                            std::tuple{unending, appcast::downloadIncomplete, feed},
                                            std::tuple{unending, appcast::feedInvalid, endless.url("appcast.xml")}}) {
