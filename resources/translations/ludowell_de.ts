@@ -1181,6 +1181,93 @@ Dein eigenes Steam-Konto</translation>
     </message>
 </context>
 <context>
+    <name>ludowell::LinuxUpdateService</name>
+    <message>
+        <source>The update feed is not an appcast.</source>
+        <translation>Der Update-Feed ist kein Appcast.</translation>
+    </message>
+    <message>
+        <source>The update feed could not be read: %1</source>
+        <translation>Der Update-Feed konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Updates are not set up for this copy of Ludowell.</source>
+        <translation>Updates sind für diese Kopie von Ludowell nicht eingerichtet.</translation>
+    </message>
+    <message>
+        <source>The update settings of this copy of Ludowell are damaged.</source>
+        <translation>Die Update-Einstellungen dieser Kopie von Ludowell sind beschädigt.</translation>
+    </message>
+    <message>
+        <source>The update feed is larger than any feed Ludowell reads, so it was not read.</source>
+        <translation>Der Update-Feed ist größer als jeder Feed, den Ludowell liest, und wurde daher nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t reach the update server (%1).</source>
+        <translation>Ludowell konnte den Update-Server nicht erreichen (%1).</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t reach the update server.</source>
+        <translation>Ludowell konnte den Update-Server nicht erreichen.</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t store the update (%1).</source>
+        <translation>Ludowell konnte das Update nicht speichern (%1).</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t store the update.</source>
+        <translation>Ludowell konnte das Update nicht speichern.</translation>
+    </message>
+    <message>
+        <source>The update download is larger than the feed announced, so it was stopped. Please try again later.</source>
+        <translation>Der Update-Download ist größer, als der Feed angekündigt hat, und wurde daher abgebrochen. Bitte versuche es später noch einmal.</translation>
+    </message>
+    <message>
+        <source>The update could not be downloaded (%1).</source>
+        <translation>Das Update konnte nicht heruntergeladen werden (%1).</translation>
+    </message>
+    <message>
+        <source>The update could not be downloaded.</source>
+        <translation>Das Update konnte nicht heruntergeladen werden.</translation>
+    </message>
+    <message>
+        <source>The update download is incomplete: expected %1 bytes, got %2. Please try again later.</source>
+        <translation>Der Update-Download ist unvollständig: %1 Bytes erwartet, %2 erhalten. Bitte versuche es später noch einmal.</translation>
+    </message>
+    <message>
+        <source>The update is not signed by Ludowell&apos;s developer, so it was not installed.</source>
+        <translation>Das Update ist nicht vom Entwickler von Ludowell signiert und wurde daher nicht installiert.</translation>
+    </message>
+    <message>
+        <source>The update could not be unpacked (%1).</source>
+        <translation>Das Update konnte nicht entpackt werden (%1).</translation>
+    </message>
+    <message>
+        <source>The update could not be unpacked.</source>
+        <translation>Das Update konnte nicht entpackt werden.</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t replace itself with the new version (%1). The current version was kept.</source>
+        <translation>Ludowell konnte sich nicht durch die neue Version ersetzen (%1). Die aktuelle Version wurde beibehalten.</translation>
+    </message>
+    <message>
+        <source>its unpacked copy is no longer usable</source>
+        <translation>die entpackte Kopie ist nicht mehr verwendbar</translation>
+    </message>
+    <message>
+        <source>The update does not contain a usable %1.</source>
+        <translation>Das Update enthält kein verwendbares %1.</translation>
+    </message>
+    <message>
+        <source>The update holds version %1, not the offered %2, so it was not installed.</source>
+        <translation>Das Update enthält Version %1 statt der angebotenen %2 und wurde daher nicht installiert.</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+</context>
+<context>
     <name>ludowell::Storage</name>
     <message>
         <source>Windows environment</source>

@@ -1181,6 +1181,93 @@ Tu propia cuenta de Steam</translation>
     </message>
 </context>
 <context>
+    <name>ludowell::LinuxUpdateService</name>
+    <message>
+        <source>The update feed is not an appcast.</source>
+        <translation>El canal de actualizaciones no es un appcast.</translation>
+    </message>
+    <message>
+        <source>The update feed could not be read: %1</source>
+        <translation>No se pudo leer el canal de actualizaciones: %1</translation>
+    </message>
+    <message>
+        <source>Updates are not set up for this copy of Ludowell.</source>
+        <translation>Las actualizaciones no están configuradas en esta copia de Ludowell.</translation>
+    </message>
+    <message>
+        <source>The update settings of this copy of Ludowell are damaged.</source>
+        <translation>Los ajustes de actualización de esta copia de Ludowell están dañados.</translation>
+    </message>
+    <message>
+        <source>The update feed is larger than any feed Ludowell reads, so it was not read.</source>
+        <translation>El canal de actualizaciones es más grande que cualquier canal que Ludowell lee, así que no se leyó.</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t reach the update server (%1).</source>
+        <translation>Ludowell no pudo conectar con el servidor de actualizaciones (%1).</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t reach the update server.</source>
+        <translation>Ludowell no pudo conectar con el servidor de actualizaciones.</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t store the update (%1).</source>
+        <translation>Ludowell no pudo guardar la actualización (%1).</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t store the update.</source>
+        <translation>Ludowell no pudo guardar la actualización.</translation>
+    </message>
+    <message>
+        <source>The update download is larger than the feed announced, so it was stopped. Please try again later.</source>
+        <translation>La descarga de la actualización es más grande de lo que anunció el canal, así que se detuvo. Vuelve a intentarlo más tarde.</translation>
+    </message>
+    <message>
+        <source>The update could not be downloaded (%1).</source>
+        <translation>No se pudo descargar la actualización (%1).</translation>
+    </message>
+    <message>
+        <source>The update could not be downloaded.</source>
+        <translation>No se pudo descargar la actualización.</translation>
+    </message>
+    <message>
+        <source>The update download is incomplete: expected %1 bytes, got %2. Please try again later.</source>
+        <translation>La descarga de la actualización está incompleta: se esperaban %1 bytes y llegaron %2. Vuelve a intentarlo más tarde.</translation>
+    </message>
+    <message>
+        <source>The update is not signed by Ludowell&apos;s developer, so it was not installed.</source>
+        <translation>La actualización no está firmada por el desarrollador de Ludowell, así que no se instaló.</translation>
+    </message>
+    <message>
+        <source>The update could not be unpacked (%1).</source>
+        <translation>No se pudo descomprimir la actualización (%1).</translation>
+    </message>
+    <message>
+        <source>The update could not be unpacked.</source>
+        <translation>No se pudo descomprimir la actualización.</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t replace itself with the new version (%1). The current version was kept.</source>
+        <translation>Ludowell no pudo reemplazarse por la nueva versión (%1). Se conservó la versión actual.</translation>
+    </message>
+    <message>
+        <source>its unpacked copy is no longer usable</source>
+        <translation>su copia descomprimida ya no se puede usar</translation>
+    </message>
+    <message>
+        <source>The update does not contain a usable %1.</source>
+        <translation>La actualización no contiene un %1 utilizable.</translation>
+    </message>
+    <message>
+        <source>The update holds version %1, not the offered %2, so it was not installed.</source>
+        <translation>La actualización contiene la versión %1, no la %2 ofrecida, así que no se instaló.</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconocida</translation>
+    </message>
+</context>
+<context>
     <name>ludowell::Storage</name>
     <message>
         <source>Windows environment</source>

@@ -1181,6 +1181,93 @@ Ton propre compte Steam</translation>
     </message>
 </context>
 <context>
+    <name>ludowell::LinuxUpdateService</name>
+    <message>
+        <source>The update feed is not an appcast.</source>
+        <translation>Le flux de mises à jour n’est pas un appcast.</translation>
+    </message>
+    <message>
+        <source>The update feed could not be read: %1</source>
+        <translation>Le flux de mises à jour n’a pas pu être lu : %1</translation>
+    </message>
+    <message>
+        <source>Updates are not set up for this copy of Ludowell.</source>
+        <translation>Les mises à jour ne sont pas configurées pour cette copie de Ludowell.</translation>
+    </message>
+    <message>
+        <source>The update settings of this copy of Ludowell are damaged.</source>
+        <translation>Les réglages de mise à jour de cette copie de Ludowell sont endommagés.</translation>
+    </message>
+    <message>
+        <source>The update feed is larger than any feed Ludowell reads, so it was not read.</source>
+        <translation>Le flux de mises à jour dépasse la taille de tout flux que Ludowell lit ; il n’a donc pas été lu.</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t reach the update server (%1).</source>
+        <translation>Ludowell n’a pas pu joindre le serveur de mises à jour (%1).</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t reach the update server.</source>
+        <translation>Ludowell n’a pas pu joindre le serveur de mises à jour.</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t store the update (%1).</source>
+        <translation>Ludowell n’a pas pu enregistrer la mise à jour (%1).</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t store the update.</source>
+        <translation>Ludowell n’a pas pu enregistrer la mise à jour.</translation>
+    </message>
+    <message>
+        <source>The update download is larger than the feed announced, so it was stopped. Please try again later.</source>
+        <translation>Le téléchargement de la mise à jour dépasse la taille annoncée par le flux ; il a donc été arrêté. Réessaie plus tard.</translation>
+    </message>
+    <message>
+        <source>The update could not be downloaded (%1).</source>
+        <translation>La mise à jour n’a pas pu être téléchargée (%1).</translation>
+    </message>
+    <message>
+        <source>The update could not be downloaded.</source>
+        <translation>La mise à jour n’a pas pu être téléchargée.</translation>
+    </message>
+    <message>
+        <source>The update download is incomplete: expected %1 bytes, got %2. Please try again later.</source>
+        <translation>Le téléchargement de la mise à jour est incomplet : %1 octets attendus, %2 reçus. Réessaie plus tard.</translation>
+    </message>
+    <message>
+        <source>The update is not signed by Ludowell&apos;s developer, so it was not installed.</source>
+        <translation>La mise à jour n’est pas signée par le développeur de Ludowell ; elle n’a donc pas été installée.</translation>
+    </message>
+    <message>
+        <source>The update could not be unpacked (%1).</source>
+        <translation>La mise à jour n’a pas pu être décompressée (%1).</translation>
+    </message>
+    <message>
+        <source>The update could not be unpacked.</source>
+        <translation>La mise à jour n’a pas pu être décompressée.</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t replace itself with the new version (%1). The current version was kept.</source>
+        <translation>Ludowell n’a pas pu se remplacer par la nouvelle version (%1). La version actuelle a été conservée.</translation>
+    </message>
+    <message>
+        <source>its unpacked copy is no longer usable</source>
+        <translation>sa copie décompressée n’est plus utilisable</translation>
+    </message>
+    <message>
+        <source>The update does not contain a usable %1.</source>
+        <translation>La mise à jour ne contient pas de %1 utilisable.</translation>
+    </message>
+    <message>
+        <source>The update holds version %1, not the offered %2, so it was not installed.</source>
+        <translation>La mise à jour contient la version %1 et non la version proposée %2 ; elle n’a donc pas été installée.</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnue</translation>
+    </message>
+</context>
+<context>
     <name>ludowell::Storage</name>
     <message>
         <source>Windows environment</source>

@@ -1177,6 +1177,93 @@ Your own Steam account</source>
     </message>
 </context>
 <context>
+    <name>ludowell::LinuxUpdateService</name>
+    <message>
+        <source>The update feed is not an appcast.</source>
+        <translation>アップデートフィードが appcast ではありません。</translation>
+    </message>
+    <message>
+        <source>The update feed could not be read: %1</source>
+        <translation>アップデートフィードを読み込めませんでした：%1</translation>
+    </message>
+    <message>
+        <source>Updates are not set up for this copy of Ludowell.</source>
+        <translation>この Ludowell ではアップデートが設定されていません。</translation>
+    </message>
+    <message>
+        <source>The update settings of this copy of Ludowell are damaged.</source>
+        <translation>この Ludowell のアップデート設定が壊れています。</translation>
+    </message>
+    <message>
+        <source>The update feed is larger than any feed Ludowell reads, so it was not read.</source>
+        <translation>アップデートフィードが Ludowell の読み込める大きさを超えているため、読み込みませんでした。</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t reach the update server (%1).</source>
+        <translation>Ludowell はアップデートサーバに接続できませんでした（%1）。</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t reach the update server.</source>
+        <translation>Ludowell はアップデートサーバに接続できませんでした。</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t store the update (%1).</source>
+        <translation>Ludowell はアップデートを保存できませんでした（%1）。</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t store the update.</source>
+        <translation>Ludowell はアップデートを保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>The update download is larger than the feed announced, so it was stopped. Please try again later.</source>
+        <translation>アップデートのダウンロードがフィードで告知された大きさを超えたため、中止しました。しばらくしてからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The update could not be downloaded (%1).</source>
+        <translation>アップデートをダウンロードできませんでした（%1）。</translation>
+    </message>
+    <message>
+        <source>The update could not be downloaded.</source>
+        <translation>アップデートをダウンロードできませんでした。</translation>
+    </message>
+    <message>
+        <source>The update download is incomplete: expected %1 bytes, got %2. Please try again later.</source>
+        <translation>アップデートのダウンロードが不完全です：%1 バイトのはずが %2 バイトでした。しばらくしてからもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>The update is not signed by Ludowell&apos;s developer, so it was not installed.</source>
+        <translation>このアップデートには Ludowell の開発元の署名がないため、インストールしませんでした。</translation>
+    </message>
+    <message>
+        <source>The update could not be unpacked (%1).</source>
+        <translation>アップデートを展開できませんでした（%1）。</translation>
+    </message>
+    <message>
+        <source>The update could not be unpacked.</source>
+        <translation>アップデートを展開できませんでした。</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t replace itself with the new version (%1). The current version was kept.</source>
+        <translation>Ludowell を新しいバージョンに置き換えられませんでした（%1）。現在のバージョンはそのまま残っています。</translation>
+    </message>
+    <message>
+        <source>its unpacked copy is no longer usable</source>
+        <translation>展開したコピーが使用できなくなりました</translation>
+    </message>
+    <message>
+        <source>The update does not contain a usable %1.</source>
+        <translation>アップデートに使用可能な %1 が含まれていません。</translation>
+    </message>
+    <message>
+        <source>The update holds version %1, not the offered %2, so it was not installed.</source>
+        <translation>アップデートの中身は提示された %2 ではなくバージョン %1 だったため、インストールしませんでした。</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>不明</translation>
+    </message>
+</context>
+<context>
     <name>ludowell::Storage</name>
     <message>
         <source>Windows environment</source>

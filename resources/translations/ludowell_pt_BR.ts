@@ -1181,6 +1181,93 @@ Sua própria conta Steam</translation>
     </message>
 </context>
 <context>
+    <name>ludowell::LinuxUpdateService</name>
+    <message>
+        <source>The update feed is not an appcast.</source>
+        <translation>O feed de atualizações não é um appcast.</translation>
+    </message>
+    <message>
+        <source>The update feed could not be read: %1</source>
+        <translation>Não foi possível ler o feed de atualizações: %1</translation>
+    </message>
+    <message>
+        <source>Updates are not set up for this copy of Ludowell.</source>
+        <translation>As atualizações não estão configuradas nesta cópia do Ludowell.</translation>
+    </message>
+    <message>
+        <source>The update settings of this copy of Ludowell are damaged.</source>
+        <translation>Os ajustes de atualização desta cópia do Ludowell estão danificados.</translation>
+    </message>
+    <message>
+        <source>The update feed is larger than any feed Ludowell reads, so it was not read.</source>
+        <translation>O feed de atualizações é maior do que qualquer feed que o Ludowell lê, então não foi lido.</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t reach the update server (%1).</source>
+        <translation>O Ludowell não conseguiu acessar o servidor de atualizações (%1).</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t reach the update server.</source>
+        <translation>O Ludowell não conseguiu acessar o servidor de atualizações.</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t store the update (%1).</source>
+        <translation>O Ludowell não conseguiu salvar a atualização (%1).</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t store the update.</source>
+        <translation>O Ludowell não conseguiu salvar a atualização.</translation>
+    </message>
+    <message>
+        <source>The update download is larger than the feed announced, so it was stopped. Please try again later.</source>
+        <translation>O download da atualização é maior do que o feed anunciou, então foi interrompido. Tente novamente mais tarde.</translation>
+    </message>
+    <message>
+        <source>The update could not be downloaded (%1).</source>
+        <translation>Não foi possível baixar a atualização (%1).</translation>
+    </message>
+    <message>
+        <source>The update could not be downloaded.</source>
+        <translation>Não foi possível baixar a atualização.</translation>
+    </message>
+    <message>
+        <source>The update download is incomplete: expected %1 bytes, got %2. Please try again later.</source>
+        <translation>O download da atualização está incompleto: eram esperados %1 bytes, chegaram %2. Tente novamente mais tarde.</translation>
+    </message>
+    <message>
+        <source>The update is not signed by Ludowell&apos;s developer, so it was not installed.</source>
+        <translation>A atualização não foi assinada pelo desenvolvedor do Ludowell, então não foi instalada.</translation>
+    </message>
+    <message>
+        <source>The update could not be unpacked (%1).</source>
+        <translation>Não foi possível descompactar a atualização (%1).</translation>
+    </message>
+    <message>
+        <source>The update could not be unpacked.</source>
+        <translation>Não foi possível descompactar a atualização.</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t replace itself with the new version (%1). The current version was kept.</source>
+        <translation>O Ludowell não conseguiu se substituir pela nova versão (%1). A versão atual foi mantida.</translation>
+    </message>
+    <message>
+        <source>its unpacked copy is no longer usable</source>
+        <translation>a cópia descompactada não pode mais ser usada</translation>
+    </message>
+    <message>
+        <source>The update does not contain a usable %1.</source>
+        <translation>A atualização não contém um %1 utilizável.</translation>
+    </message>
+    <message>
+        <source>The update holds version %1, not the offered %2, so it was not installed.</source>
+        <translation>A atualização contém a versão %1, não a %2 oferecida, então não foi instalada.</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconhecida</translation>
+    </message>
+</context>
+<context>
     <name>ludowell::Storage</name>
     <message>
         <source>Windows environment</source>

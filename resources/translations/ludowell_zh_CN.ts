@@ -1177,6 +1177,93 @@ Your own Steam account</source>
     </message>
 </context>
 <context>
+    <name>ludowell::LinuxUpdateService</name>
+    <message>
+        <source>The update feed is not an appcast.</source>
+        <translation>更新源不是 appcast。</translation>
+    </message>
+    <message>
+        <source>The update feed could not be read: %1</source>
+        <translation>无法读取更新源：%1</translation>
+    </message>
+    <message>
+        <source>Updates are not set up for this copy of Ludowell.</source>
+        <translation>此 Ludowell 副本未设置更新。</translation>
+    </message>
+    <message>
+        <source>The update settings of this copy of Ludowell are damaged.</source>
+        <translation>此 Ludowell 副本的更新设置已损坏。</translation>
+    </message>
+    <message>
+        <source>The update feed is larger than any feed Ludowell reads, so it was not read.</source>
+        <translation>更新源超出了 Ludowell 可读取的大小，因此未读取。</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t reach the update server (%1).</source>
+        <translation>Ludowell 无法连接更新服务器（%1）。</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t reach the update server.</source>
+        <translation>Ludowell 无法连接更新服务器。</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t store the update (%1).</source>
+        <translation>Ludowell 无法保存更新（%1）。</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t store the update.</source>
+        <translation>Ludowell 无法保存更新。</translation>
+    </message>
+    <message>
+        <source>The update download is larger than the feed announced, so it was stopped. Please try again later.</source>
+        <translation>更新下载超出了更新源声明的大小，因此已停止。请稍后再试。</translation>
+    </message>
+    <message>
+        <source>The update could not be downloaded (%1).</source>
+        <translation>无法下载更新（%1）。</translation>
+    </message>
+    <message>
+        <source>The update could not be downloaded.</source>
+        <translation>无法下载更新。</translation>
+    </message>
+    <message>
+        <source>The update download is incomplete: expected %1 bytes, got %2. Please try again later.</source>
+        <translation>更新下载不完整：应为 %1 字节，实际为 %2 字节。请稍后再试。</translation>
+    </message>
+    <message>
+        <source>The update is not signed by Ludowell&apos;s developer, so it was not installed.</source>
+        <translation>此更新没有 Ludowell 开发者的签名，因此未安装。</translation>
+    </message>
+    <message>
+        <source>The update could not be unpacked (%1).</source>
+        <translation>无法解压更新（%1）。</translation>
+    </message>
+    <message>
+        <source>The update could not be unpacked.</source>
+        <translation>无法解压更新。</translation>
+    </message>
+    <message>
+        <source>Ludowell couldn&apos;t replace itself with the new version (%1). The current version was kept.</source>
+        <translation>Ludowell 无法用新版本替换自身（%1）。已保留当前版本。</translation>
+    </message>
+    <message>
+        <source>its unpacked copy is no longer usable</source>
+        <translation>解压后的副本已无法使用</translation>
+    </message>
+    <message>
+        <source>The update does not contain a usable %1.</source>
+        <translation>更新中没有可用的 %1。</translation>
+    </message>
+    <message>
+        <source>The update holds version %1, not the offered %2, so it was not installed.</source>
+        <translation>更新包含的是版本 %1，而不是提供的 %2，因此未安装。</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>未知</translation>
+    </message>
+</context>
+<context>
     <name>ludowell::Storage</name>
     <message>
         <source>Windows environment</source>

@@ -1,6 +1,7 @@
 #include "app/update/appcast.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QXmlStreamReader>
 
@@ -124,7 +125,10 @@ std::vector<AppcastItem> parse(const std::string& xml) {
     std::vector<AppcastItem> items;
     if (!reader.readNextStartElement() || reader.name() != QLatin1String("rss")) {
         if (!reader.hasError())
-            throw UpdateError(kErrorDomain, feedInvalid, "The update feed is not an appcast.");
+            throw UpdateError(kErrorDomain, feedInvalid,
+                              QCoreApplication::translate("ludowell::LinuxUpdateService",
+                                                          "The update feed is not an appcast.")
+                                  .toStdString());
     } else {
         while (reader.readNextStartElement()) {
             if (reader.name() != QLatin1String("channel")) {
@@ -144,7 +148,10 @@ std::vector<AppcastItem> parse(const std::string& xml) {
     }
     if (reader.hasError())
         throw UpdateError(kErrorDomain, feedInvalid,
-                          sentence("The update feed could not be read: " + reader.errorString().toStdString()));
+                          QCoreApplication::translate("ludowell::LinuxUpdateService",
+                                                      "The update feed could not be read: %1")
+                              .arg(QString::fromStdString(sentence(reader.errorString().toStdString())))
+                              .toStdString());
     return items;
 }
 

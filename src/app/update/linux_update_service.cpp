@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -12,7 +13,6 @@
 #include <system_error>
 
 #include "app/update/appcast.h"
-#include "app/update/info_plist.h"
 #include "app/update/staged_bundle.h"
 #include "app/update/tool_run.h"
 #include "platform/platform.h"
@@ -26,7 +26,6 @@ using namespace appcast;
 
 constexpr auto kAutomaticKey = "SUEnableAutomaticChecks";
 constexpr auto kLastCheckKey = "SULastCheckTime";
-constexpr int kMinimumInterval = 3600;
 // A scheduled check refused because a game runs is tried again this soon.
 constexpr int kRetryAfterRefusal = 3600;
 // Feeds are a few kilobytes; an endless one must not fill the memory.
@@ -39,6 +38,7 @@ const QString kTar = QStringLiteral("/usr/bin/tar");
 const QString kUnzip = QStringLiteral("/usr/bin/unzip");
 
 UpdateError failure(ErrorCode code, std::string text) { return UpdateError(kErrorDomain, code, std::move(text)); }
+UpdateError failure(ErrorCode code, const QString& text) { return failure(code, text.toStdString()); }
 
 QString qpath(const fs::path& path) { return QString::fromStdString(path.string()); }
 
@@ -48,8 +48,9 @@ std::string lastLine(const QString& text) {
     return lines.isEmpty() ? std::string() : lines.last().trimmed().toStdString();
 }
 
-std::string withDetail(const std::string& sentence, const std::string& detail) {
-    return detail.empty() ? sentence + "." : sentence + " (" + detail + ").";
+// The system's own reason in brackets, when it gave one.
+UpdateError failure(ErrorCode code, const QString& withReason, const QString& without, const std::string& reason) {
+    return failure(code, (reason.empty() ? without : withReason.arg(QString::fromStdString(reason))).toStdString());
 }
 
 QStringList curlBase() {
@@ -65,25 +66,6 @@ std::string archiveSuffix(const std::string& url) {
 }
 
 }  // namespace
-
-LinuxUpdateService::Configuration LinuxUpdateService::readConfiguration(const fs::path& bundle) {
-    const auto plist = readInfoPlist(bundle / "Contents" / "Info.plist");
-    if (!plist) throw failure(notConfigured, "Updates are not set up for this copy of Ludowell.");
-    Configuration configuration;
-    configuration.feedURL = plist->value("SUFeedURL").toString().toStdString();
-    configuration.publicEDKey = plist->value("SUPublicEDKey").toString().toStdString();
-    // The running program's own version when the file does not say.
-    configuration.bundleVersion =
-        plist->value("CFBundleVersion", QCoreApplication::applicationVersion()).toString().toStdString();
-    configuration.automaticChecks = plist->value("SUEnableAutomaticChecks", true).toBool();
-    configuration.checkInterval =
-        std::max(kMinimumInterval, plist->value("SUScheduledCheckInterval", 86400).toInt());
-    if (configuration.publicEDKey.empty())
-        throw failure(notConfigured, "Updates are not set up for this copy of Ludowell.");
-    if (!configuration.feedURL.starts_with("https://") || configuration.bundleVersion.empty())
-        throw failure(notConfigured, "The update settings of this copy of Ludowell are damaged.");
-    return configuration;
-}
 
 std::unique_ptr<UpdateService> makePlatformUpdateService(UpdateServiceDelegate& delegate,
                                                          UpdateUserDriver* userDriver) {
@@ -192,10 +174,11 @@ void LinuxUpdateService::beginCheck(bool userInitiated) {
 
 void LinuxUpdateService::feedArrived(int status, const QByteArray& output, const QString& problem) {
     if (status == ToolRun::kTooLarge)
-        return abort(failure(feedInvalid, "The update feed is larger than any feed Ludowell reads, so it was not read."));
+        return abort(
+            failure(feedInvalid, tr("The update feed is larger than any feed Ludowell reads, so it was not read.")));
     if (status != 0)
-        return abort(failure(feedUnreachable, withDetail("Ludowell couldn't reach the update server",
-                                                         lastLine(problem))));
+        return abort(failure(feedUnreachable, tr("Ludowell couldn't reach the update server (%1)."),
+                             tr("Ludowell couldn't reach the update server."), lastLine(problem)));
     std::optional<AppcastItem> found;
     try {
         found = newest(parse(output.toStdString()), configuration_->bundleVersion, options_.systemVersion);
@@ -229,7 +212,8 @@ void LinuxUpdateService::download() {
     fs::remove_all(options_.cache, ec);
     fs::create_directories(options_.cache, ec);
     if (ec)
-        return abort(failure(downloadFailed, withDetail("Ludowell couldn't store the update", ec.message())));
+        return abort(failure(downloadFailed, tr("Ludowell couldn't store the update (%1)."),
+                             tr("Ludowell couldn't store the update."), ec.message()));
     archive_ = options_.cache / ("Ludowell-" + item_->version + archiveSuffix(item_->url));
     // Never more than the feed announced: curl refuses a longer declared
     // body, and the bytes it passes on are counted.
@@ -244,25 +228,28 @@ void LinuxUpdateService::download() {
 void LinuxUpdateService::downloaded(int status, const QString& problem) {
     if (status == ToolRun::kTooLarge)
         return abort(failure(downloadIncomplete,
-                             "The update download is larger than the feed announced, so it was stopped. "
-                             "Please try again later."));
+                             tr("The update download is larger than the feed announced, so it was stopped. "
+                                "Please try again later.")));
     if (status != 0)
-        return abort(failure(downloadFailed, withDetail("The update could not be downloaded", lastLine(problem))));
+        return abort(failure(downloadFailed, tr("The update could not be downloaded (%1)."),
+                             tr("The update could not be downloaded."), lastLine(problem)));
     std::error_code ec;
     const auto size = fs::file_size(archive_, ec);
     if (ec || (item_->length > 0 && size != static_cast<std::uintmax_t>(item_->length)))
-        return abort(failure(downloadIncomplete, "The update download is incomplete: expected " +
-                                                     std::to_string(item_->length) + " bytes, got " +
-                                                     std::to_string(ec ? 0 : size) + ". Please try again later."));
+        return abort(failure(downloadIncomplete,
+                             tr("The update download is incomplete: expected %1 bytes, got %2. Please try again later.")
+                                 .arg(QLocale().toString(qlonglong(item_->length)),
+                                      QLocale().toString(qulonglong(ec ? 0 : size)))));
     if (!verifySignature(archive_, item_->edSignature, configuration_->publicEDKey))
         return abort(failure(signatureInvalid,
-                             "The update is not signed by Ludowell's developer, so it was not installed."));
+                             tr("The update is not signed by Ludowell's developer, so it was not installed.")));
 
     // Unpacked next to the bundle, so putting it in place is a rename.
     setStage(Stage::unpacking);
     sweepInterruptedUpdates();
     if (!makeStaging())
-        return abort(failure(unpackFailed, withDetail("The update could not be unpacked", std::strerror(errno))));
+        return abort(failure(unpackFailed, tr("The update could not be unpacked (%1)."),
+                             tr("The update could not be unpacked."), std::strerror(errno)));
     const bool zip = archive_.string().ends_with(".zip");
     const QStringList arguments = zip ? QStringList{"-q", qpath(archive_), "-d", qpath(staging_)}
                                       : QStringList{"-xf", qpath(archive_), "-C", qpath(staging_)};
@@ -277,7 +264,8 @@ fs::path LinuxUpdateService::stagedApp() const {
 
 void LinuxUpdateService::unpacked(int status, const QString& problem) {
     if (status != 0)
-        return abort(failure(unpackFailed, withDetail("The update could not be unpacked", lastLine(problem))));
+        return abort(failure(unpackFailed, tr("The update could not be unpacked (%1)."),
+                             tr("The update could not be unpacked."), lastLine(problem)));
     try {
         stagedApp();
     } catch (const UpdateError& error) {
@@ -306,22 +294,23 @@ void LinuxUpdateService::relaunchNow(bool relaunch) {
 void LinuxUpdateService::installStaged(bool relaunch) {
     setStage(Stage::installing);
     const auto& bundle = options_.bundle;
-    const auto cantReplace = [](const std::string& reason) {
-        return failure(installFailed, "Ludowell couldn't replace itself with the new version (" + reason +
-                                          "). The current version was kept.");
+    const auto cantReplace = [](const QString& reason) {
+        return failure(installFailed,
+                       tr("Ludowell couldn't replace itself with the new version (%1). The current version was kept.")
+                           .arg(reason));
     };
     // Checked again: it waited, and only a checked app takes the bundle's place.
     fs::path app;
     try {
         app = stagedApp();
     } catch (const UpdateError&) {
-        throw cantReplace("its unpacked copy is no longer usable");
+        throw cantReplace(tr("its unpacked copy is no longer usable"));
     }
 
     try {
         platform::exchangePaths(app, bundle);
     } catch (const std::system_error& error) {
-        throw cantReplace(error.code().message());
+        throw cantReplace(QString::fromStdString(error.code().message()));
     }
     if (relaunch) {
         try {
@@ -336,7 +325,7 @@ void LinuxUpdateService::installStaged(bool relaunch) {
             } catch (const std::system_error&) {
                 // The new version stays in place; it is whole.
             }
-            throw cantReplace(error.what());
+            throw cantReplace(QString::fromLocal8Bit(error.what()));
         }
     }
     dropStaging();

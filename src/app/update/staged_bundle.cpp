@@ -1,5 +1,7 @@
 #include "app/update/staged_bundle.h"
 
+#include <QCoreApplication>
+
 #include <unistd.h>
 
 #include <vector>
@@ -21,7 +23,9 @@ bool isRealFolder(const fs::path& path) {
     return fs::symlink_status(path, ec).type() == fs::file_type::directory;
 }
 
-UpdateError refused(const std::string& text) { return UpdateError(appcast::kErrorDomain, appcast::unpackFailed, text); }
+UpdateError refused(const QString& text) {
+    return UpdateError(appcast::kErrorDomain, appcast::unpackFailed, text.toStdString());
+}
 
 }  // namespace
 
@@ -38,7 +42,8 @@ fs::path checkedStagedApp(const StagedBundle& staged) {
     const auto relative = staged.executable.lexically_relative(staged.bundle);
     if (app.empty() || !isRealFolder(app) || !resolvesInside(app / relative, app) ||
         ::access((app / relative).c_str(), X_OK) != 0)
-        throw refused("The update does not contain a usable " + name.string() + ".");
+        throw refused(QCoreApplication::translate("ludowell::LinuxUpdateService", "The update does not contain a usable %1.")
+                          .arg(QString::fromStdString(name.string())));
 
     // The archive's signature says who made it, not which version it holds:
     // an older signed release must not pass for the offered one.
@@ -46,8 +51,12 @@ fs::path checkedStagedApp(const StagedBundle& staged) {
     const auto version = plist ? plist->value("CFBundleVersion").toString().toStdString() : std::string();
     if (version.empty() || appcast::compareVersions(version, staged.offered) != 0 ||
         appcast::compareVersions(version, staged.running) <= 0)
-        throw refused("The update holds version " + (version.empty() ? std::string("unknown") : version) +
-                      ", not the offered " + staged.offered + ", so it was not installed.");
+        throw refused(QCoreApplication::translate("ludowell::LinuxUpdateService",
+                                                  "The update holds version %1, not the offered %2, so it was not "
+                                                  "installed.")
+                          .arg(version.empty() ? QCoreApplication::translate("ludowell::LinuxUpdateService", "unknown")
+                                               : QString::fromStdString(version),
+                               QString::fromStdString(staged.offered)));
     return app;
 }
 
