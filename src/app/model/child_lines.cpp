@@ -1,5 +1,6 @@
 #include "app/model/child_lines.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 
 #include <vector>
@@ -154,6 +155,23 @@ QString fill(const QString& pattern, const QStringList& parts) {
     return out;
 }
 
+// A size as command mode writes it ("1.5 MB", "512 bytes", or the bare
+// number before a unit of the line's own), in the user's numbers and units,
+// with the child's precision.
+QString localSize(const QString& part, bool bareNumber) {
+    static const QRegularExpression size(QStringLiteral(R"(^(\d+)(?:\.(\d+))?(?: (bytes|KB|MB|GB))?$)"));
+    const auto m = size.match(part);
+    if (!m.hasMatch() || m.captured(3).isEmpty() != bareNumber) return part;
+    const QString number = QLocale().toString(part.section(u' ', 0, 0).toDouble(), 'f', int(m.capturedLength(2)));
+    const QString unit = m.captured(3);
+    const char* context = "ludowell::DownloadWatch";
+    if (unit == u"bytes") return QCoreApplication::translate(context, "%n byte(s)", nullptr, m.captured(1).toInt());
+    if (unit == u"KB") return QCoreApplication::translate(context, "%1 KB").arg(number);
+    if (unit == u"MB") return QCoreApplication::translate(context, "%1 MB").arg(number);
+    if (unit == u"GB") return QCoreApplication::translate(context, "%1 GB").arg(number);
+    return number;
+}
+
 }  // namespace
 
 QString ChildLines::translateLine(const QString& line) {
@@ -169,7 +187,8 @@ QString ChildLines::translateLine(const QString& line) {
                 continue;
             }
             if (n > parts.size()) parts.resize(n);
-            parts[n - 1] = translateLine(m.captured(int(i) + 1));
+            const bool unitFollows = QString::fromUtf8(entry.source).contains(QStringLiteral("%%1 MB").arg(n));
+            parts[n - 1] = localSize(translateLine(m.captured(int(i) + 1)), unitFollows);
         }
         return fill(tr(entry.source, nullptr, count), parts);
     }
