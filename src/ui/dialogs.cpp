@@ -13,6 +13,7 @@
 
 #include <vector>
 
+#include "app/model/child_lines.h"
 #include "ui/style.h"
 #include "ui/symbols.h"
 
@@ -99,12 +100,11 @@ int MessageBoxAlerts::ask(const QString& message, const QString& informative, co
     return -1;
 }
 
-void showCatalogFailure(const QString& description) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Ludowell"), QCoreApplication::translate("ludowell::ui::Alerts", "Ludowell couldn't open"),
-                    QMessageBox::Ok);
-    box.setInformativeText(description);
-    box.setIconPixmap(applicationIcon().pixmap(64, 64));
-    box.exec();
+void showCatalogFailure(Alerts& alerts, const QString& description) {
+    QGuiApplication::setWindowIcon(applicationIcon());
+    // The catalog's failures are the child's known lines.
+    alerts.ask(QCoreApplication::translate("ludowell::ui::Alerts", "Ludowell couldn't open"),
+               ChildLines::translate(description), {});
 }
 
 void AlertUpdateDriver::showUpdateFound(const AppcastItem& item, std::function<void(bool install)> reply) {

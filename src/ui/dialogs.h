@@ -17,9 +17,9 @@ public:
     int ask(const QString& message, const QString& informative, const QStringList& buttons) override;
 };
 
-// The modal alert of a catalog that cannot be loaded; returns once the user
-// has dismissed it.
-void showCatalogFailure(const QString& description);
+// The alert of a catalog that cannot be loaded, in the user's language;
+// returns once the user has dismissed it.
+void showCatalogFailure(Alerts& alerts, const QString& description);
 
 // The update service's own dialogs, as alerts.
 class AlertUpdateDriver : public UpdateUserDriver {

@@ -56,7 +56,8 @@ int showCatalogFailure(const std::string& message, int argc, char** argv) {
     }
     QApplication app(argc, argv);
     ui::prepareApplication();
-    ui::showCatalogFailure(QString::fromStdString(message));
+    ui::MessageBoxAlerts alerts;
+    ui::showCatalogFailure(alerts, QString::fromStdString(message));
     return 1;
 }
 

@@ -181,7 +181,8 @@ TEST(Shell, CatalogFailureAlertWaitsForTheUsersAnswer) {
         QTest::keyClick(box, Qt::Key_Return);
     });
     user.start();
-    ludowell::ui::showCatalogFailure("The game library is missing. Please reinstall this app.");
+    ludowell::ui::MessageBoxAlerts alerts;
+    ludowell::ui::showCatalogFailure(alerts, "The game library is missing. Please reinstall this app.");
     EXPECT_FALSE(user.isActive());
     EXPECT_EQ(message, "Ludowell couldn't open");
     EXPECT_EQ(informative, "The game library is missing. Please reinstall this app.");
