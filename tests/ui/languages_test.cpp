@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include "app/model/child_lines.h"
+#include "app/update/linux_update_service.h"
+#include "app/update/updates.h"
 #include "runtime/runtime.h"
 #include "support/scoped_env.h"
 #include "testbed_world.h"
@@ -18,24 +21,32 @@ using uitest::Session;
 using uitest::Window;
 namespace fs = std::filesystem;
 
-// A language for the life of a test; then the system's (English) again.
+// A language, and the numbers of its region, for the life of a test; then
+// the system's (English) again.
 struct Speaking {
-    explicit Speaking(bool loaded) {
+    explicit Speaking(bool loaded, const QLocale& region = QLocale::system()) {
         if (!loaded) throw std::runtime_error("the language did not load");
+        QLocale::setDefault(region);
     }
-    ~Speaking() { ludowell::ui::useLanguage(QLocale::system()); }
+    ~Speaking() {
+        ludowell::ui::useLanguage(QLocale::system());
+        QLocale::setDefault(QLocale::system());
+    }
 };
 
-// A window whose setup step is downloading the package from a slow server.
-std::unique_ptr<Window> downloading(testbed::World& world) {
+bool progressing(Window& w) { return w.model().transferShown() && w.model().transferFraction() > 0.05; }
+bool stalled(Window& w) { return !w.model().transferProblem().isEmpty(); }
+
+// A window whose setup step downloads the package from the world's server,
+// shown once `now` holds.
+std::unique_ptr<Window> downloading(testbed::World& world, bool (*now)(Window&) = progressing) {
     world.exportToThisProcess();
     writeFile(world.dataRoot() / "license-accepted", "Accepted locally\n");
     auto w = std::make_unique<Window>(
         Window::Setup{.dataRoot = world.dataRoot(), .executable = world.executable, .bundle = world.bundle});
     w->waitFor([&] { return w->model().stage() == "setup" && !w->model().refreshInFlight(); }, 10000);
     w->click(w->item("primary-action"));
-    if (!w->waitFor([&] { return w->model().transferShown() && w->model().transferFraction() > 0.05; }, 30000))
-        throw std::runtime_error("no download in progress");
+    if (!w->waitFor([&] { return now(*w); }, 30000)) throw std::runtime_error("no download in progress");
     return w;
 }
 
@@ -158,6 +169,16 @@ TEST(Languages, EveryScreenSheetAndAlertIsTranslatedAndUncut) {
         expectTranslated(w.alerts.seen, w);
     }
 
+    // A server that sends nothing is called out.
+    {
+        testbed::World world({.stall = true});
+        const auto w = downloading(world, stalled);
+        expectTranslatedAndWhole(*w, "download stalled");
+        w->alerts.answer = 1;
+        w->click(w->item("stop-step"));
+        ASSERT_TRUE(w->waitFor([&] { return !w->model().busy(); }, 20000));
+    }
+
     // The Storage card's clean-ups: nothing to remove, the question, what
     // the child reports; then a support report saved from Help.
     {
@@ -188,7 +209,8 @@ TEST(Languages, EveryScreenSheetAndAlertIsTranslatedAndUncut) {
     }
 
     // The other alerts: the model's questions, the shell's refusals and
-    // its about box, and the updater's.
+    // its about box, the updater's with one of its own errors, and the
+    // catalog's failure.
     Session s({.stage = "ready"});
     Window& w = *s.w;
     w.alerts.answer = -1;  // answers none
@@ -204,25 +226,44 @@ TEST(Languages, EveryScreenSheetAndAlertIsTranslatedAndUncut) {
     ludowell::ui::AlertUpdateDriver updater(w.alerts, QStringLiteral("1.0.0"));
     updater.showUpdateFound({.displayVersionString = "1.1.0"}, [](bool) {});
     updater.showUpToDate();
-    updater.showUpdateError("");
-    EXPECT_EQ(w.alerts.seen.size(), 9u);
+    TempDir unconfigured;
+    ludowell::LinuxUpdateService::Options options;
+    options.bundle = unconfigured.path();
+    options.userDriver = &updater;
+    ludowell::LinuxUpdateService service(*w.model().updates(), options);
+    service.checkForUpdates();
+    uitest::giveUpdates(w, /*session=*/true);
+    w.model().updates()->check();
+    w.shell().applicationShouldTerminate();  // an update waits for the game
+    ludowell::ui::showCatalogFailure(w.alerts, "The game library is missing. Please reinstall this app.");
+    EXPECT_EQ(w.alerts.seen.size(), 11u);
     expectTranslated(w.alerts.seen, w);
 }
 
 // Two shipped languages as their players see them, chosen as the system's
 // preferred language would choose them.
 TEST(Languages, GermanAndJapaneseScreens) {
-    for (const auto& [language, start] : {std::pair{"de", "Los geht’s"}, std::pair{"ja", "はじめる"}}) {
+    const std::tuple<const char*, const char*, const char*> languages[] = {{"de", "Los geht’s", "1,5 MB"},
+                                                                           {"ja", "はじめる", "1.5 MB"}};
+    for (const auto& [language, start, size] : languages) {
         SCOPED_TRACE(language);
-        Speaking speaking(ludowell::ui::useLanguage(QLocale(QString::fromLatin1(language))));
+        const QLocale locale(QString::fromLatin1(language));
+        Speaking speaking(ludowell::ui::useLanguage(locale), locale);
         const QString suffix = QStringLiteral("-") + QString::fromLatin1(language);
         {
             Window w({.preview = "setup"});
             EXPECT_EQ(w.text("primary-action"), QString::fromUtf8(start));
+            // The child's sizes in the language's numbers, too.
+            EXPECT_TRUE(ludowell::ChildLines::translateLine("Removed the downloaded installers and freed 1.5 MB. A later "
+                                                            "repair downloads them again.")
+                            .contains(QString::fromUtf8(size)));
             w.screenshot("library-setup" + suffix);
             uitest::giveUpdates(w, false);
             w.click(w.item("nav-Settings"));
+            w.window()->resize(1140, std::max(850, int(w.item("page")->height()) + 96));  // the whole page
             w.screenshot("settings" + suffix);
+            w.window()->resize(1140, 850);
+            w.settle();
             w.click(w.item("nav-Help"));
             w.screenshot("help" + suffix);
         }
