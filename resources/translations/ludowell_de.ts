@@ -1179,6 +1179,10 @@ Dein eigenes Steam-Konto</translation>
         <source>Remove logs</source>
         <translation>Protokolle entfernen</translation>
     </message>
+    <message>
+        <source>Ludowell Support Report %1 at %2</source>
+        <translation>Ludowell-Supportbericht %1 um %2</translation>
+    </message>
 </context>
 <context>
     <name>ludowell::LinuxUpdateService</name>

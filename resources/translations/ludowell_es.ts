@@ -1179,6 +1179,10 @@ Tu propia cuenta de Steam</translation>
         <source>Remove logs</source>
         <translation>Eliminar registros</translation>
     </message>
+    <message>
+        <source>Ludowell Support Report %1 at %2</source>
+        <translation>Informe para soporte de Ludowell %1 a las %2</translation>
+    </message>
 </context>
 <context>
     <name>ludowell::LinuxUpdateService</name>

@@ -1179,6 +1179,10 @@ Ton propre compte Steam</translation>
         <source>Remove logs</source>
         <translation>Supprimer les journaux</translation>
     </message>
+    <message>
+        <source>Ludowell Support Report %1 at %2</source>
+        <translation>Rapport d’assistance Ludowell %1 à %2</translation>
+    </message>
 </context>
 <context>
     <name>ludowell::LinuxUpdateService</name>

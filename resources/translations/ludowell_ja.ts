@@ -1175,6 +1175,10 @@ Your own Steam account</source>
         <source>Remove logs</source>
         <translation>ログを削除</translation>
     </message>
+    <message>
+        <source>Ludowell Support Report %1 at %2</source>
+        <translation>Ludowell サポートレポート %1 %2</translation>
+    </message>
 </context>
 <context>
     <name>ludowell::LinuxUpdateService</name>

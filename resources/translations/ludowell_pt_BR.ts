@@ -1179,6 +1179,10 @@ Sua própria conta Steam</translation>
         <source>Remove logs</source>
         <translation>Remover registros</translation>
     </message>
+    <message>
+        <source>Ludowell Support Report %1 at %2</source>
+        <translation>Relatório de suporte do Ludowell %1 às %2</translation>
+    </message>
 </context>
 <context>
     <name>ludowell::LinuxUpdateService</name>

@@ -1175,6 +1175,10 @@ Your own Steam account</source>
         <source>Remove logs</source>
         <translation>移除日志</translation>
     </message>
+    <message>
+        <source>Ludowell Support Report %1 at %2</source>
+        <translation>Ludowell 支持报告 %1 %2</translation>
+    </message>
 </context>
 <context>
     <name>ludowell::LinuxUpdateService</name>

@@ -44,8 +44,11 @@ void LibraryModel::saveSupportReport() {
         QDir().mkpath(downloads);
         folder = downloads.toStdString();
     }
-    reportName_ = QStringLiteral("Ludowell Support Report %1.tar.gz")
-                      .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd 'at' HH.mm.ss")));
+    // Named in the user's language, as the Mac names a screenshot.
+    const QDateTime now = QDateTime::currentDateTime();
+    reportName_ = tr("Ludowell Support Report %1 at %2")
+                      .arg(now.toString(QStringLiteral("yyyy-MM-dd")), now.toString(QStringLiteral("HH.mm.ss"))) +
+                  QStringLiteral(".tar.gz");
     begin(QStringLiteral("report"), {"--output", (folder / reportName_.toStdString()).string()});
 }
 
