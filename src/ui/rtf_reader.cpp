@@ -1,44 +1,20 @@
 #include "ui/rtf_reader.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <map>
 #include <vector>
 
 #include "ui/code_pages.h"
+#include "ui/rich_html.h"
 #include "core/utf8.h"
 
 namespace ludowell {
 namespace {
 
+using namespace richhtml;
+
 constexpr char32_t kReplacement = 0xFFFD;
-
-// Windows-1252 differs from Latin-1 only in 0x80..0x9F; the holes stay unknown.
-constexpr std::array<char16_t, 32> kCp1252 = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
-    0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
-
-// Mac OS Roman, 0x80..0xFF, for documents written with \mac or \ansicpg10000.
-constexpr std::array<char16_t, 128> kMacRoman = {
-    0x00C4, 0x00C5, 0x00C7, 0x00C9, 0x00D1, 0x00D6, 0x00DC, 0x00E1,
-    0x00E0, 0x00E2, 0x00E4, 0x00E3, 0x00E5, 0x00E7, 0x00E9, 0x00E8,
-    0x00EA, 0x00EB, 0x00ED, 0x00EC, 0x00EE, 0x00EF, 0x00F1, 0x00F3,
-    0x00F2, 0x00F4, 0x00F6, 0x00F5, 0x00FA, 0x00F9, 0x00FB, 0x00FC,
-    0x2020, 0x00B0, 0x00A2, 0x00A3, 0x00A7, 0x2022, 0x00B6, 0x00DF,
-    0x00AE, 0x00A9, 0x2122, 0x00B4, 0x00A8, 0x2260, 0x00C6, 0x00D8,
-    0x221E, 0x00B1, 0x2264, 0x2265, 0x00A5, 0x00B5, 0x2202, 0x2211,
-    0x220F, 0x03C0, 0x222B, 0x00AA, 0x00BA, 0x03A9, 0x00E6, 0x00F8,
-    0x00BF, 0x00A1, 0x00AC, 0x221A, 0x0192, 0x2248, 0x2206, 0x00AB,
-    0x00BB, 0x2026, 0x00A0, 0x00C0, 0x00C3, 0x00D5, 0x0152, 0x0153,
-    0x2013, 0x2014, 0x201C, 0x201D, 0x2018, 0x2019, 0x00F7, 0x25CA,
-    0x00FF, 0x0178, 0x2044, 0x20AC, 0x2039, 0x203A, 0xFB01, 0xFB02,
-    0x2021, 0x00B7, 0x201A, 0x201E, 0x2030, 0x00C2, 0x00CA, 0x00C1,
-    0x00CB, 0x00C8, 0x00CD, 0x00CE, 0x00CF, 0x00CC, 0x00D3, 0x00D4,
-    0xF8FF, 0x00D2, 0x00DA, 0x00DB, 0x00D9, 0x0131, 0x02C6, 0x02DC,
-    0x00AF, 0x02D8, 0x02D9, 0x02DA, 0x00B8, 0x02DD, 0x02DB, 0x02C7};
 
 // Groups whose content is never shown: tables, metadata, pictures, objects,
 // headers and footers. Starred groups are skipped as well.
@@ -49,21 +25,6 @@ constexpr std::string_view kDestinations[] = {
     "latentstyles", "datastore", "listtable", "listoverridetable", "rsidtbl",
     "generator", "filetbl", "revtbl", "pgdsctbl", "xmlnstbl", "mmathPr",
     "nonshppict", "shp", "private", "xe", "tc", "userprops"};
-
-struct CharFormat {
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strike = false;
-    int script = 0;     // 1 superscript, -1 subscript
-    int halfPoints = 0; // 0: the view's own size
-    bool operator==(const CharFormat&) const = default;
-};
-
-struct ParaFormat {
-    const char* align = nullptr;
-    int left = 0, right = 0, first = 0, before = 0, after = 0;  // twips
-};
 
 struct GroupState {
     CharFormat chr;
@@ -80,60 +41,6 @@ constexpr std::size_t kMaxDepth = 4096;
 
 long clampLong(long long v, long lo, long hi) {
     return static_cast<long>(std::clamp<long long>(v, lo, hi));
-}
-
-void appendUtf8(std::string& out, char32_t c) {
-    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = kReplacement;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-void appendEscaped(std::string& out, char32_t c) {
-    switch (c) {
-    case '&': out += "&amp;"; break;
-    case '<': out += "&lt;"; break;
-    case '>': out += "&gt;"; break;
-    case '"': out += "&quot;"; break;
-    default: appendUtf8(out, c);
-    }
-}
-
-std::string paragraphOpen(const ParaFormat& p) {
-    // Twips to points; a point is one logical pixel in the view.
-    auto px = [](int twips) { return std::to_string(twips / 20); };
-    std::string s = "<p style=\"margin-top:" + px(p.before) + "px; margin-bottom:" + px(p.after) +
-                    "px; margin-left:" + px(p.left) + "px; margin-right:" + px(p.right) +
-                    "px; text-indent:" + px(p.first) + "px; white-space:pre-wrap;\"";
-    if (p.align) s += std::string(" align=\"") + p.align + "\"";
-    return s + ">";
-}
-
-std::string spanOpen(const CharFormat& f) {
-    std::string style;
-    if (f.bold) style += "font-weight:600; ";
-    if (f.italic) style += "font-style:italic; ";
-    if (f.underline && f.strike) style += "text-decoration:underline line-through; ";
-    else if (f.underline) style += "text-decoration:underline; ";
-    else if (f.strike) style += "text-decoration:line-through; ";
-    if (f.halfPoints > 0) style += "font-size:" + std::to_string((f.halfPoints + 1) / 2) + "px; ";
-    if (f.script > 0) style += "vertical-align:super; ";
-    if (f.script < 0) style += "vertical-align:sub; ";
-    if (style.empty()) return {};
-    style.resize(style.size() - 2);
-    return "<span style=\"" + style + "\">";
 }
 
 class Converter {
@@ -343,16 +250,7 @@ private:
         long page = codepage_;
         const long font = cur_.font >= 0 ? cur_.font : defaultFont_;
         if (auto found = fontCodePages_.find(font); found != fontCodePages_.end()) page = found->second;
-        if (auto c = decodeCodePageByte(page, b)) return *c;
-        if (page != 1252 && page != 10000 && decodeCodePageByte(page, 0x41)) return kReplacement;  // a hole
-        return fallbackDecode(page, b);
-    }
-
-    // When iconv lacks the code page: the two tables every Mac has.
-    static char32_t fallbackDecode(long page, unsigned char b) {
-        if (page == 10000) return kMacRoman[b - 0x80];
-        if (b < 0xA0) return kCp1252[b - 0x80];
-        return b;  // 1252 and Latin-1 agree from 0xA0 on
+        return decodeUpperByte(page, b);
     }
 
     void character(char32_t c) {
@@ -440,24 +338,6 @@ bool validUtf8(std::string_view s) { return s.find('\0') == std::string_view::np
 
 bool hasVisibleText(std::string_view s) {
     return std::any_of(s.begin(), s.end(), [](char c) { return c != ' ' && c != '\t' && c != '\n' && c != '\r'; });
-}
-
-RichText plainToRichText(std::string_view s) {
-    RichText out;
-    std::size_t start = 0;
-    while (start <= s.size()) {
-        std::size_t end = s.find('\n', start);
-        if (end == std::string_view::npos) end = s.size();
-        std::string_view line = s.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        std::string p;
-        for (char c : line) appendEscaped(p, static_cast<unsigned char>(c));
-        out.html += paragraphOpen({}) + (p.empty() ? "&nbsp;" : p) + "</p>\n";
-        if (start > 0) out.text += '\n';
-        out.text.append(line);
-        start = end + 1;
-    }
-    return out;
 }
 
 }  // namespace

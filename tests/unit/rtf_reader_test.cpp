@@ -1,6 +1,7 @@
 // The reader lives in the window library, which unit tests do not link; it
 // needs no Qt, so it is compiled straight into this test.
 #include "ui/code_pages.cpp"
+#include "ui/rich_html.cpp"
 #include "ui/rtf_reader.cpp"
 
 #include <gtest/gtest.h>
