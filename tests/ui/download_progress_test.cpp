@@ -15,13 +15,7 @@ namespace fs = std::filesystem;
 using uitest::Window;
 
 struct DownloadWindow {
-    explicit DownloadWindow(testbed::World::Options options) : world(options) {
-        world.exportToThisProcess();
-        writeFile(world.dataRoot() / "license-accepted", "Accepted locally\n");
-        w = std::make_unique<Window>(
-            Window::Setup{.dataRoot = world.dataRoot(), .executable = world.executable, .bundle = world.bundle});
-        w->waitFor([&] { return w->model().stage() == "setup" && !w->model().refreshInFlight(); }, 10000);
-    }
+    explicit DownloadWindow(testbed::World::Options options) : world(options), w(uitest::windowOver(world)) {}
     ~DownloadWindow() { w.reset(); }
 
     ludowell::LibraryModel& model() { return w->model(); }

@@ -40,11 +40,7 @@ bool stalled(Window& w) { return !w.model().transferProblem().isEmpty(); }
 // A window whose setup step downloads the package from the world's server,
 // shown once `now` holds.
 std::unique_ptr<Window> downloading(testbed::World& world, bool (*now)(Window&) = progressing) {
-    world.exportToThisProcess();
-    writeFile(world.dataRoot() / "license-accepted", "Accepted locally\n");
-    auto w = std::make_unique<Window>(
-        Window::Setup{.dataRoot = world.dataRoot(), .executable = world.executable, .bundle = world.bundle});
-    w->waitFor([&] { return w->model().stage() == "setup" && !w->model().refreshInFlight(); }, 10000);
+    auto w = uitest::windowOver(world);
     w->click(w->item("primary-action"));
     if (!w->waitFor([&] { return now(*w); }, 30000)) throw std::runtime_error("no download in progress");
     return w;

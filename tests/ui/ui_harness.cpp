@@ -14,6 +14,7 @@
 #include "runtime/runtime.h"
 #include "support/event_loop.h"
 #include "testbed_host.h"
+#include "testbed_world.h"
 
 namespace uitest {
 namespace fs = std::filesystem;
@@ -181,6 +182,15 @@ struct StubUpdates : ludowell::UpdateService {
     std::function<void()> onCheck;
 };
 }  // namespace
+
+std::unique_ptr<Window> windowOver(testbed::World& world) {
+    world.exportToThisProcess();
+    writeFile(world.dataRoot() / "license-accepted", "Accepted locally\n");
+    auto w = std::make_unique<Window>(
+        Window::Setup{.dataRoot = world.dataRoot(), .executable = world.executable, .bundle = world.bundle});
+    w->waitFor([&] { return w->model().stage() == "setup" && !w->model().refreshInFlight(); }, 10000);
+    return w;
+}
 
 std::shared_ptr<int> giveUpdates(Window& w, bool session, std::function<void()> onCheck) {
     auto checks = std::make_shared<int>(0);

@@ -19,6 +19,10 @@
 #include "support/temp_dir.h"
 #include "ui/app_delegate.h"
 
+namespace testbed {
+class World;
+}
+
 // Readable failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
@@ -113,6 +117,10 @@ private:
     TempDir dir_;
     std::unique_ptr<ludowell::ui::AppDelegate> shell_;
 };
+
+// A window over `world`'s data root with the licence accepted, once it
+// knows the stage, so the primary button starts setup.
+std::unique_ptr<Window> windowOver(testbed::World& world);
 
 // Hands the model an update gate whose service reports `session`; returns
 // the count of checks asked of it. Each check also runs `onCheck`.
