@@ -123,20 +123,25 @@ TEST(CommandRuns, PrimaryRunsTheStagesStepAndSaysWhatComesNext) {
         runtime.steam().parent_path() / ("steamapps/appmanifest_" + model->profile().steamID + ".acf");
     writeFile(runtime.marker("runtime-ready"), "runtime-v1\n");
     writeFile(runtime.steam());
-    writeFile(runtime.marker("steam-sign-in-confirmed"));
 
-    // The app manifest Steam writes, the stage it makes, the command and notice of Primary there.
+    // The app manifest Steam writes, the stage it makes (with the sign-in
+    // confirmed from install on, and the game there when ready), the command
+    // and notice of Primary there.
+    const QString opening =
+        "Steam is opening in a separate window. The first launch may take a few minutes while Steam updates.";
     const std::vector<std::tuple<const char*, GameStage, const char*, QString>> rows = {
+        {"", GameStage::signIn, "steam", opening},
         {"", GameStage::install, "install",
          "In Steam, confirm Install and keep the suggested folder. You can return here while the download finishes."},
         {"\"StateFlags\" \"1026\" \"BytesDownloaded\" \"25\" \"BytesToDownload\" \"100\"", GameStage::downloading,
-         "steam", "Steam is opening in a separate window. The first launch may take a few minutes while Steam updates."},
+         "steam", opening},
         {"\"StateFlags\" \"4\"", GameStage::ready, "play",
          "Your game is opening through Steam. If Steam asks for confirmation, choose Play."},
     };
     size_t runs = 0;
     for (const auto& [acf, stage, command, notice] : rows) {
         writeFile(manifest, acf);
+        if (stage == GameStage::install) writeFile(runtime.marker("steam-sign-in-confirmed"));
         if (stage == GameStage::ready) writeFile(runtime.game());
         ASSERT_TRUE(waitFor([&, stage = stage] { return model->snapshot().stage == stage; })) << command;
         EXPECT_EQ(model->download(), stage == GameStage::downloading ? 0.25 : -1);
@@ -150,6 +155,16 @@ TEST(CommandRuns, PrimaryRunsTheStagesStepAndSaysWhatComesNext) {
     EXPECT_EQ(model->primaryTitle(), "Opening your game…");
     EXPECT_TRUE(waitFor([&] { return !model->launching(); }));
     EXPECT_EQ(model->primaryTitle(), "Play now");
+
+    // Closing the session asks first (its default, Cancel, is the window's
+    // test: ui Pages.SteamControlsBusyStepAndItsDiagnostics).
+    ScriptedAlerts alerts;
+    alerts.replies = {1};
+    model->setAlerts(&alerts);
+    model->stop();
+    ASSERT_TRUE(finished(*model));
+    EXPECT_EQ(box.arguments(child).at(6 * runs + 1), "stop");
+    EXPECT_EQ(model->notice(), "This game's Steam session has closed.");
 }
 
 TEST(CommandRuns, AChildThatCannotStartFails) {

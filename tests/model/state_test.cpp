@@ -3,8 +3,11 @@
 // agreement that cannot be saved is the licence sheet's test (ui).
 #include <QSettings>
 
+#include <regex>
+
 #include <gtest/gtest.h>
 
+#include "core/files.h"
 #include "model_harness.h"
 
 using namespace model_tests;
@@ -27,7 +30,9 @@ TEST(Preview, ShowsAFixedStageAndStartsNothing) {
     model->primary();
     model->confirmSignIn();
     model->agree();  // writes the marker, then starts nothing
-    EXPECT_TRUE(fs::exists(box.path("data/license-accepted")));
+    const auto consent = ludowell::readFile(box.path("data/license-accepted")).value_or("");
+    EXPECT_TRUE(std::regex_match(consent, std::regex(R"(Accepted locally: \d{4}-\d\d-\d\d \d\d:\d\d:\d\d \+0000\n)")))
+        << consent;
     waitFor([] { return false; }, 0.4);
     EXPECT_EQ(model->snapshot().stage, GameStage::install) << "a preview is never inspected";
     EXPECT_TRUE(box.arguments(child).empty());

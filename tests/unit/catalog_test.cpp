@@ -102,10 +102,9 @@ TEST(Catalog, DecodingAndEncoding) {
     EXPECT_THROW(GameProfile::decodeCatalog(plainEntry().dump()), json::exception);
 }
 
+// A missing catalog is told through the app (e2e CommandMode.AMissingCatalogNeverHangsAHeadlessRun).
 TEST(Catalog, LoadFromResources) {
     TempDir dir;
-    EXPECT_EQ(failureText([&] { GameProfile::load(dir.path()); }),
-              "The game library is missing. Please reinstall this app.");
     writeFile(dir / "games.json", json::array({plainEntry("b"), plainEntry("a")}).dump());
     auto profiles = GameProfile::load(dir.path());
     ASSERT_EQ(profiles.size(), 2u);

@@ -36,13 +36,20 @@ protected:
 
 }  // namespace
 
-TEST_F(CommandRunner, AllowedStatusesAndFailureText) {
+TEST_F(CommandRunner, AllowedStatusesFailureTextAndEnvironment) {
     EXPECT_EQ(sh("echo out; echo err >&2; exit 1", {0, 1}), "out\nerr\n");
     EXPECT_EQ(failure("echo out; echo err >&2; exit 1"), "sh failed (1). out\nerr\n" + logsLine);
     EXPECT_EQ(failureText([&] { sh("exit 0", {1}); }), "sh failed (0). " + logsLine);
     // Output that is not UTF-8 reads as empty, on success and on failure.
     EXPECT_EQ(sh("printf 'ok \\377\\376'"), "");
     EXPECT_EQ(failure("printf '\\377'; exit 200"), "sh failed (200). " + logsLine);
+
+    // The environment is inherited, or exactly the one given.
+    ScopedEnv probe("LUDOWELL_RUNNER_PROBE", "inherited");
+    EXPECT_EQ(sh("printf %s \"$LUDOWELL_RUNNER_PROBE\""), "inherited");
+    EXPECT_EQ(runtime.run("/bin/sh", {"-c", "printf '%s|%s' \"$LUDOWELL_RUNNER_PROBE\" \"$ONLY\""},
+                          ludowell::Environment{{"ONLY", "given"}}),
+              "|given");
 }
 
 TEST_F(CommandRunner, FailureKeepsTheLastTwoThousandCharacters) {
@@ -77,14 +84,6 @@ TEST_F(CommandRunner, ChildIgnoringTerminateIsKilledAtTheDeadline) {
     // Reaped as well: the process is gone altogether.
     EXPECT_EQ(::kill(pid, 0), -1);
     EXPECT_EQ(errno, ESRCH);
-}
-
-TEST_F(CommandRunner, EnvironmentIsInheritedOrExactlyTheGivenOne) {
-    ScopedEnv probe("LUDOWELL_RUNNER_PROBE", "inherited");
-    EXPECT_EQ(sh("printf %s \"$LUDOWELL_RUNNER_PROBE\""), "inherited");
-    EXPECT_EQ(runtime.run("/bin/sh", {"-c", "printf '%s|%s' \"$LUDOWELL_RUNNER_PROBE\" \"$ONLY\""},
-                          ludowell::Environment{{"ONLY", "given"}}),
-              "|given");
 }
 
 TEST_F(CommandRunner, EachRunWritesOneFreshLogEvenWhenTheToolIsMissing) {

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "engine/engine_manifest.h"
 #include "runtime/runtime.h"
+#include "support/files.h"
 #include "support/temp_dir.h"
 #include "support/failure_text.h"
 #include "runtime/engine_selection.h"
@@ -76,9 +75,8 @@ TEST(EngineSelection, FallsBackToTheDefaultFolderAndEncodesCompactly) {
     const fs::path root = runtime.root();
     EXPECT_EQ(runtime.engine(), root / "engine");
 
-    fs::create_directories(root);
     auto select = [&](const std::string& text) {
-        std::ofstream(root / "engine-selection.json", std::ios::trunc) << text;
+        writeFile(root / "engine-selection.json", text);
         return runtime.engine();
     };
     for (const char* text : {"", "not json", "[]", "{}", R"({"previous":"engine-1"})", R"({"current":5})",

@@ -1,20 +1,19 @@
 #include <gtest/gtest.h>
 
 #include "core/library_snapshot.h"
+#include "runtime/library_state.h"
 #include "runtime/runtime.h"
 #include "support/files.h"
 #include "support/temp_dir.h"
-#include "runtime/library_state.h"
 
 using ludowell::GameStage;
 using ludowell::LibrarySnapshot;
-using ludowell::Runtime;
 namespace fs = std::filesystem;
 
 namespace {
 
 // Laid out the way Steam writes it: nested, tab-separated, quoted.
-std::string manifest(const std::string& state, const std::string& done, const std::string& total) {
+std::string manifest(const std::string& state, const std::string& done = "0", const std::string& total = "0") {
     return "\"AppState\"\n{\n\t\"appid\"\t\t\"1466860\"\n\t\"StateFlags\"\t\t\"" + state +
            "\"\n\t\"installdir\"\t\t\"Age of Empires IV\"\n\t\"BytesToDownload\"\t\t\"" + total +
            "\"\n\t\"BytesDownloaded\"\t\t\"" + done +
@@ -25,62 +24,53 @@ const LibrarySnapshot kSetup{GameStage::setup}, kSignIn{GameStage::signIn}, kIns
     kReady{GameStage::ready};
 LibrarySnapshot downloading(double fraction) { return {GameStage::downloading, fraction}; }
 
-class Snapshot : public ::testing::Test {
-protected:
-    void prepared() {
-        writeFile(runtime.root() / "runtime-ready", "runtime-v1\n");
-        writeFile(runtime.steam());
-    }
-    void signedIn() { writeFile(runtime.root() / "steam-sign-in-confirmed"); }
-    LibrarySnapshot with(const std::string& acf) {
-        writeFile(runtime.steamFolder() / "steamapps/appmanifest_1466860.acf", acf);
-        return inspectLibrary(runtime);
-    }
-
-    TempDir dir;
-    Runtime runtime{dir / "root", dir / "res"};
-};
-
 }  // namespace
 
-TEST_F(Snapshot, SetupUntilPreparedAndSteamInstalled) {
+// Setup until the environment is prepared and Steam installed; after that
+// Steam's manifest, the game and the sign-in marker, from where they lie.
+TEST(Snapshot, SetupUntilPreparedAndSteamInstalledThenTheManifest) {
+    TempDir dir;
+    const ludowell::Runtime runtime(dir / "root", dir / "res");
     EXPECT_EQ(inspectLibrary(runtime), kSetup);
     writeFile(runtime.steam());
     writeFile(runtime.game());
-    signedIn();
-    EXPECT_EQ(with(manifest("4", "0", "0")), kSetup);  // no marker
-    fs::remove(runtime.steam());
-    writeFile(runtime.root() / "runtime-ready");
-    EXPECT_EQ(inspectLibrary(runtime), kSetup);  // no Steam
-}
-
-TEST_F(Snapshot, SignInAndInstall) {
-    prepared();
+    writeFile(runtime.root() / "steam-sign-in-confirmed");
+    writeFile(runtime.steamFolder() / "steamapps/appmanifest_1466860.acf", manifest("4"));
+    EXPECT_EQ(inspectLibrary(runtime), kSetup) << "no marker";
+    writeFile(runtime.root() / "runtime-ready", "runtime-v1\n");
+    EXPECT_EQ(inspectLibrary(runtime), kReady);
+    fs::remove(runtime.game());
+    EXPECT_EQ(inspectLibrary(runtime), kInstall);
+    fs::remove(runtime.root() / "steam-sign-in-confirmed");
     EXPECT_EQ(inspectLibrary(runtime), kSignIn);
-    EXPECT_EQ(with(manifest("4", "500", "1000")), kSignIn);  // state 4 is never downloading
-    signedIn();
-    EXPECT_EQ(with(manifest("4", "500", "1000")), kInstall);
-    EXPECT_EQ(with(manifest("6", "0", "0")), kInstall);
-    // A manifest that is not UTF-8 counts as empty.
-    EXPECT_EQ(with("\"StateFlags\"\t\"6\"\n\"BytesToDownload\"\t\"100\"\n\xff\xfe"), kInstall);
+    fs::remove(runtime.steam());
+    EXPECT_EQ(inspectLibrary(runtime), kSetup) << "no Steam";
 }
 
-TEST_F(Snapshot, ReadyAndDownloading) {
-    prepared();
-    writeFile(runtime.game());
-    EXPECT_EQ(with(manifest("4", "500", "1000")), kReady);
-    EXPECT_EQ(with(manifest("1026", "500", "1000")), downloading(0.5));
-    EXPECT_EQ(with(manifest("6", "2000", "1000")), downloading(1.0));
-    EXPECT_EQ(with(manifest("6", "-5", "1000")), downloading(0.0));
-    EXPECT_EQ(with(manifest("6", "garbage", "1000")), downloading(0.0));
-    EXPECT_EQ(with(manifest("6", "250.5", "1e3")), downloading(0.2505));
+TEST(Snapshot, StageFromTheManifest) {
+    const auto signedIn = [](const std::string& acf) { return LibrarySnapshot::fromAppManifest(acf, false, true); };
+    const auto installed = [](const std::string& acf) { return LibrarySnapshot::fromAppManifest(acf, true, false); };
+    EXPECT_EQ(LibrarySnapshot::fromAppManifest("", false, false), kSignIn);
+    EXPECT_EQ(LibrarySnapshot::fromAppManifest(manifest("4", "500", "1000"), false, false), kSignIn)
+        << "state 4 is never downloading";
+    EXPECT_EQ(signedIn(manifest("4", "500", "1000")), kInstall);
+    EXPECT_EQ(signedIn(manifest("6")), kInstall);
+    // A manifest that is not UTF-8 counts as empty.
+    EXPECT_EQ(signedIn("\"StateFlags\"\t\"6\"\n\"BytesToDownload\"\t\"100\"\n\xff\xfe"), kInstall);
+
+    EXPECT_EQ(installed(manifest("4", "500", "1000")), kReady);
+    EXPECT_EQ(installed(manifest("1026", "500", "1000")), downloading(0.5));
+    EXPECT_EQ(installed(manifest("6", "2000", "1000")), downloading(1.0));
+    EXPECT_EQ(installed(manifest("6", "-5", "1000")), downloading(0.0));
+    EXPECT_EQ(installed(manifest("6", "garbage", "1000")), downloading(0.0));
+    EXPECT_EQ(installed(manifest("6", "250.5", "1e3")), downloading(0.2505));
     // State 4 with another flag is not fully installed.
-    EXPECT_EQ(with(manifest("1030", "0", "0")), kSignIn);
+    EXPECT_EQ(installed(manifest("1030")), kSignIn);
     // StateFlags must be a plain integer.
     for (const char* state : {" 4", "4 ", "4.0", "0x4", ""})
-        EXPECT_EQ(with(manifest(state, "0", "0")), kSignIn) << "'" << state << "'";
-    EXPECT_EQ(with(manifest("+4", "0", "0")), kReady);
-    EXPECT_EQ(with(manifest(" 4", "10", "20")), downloading(0.5));  // parsed as 0
+        EXPECT_EQ(installed(manifest(state)), kSignIn) << "'" << state << "'";
+    EXPECT_EQ(installed(manifest("+4")), kReady);
+    EXPECT_EQ(installed(manifest(" 4", "10", "20")), downloading(0.5));  // parsed as 0
 }
 
 TEST(SnapshotValue, FirstQuotedValueOfTheLiteralKey) {

@@ -4,6 +4,7 @@
 
 #include "core/process_tracking.h"
 #include "runtime/runtime.h"
+#include "support/files.h"
 #include "support/live_process.h"
 #include "support/temp_dir.h"
 #include "runtime/library_state.h"
@@ -101,8 +102,7 @@ TEST(GameRunning, NeedsALiveSelectedEngineAndATrackedGameInTheLogsTail) {
     TempDir dir;
     Runtime runtime(dir / "root", dir / "res");
     const fs::path log = runtime.steamFolder() / "logs/gameprocess_log.txt";
-    fs::create_directories(log.parent_path());
-    std::ofstream(log) << adding("4242");
+    writeFile(log, adding("4242"));
     EXPECT_FALSE(isGameRunning(runtime));  // the log alone is not enough
     LiveProcess server(dir / "root/engine/bin/wineserver");
     EXPECT_FALSE(isGameRunning(runtime)) << "a lingering server is no game";

@@ -58,54 +58,49 @@ TEST(RtfReader, ReadsAWordPadDocument) {
     EXPECT_TRUE(contains(doc.html, "Second point</span><br />"));
 }
 
-TEST(RtfReader, DecodesCodePagesFontCharsetsAndSymbolsAndSkipsDestinations) {
-    EXPECT_EQ(rtfToRichText(R"({\rtf1\ansi \'80\'e9\'9f\'81})").text, "\u20AC\u00e9\u0178\uFFFD");
-    EXPECT_EQ(rtfToRichText(R"({\rtf1\mac \'80\'8e\'d5})").text, "\u00C4\u00e9\u2019");
-    EXPECT_EQ(rtfToRichText(R"({\rtf1\ansi\ansicpg10000 \'a5})").text, "\u2022");
-    EXPECT_EQ(rtfToRichText(R"({\rtf1 a\{b\}c\\d\~e\_f\-g\emdash\bullet})").text, "a{b}c\\d\u00A0e\u2011fg\u2014\u2022");
-    EXPECT_EQ(rtfToRichText(R"({\rtf1 \u-4064?\u55357?x\u56832?})").text, "\uF020\uFFFDx\uFFFD");
-    // Destinations and binary data are skipped.
-    EXPECT_EQ(rtfToRichText("{\\rtf1{\\*\\unknowndest hidden{\\b deeper}}{\\stylesheet{\\s0 Normal;}}"
-                            "{\\info{\\title T}{\\author A}}{\\header head}{\\*\\bkmkstart mark}"
-                            "{\\pict\\bin5 {}}\\par} shown}")
-                  .text,
-              " shown");
+// The text of small documents: code pages, font charsets, symbols and
+// skipped destinations, then malformed input.
+TEST(RtfReader, DecodesSmallDocumentsAndSurvivesMalformedOnes) {
+    const std::pair<std::string, std::string> rows[] = {
+        {R"({\rtf1\ansi \'80\'e9\'9f\'81})", "\u20AC\u00e9\u0178\uFFFD"},
+        {R"({\rtf1\mac \'80\'8e\'d5})", "\u00C4\u00e9\u2019"},
+        {R"({\rtf1\ansi\ansicpg10000 \'a5})", "\u2022"},
+        {R"({\rtf1 a\{b\}c\\d\~e\_f\-g\emdash\bullet})", "a{b}c\\d\u00A0e\u2011fg\u2014\u2022"},
+        {R"({\rtf1 \u-4064?\u55357?x\u56832?})", "\uF020\uFFFDx\uFFFD"},
+        // Destinations and binary data are skipped.
+        {"{\\rtf1{\\*\\unknowndest hidden{\\b deeper}}{\\stylesheet{\\s0 Normal;}}{\\info{\\title T}{\\author A}}"
+         "{\\header head}{\\*\\bkmkstart mark}{\\pict\\bin5 {}}\\par} shown}",
+         " shown"},
+        // "Привет, мир" as a Cyrillic word processor writes it.
+        {"{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\fnil\\fcharset204 Arial;}}"
+         "\\f0 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2, \\'ec\\'e8\\'f0}",
+         "Привет, мир"},
+        // The font's charset wins over the document's code page, per font.
+        {"{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fcharset0 Times;}{\\f1\\fcharset161 Arial;}"
+         "{\\f2\\fcharset238 Arial;}}\\f0\\'e9 {\\f1\\'e1\\'e2} \\f2\\'b9\\f0\\'e9}",
+         "é αβ ąé"},
+        // \uN stays as it is, whatever the font.
+        {"{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset204 A;}}\\f0\\u1046?\\'c6}", "ЖЖ"},
+        // Code pages iconv does not have fall back to Windows-1252.
+        {"{\\rtf1\\ansi\\ansicpg437 \\'e9}", "é"},
+        // Unbalanced braces: the text around them still shows.
+        {"{\\rtf1 a}}}b{\\b c", "abc"},
+        // Truncated escapes at the end or before non-hex characters are dropped.
+        {"{\\rtf1 x\\'4", "x"},
+        {"{\\rtf1 x\\'4zy\\'", "xzy"},
+        {"{\\rtf1 x\\", "x"},
+        {"{\\rtf1 x\\u", "x"},
+        // Huge parameters saturate instead of overflowing.
+        {"{\\rtf1\\u99999999999? a\\li99999999999 b}", "\uFFFD ab"},
+        {"{\\rtf1 {\\uc99999999999\\u65 lost} kept\\bin99999999999 x}", "A kept"},
+        {"{\\rtf1 " + std::string(100000, '{') + "\\b deep" + std::string(100000, '}') + " end}", "deep end"},
+        {"{\\rtf1 " + std::string(100000, '{') + "open", "open"},
+    };
+    for (const auto& [rtf, text] : rows) EXPECT_EQ(rtfToRichText(rtf).text, text) << rtf.substr(0, 200);
 
-    // "Привет, мир" as a Cyrillic word processor writes it.
-    EXPECT_EQ(rtfToRichText("{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\fnil\\fcharset204 Arial;}}"
-                            "\\f0 \\'cf\\'f0\\'e8\\'e2\\'e5\\'f2, \\'ec\\'e8\\'f0}")
-                  .text,
-              "Привет, мир");
-    // The font's charset wins over the document's code page, per font.
-    EXPECT_EQ(rtfToRichText("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fcharset0 Times;}{\\f1\\fcharset161 Arial;}"
-                            "{\\f2\\fcharset238 Arial;}}\\f0\\'e9 {\\f1\\'e1\\'e2} \\f2\\'b9\\f0\\'e9}")
-                  .text,
-              "é αβ ąé");
-    // \uN stays as it is, whatever the font.
-    EXPECT_EQ(rtfToRichText("{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fcharset204 A;}}\\f0\\u1046?\\'c6}").text,
-              "ЖЖ");
-    // Code pages iconv does not have fall back to Windows-1252.
-    EXPECT_EQ(rtfToRichText("{\\rtf1\\ansi\\ansicpg437 \\'e9}").text, "é");
-}
-
-TEST(RtfReader, SurvivesMalformedInput) {
-    // Unbalanced braces: the text around them still shows.
-    EXPECT_EQ(rtfToRichText("{\\rtf1 a}}}b{\\b c").text, "abc");
-    // Truncated escapes at the end or before non-hex characters are dropped.
-    EXPECT_EQ(rtfToRichText("{\\rtf1 x\\'4").text, "x");
-    EXPECT_EQ(rtfToRichText("{\\rtf1 x\\'4zy\\'").text, "xzy");
-    EXPECT_EQ(rtfToRichText("{\\rtf1 x\\").text, "x");
-    EXPECT_EQ(rtfToRichText("{\\rtf1 x\\u").text, "x");
-    // Huge parameters saturate instead of overflowing.
     auto huge = rtfToRichText("{\\rtf1\\fs99999999999999999999 big\\fs-5 small}");
     EXPECT_TRUE(contains(huge.html, "font-size:144px\">big")) << huge.html;
     EXPECT_TRUE(contains(huge.html, "font-size:1px\">small")) << huge.html;
-    EXPECT_EQ(rtfToRichText("{\\rtf1\\u99999999999? a\\li99999999999 b}").text, "\uFFFD ab");
-    EXPECT_EQ(rtfToRichText("{\\rtf1 {\\uc99999999999\\u65 lost} kept\\bin99999999999 x}").text, "A kept");
-
-    const std::string deep = std::string(100000, '{') + "\\b deep" + std::string(100000, '}');
-    EXPECT_EQ(rtfToRichText("{\\rtf1 " + deep + " end}").text, "deep end");
-    EXPECT_EQ(rtfToRichText("{\\rtf1 " + std::string(100000, '{') + "open").text, "open");
     // Formatting inside the deepest groups does not outlive them.
     const auto nested = rtfToRichText("{\\rtf1 " + std::string(5000, '{') + "\\b x" + std::string(5000, '}') + "y}");
     EXPECT_TRUE(contains(nested.html, "</span>y</p>")) << nested.html.substr(nested.html.size() - 80);

@@ -5,16 +5,15 @@
 
 #include <thread>
 
-#include "app/model/library_model.h"
 #include "app/preferences.h"
 #include "app/update/updates.h"
+#include "model/model_harness.h"
 #include "support/failure_text.h"
 #include "support/live_process.h"
-#include "support/shared_world.h"
-#include "update_support.h"
+#include "support/temp_dir.h"
 
 using namespace ludowell;
-using namespace updates_test;
+using model_tests::waitFor;
 
 namespace {
 
@@ -67,10 +66,8 @@ struct ScriptedService : UpdateService {
 
 // The catalog as the entry point would hand it over.
 const StartupState& startup() {
-    static const StartupState state = [] {
-        auto profiles = GameProfile::load(world().bundle / "Contents/Resources");
-        return StartupState{{}, profiles, profiles.front(), std::nullopt, std::nullopt};
-    }();
+    static const auto profiles = GameProfile::load(world().bundle / "Contents/Resources");
+    static const StartupState state{{}, profiles, profiles.front(), std::nullopt, std::nullopt};
     return state;
 }
 
@@ -82,7 +79,6 @@ struct Game : LiveProcess {
 class Gate : public ::testing::Test {
 protected:
     void SetUp() override {
-        world();
         // Stands in for command mode; runs until told to stop.
         writeFile(child_, "#!/bin/sh\nwhile [ ! -f \"$0.stop\" ]; do sleep 0.05; done\n", true);
         makeGate();
@@ -100,12 +96,12 @@ protected:
         }, {startup(), poll});
         model_->setUpdates(gate_);
         // The service's first values arrive through the event loop.
-        waitUntil([&] { return preview || gate_->canCheck(); });
+        waitFor([&] { return preview || gate_->canCheck(); });
     }
 
     void stopChild() {
         writeFile(fs::path(child_).concat(".stop"), "");
-        waitUntil([&] { return !model_->busy(); });
+        waitFor([&] { return !model_->busy(); });
         fs::remove(fs::path(child_).concat(".stop"));
     }
 
@@ -137,13 +133,13 @@ TEST_F(Gate, RefusesChecksWhileAnySessionRuns) {
     EXPECT_EQ(service_->checks, 1);
 
     model_->launch("check");
-    ASSERT_TRUE(waitUntil([&] { return model_->busy(); }));
+    ASSERT_TRUE(waitFor([&] { return model_->busy(); }));
     EXPECT_TRUE(refused()) << "while a step runs";
     stopChild();
 
     writeFile(child_, "#!/bin/sh\nexit 0\n", true);
     model_->launch("play");
-    ASSERT_TRUE(waitUntil([&] { return model_->launching(); }));
+    ASSERT_TRUE(waitFor([&] { return model_->launching(); }));
     EXPECT_TRUE(refused()) << "while the game is opening";
     model_->select(model_->profile());
     EXPECT_FALSE(refused());
@@ -173,18 +169,16 @@ TEST_F(Gate, WaitsForTheSessionsThenInstallsAndHoldsEveryRunOff) {
     EXPECT_TRUE(leaseIsFree()) << "no lease while only waiting";
 
     game.end();
-    ASSERT_TRUE(waitUntil([&] { return service_->installs > 0; }));
+    ASSERT_TRUE(waitFor([&] { return service_->installs > 0; }));
     EXPECT_EQ(gate_->status(), "Installing update\u2026");
     EXPECT_TRUE(gate_->installing());
     EXPECT_TRUE(model_->updateInstalling());
     EXPECT_FALSE(gate_->waiting());
 
-    // Until the relaunch nothing starts: not by hand, not from the window.
-    const auto run = world().ludowell({"--command", "check", "--data-root", (dir_ / "by-hand").string()});
-    EXPECT_EQ(run.status, 1);
-    EXPECT_NE(run.output.find("An update or launch is already in progress. Please wait for it to finish."),
-              std::string::npos)
-        << run.output;
+    // Until the relaunch nothing starts: not by hand, as the lease held
+    // keeps every run out (e2e CommandMode.HeldLocksKeepEveryOtherRunOutAtOnce),
+    // nor from the window.
+    EXPECT_FALSE(leaseIsFree());
     model_->launch("check");
     EXPECT_FALSE(model_->busy());
     EXPECT_TRUE(gate_->permitTermination());
@@ -197,7 +191,7 @@ TEST_F(Gate, QuitTakesTheLeaseOnceTheSessionsHaveEnded) {
         ASSERT_TRUE(service_->offer());
         EXPECT_FALSE(gate_->permitTermination());
         model_->launch("check");
-        ASSERT_TRUE(waitUntil([&] { return model_->busy(); }));
+        ASSERT_TRUE(waitFor([&] { return model_->busy(); }));
     }
     EXPECT_FALSE(gate_->permitTermination()) << "a step still runs";
     stopChild();
@@ -217,7 +211,7 @@ TEST_F(Gate, AnAbortReleasesEverything) {
     }
     EXPECT_EQ(gate_->status(), "Couldn't check for updates. Please try again later.");
     EXPECT_FALSE(gate_->waiting());
-    spin(200);  // several polls' time
+    waitFor([] { return false; }, 0.2);  // several polls' time
     EXPECT_EQ(service_->installs, 0) << "the poll stopped with the abort";
 
     // Idle, so it installs at once; an abort then gives the lease back.
@@ -255,14 +249,14 @@ TEST_F(Gate, PreviewChecksNothingAndAlwaysLetsTheAppQuit) {
     // Normally the service's setting flows back through the event loop.
     gate_->setAutomatic(true);
     EXPECT_FALSE(gate_->automatic());
-    EXPECT_TRUE(waitUntil([&] { return gate_->automatic() && gate_->canCheck(); }));
+    EXPECT_TRUE(waitFor([&] { return gate_->automatic() && gate_->canCheck(); }));
 
     service_ = nullptr;
     makeGate("ready");
     EXPECT_EQ(service_, nullptr) << "no update service in preview";
     gate_->check();
     gate_->setAutomatic(true);
-    spin(50);
+    waitFor([] { return false; }, 0.05);
     EXPECT_FALSE(gate_->automatic());
     EXPECT_FALSE(gate_->canCheck());
     Game game(root(0));
