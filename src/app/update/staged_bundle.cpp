@@ -42,8 +42,9 @@ fs::path checkedStagedApp(const StagedBundle& staged) {
     const auto relative = staged.executable.lexically_relative(staged.bundle);
     if (app.empty() || !isRealFolder(app) || !resolvesInside(app / relative, app) ||
         ::access((app / relative).c_str(), X_OK) != 0)
-        throw refused(QCoreApplication::translate("ludowell::LinuxUpdateService", "The update does not contain a usable %1.")
-                          .arg(QString::fromStdString(name.string())));
+        throw refused(
+            QCoreApplication::translate("ludowell::LinuxUpdateService", "The update does not contain a usable %1.")
+                .arg(QString::fromStdString(name.string())));
 
     // The archive's signature says who made it, not which version it holds:
     // an older signed release must not pass for the offered one.
