@@ -7,8 +7,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
+#include <thread>
+#include <utility>
+
+#include "support/eventually.h"
 
 namespace e2e {
 namespace {
@@ -91,13 +96,16 @@ void VirtualScreen::type(unsigned long window, const std::string& keys) {
     Display* display = asDisplay(display_);
     XSetInputFocus(display, window, RevertToParent, CurrentTime);
     XSync(display, False);
-    const std::string command = "DISPLAY=" + name_ + " xdotool key --clearmodifiers " + keys;
-    if (std::system(command.c_str()) != 0) throw std::runtime_error("xdotool failed: " + command);
+    xdotool("key --clearmodifiers " + keys);
 }
 
 void VirtualScreen::click(unsigned long window, int x, int y) {
-    const std::string command = "DISPLAY=" + name_ + " xdotool mousemove --window " + std::to_string(window) + " " +
-                                std::to_string(x) + " " + std::to_string(y) + " click 1";
+    xdotool("mousemove --window " + std::to_string(window) + " " + std::to_string(x) + " " + std::to_string(y) +
+            " click 1");
+}
+
+void VirtualScreen::xdotool(const std::string& arguments) {
+    const std::string command = "DISPLAY=" + name_ + " xdotool " + arguments;
     if (std::system(command.c_str()) != 0) throw std::runtime_error("xdotool failed: " + command);
 }
 
@@ -112,6 +120,16 @@ std::vector<unsigned long> VirtualScreen::grab(unsigned long window, int x, int 
     return pixels;
 }
 
+std::vector<unsigned long> VirtualScreen::settled(unsigned long window, int x, int y, int width, int height) {
+    using namespace std::chrono_literals;
+    std::vector<unsigned long> shown;
+    eventually([&] {
+        const auto before = std::exchange(shown, grab(window, x, y, width, height));
+        return before == shown && std::count(shown.begin(), shown.end(), shown[0]) < long(shown.size());
+    }, 15s, [] { std::this_thread::sleep_for(300ms); });
+    return shown;
+}
+
 std::vector<pid_t> runningFrom(const std::filesystem::path& executable) {
     std::vector<pid_t> pids;
     for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
@@ -120,6 +138,15 @@ std::vector<pid_t> runningFrom(const std::filesystem::path& executable) {
             pids.push_back(std::stoi(entry.path().filename().string()));
     }
     return pids;
+}
+
+bool quits(pid_t pid) {
+    ::kill(pid, SIGTERM);
+    // Its parent reaps a child of this process; others are gone once no signal reaches them.
+    const bool ended = eventually([&] { return ::waitpid(pid, nullptr, WNOHANG) == pid || ::kill(pid, 0) != 0; },
+                                  std::chrono::seconds(10));
+    if (!ended) ::kill(pid, SIGKILL);
+    return ended;
 }
 
 }  // namespace e2e
