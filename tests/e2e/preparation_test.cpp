@@ -1,9 +1,7 @@
 // Preparing the environment and opening Steam, beyond the happy journey:
 // package layout, user folders, the registry wait, and launches that must
 // start nothing, and what a killed run leaves behind.
-
 #include <algorithm>
-#include <fstream>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -40,7 +38,28 @@ protected:
                     GameProfile::load(world.bundle / "Contents/Resources").front()};
 };
 
-TEST_F(Preparation, UserFoldersStayInsideThePrefix) {
+TEST_F(Preparation, APackageWithoutTheRendererIsRefused) {
+    // A pin naming an archive of the wrong shape, already downloaded.
+    const fs::path source = world.dir / "odd/Template-1.0.15.app/Contents/Frameworks/other";
+    writeFile(source / "file.txt", "not a renderer");
+    const fs::path archive = root / "downloads/Template-1.0.15.tar.xz";
+    fs::create_directories(archive.parent_path());
+    runtime.run("/usr/bin/tar", {"-cJf", archive.string(), "-C", (world.dir / "odd").string(), "Template-1.0.15.app"});
+    const std::string sha = digest(archive);
+    writeFile(runtime.resources() / "testbed.json",
+              nlohmann::json{{"packageURL", "https://localhost:1/none"}, {"packageSHA", sha},
+                             {"steamURL", "https://localhost:1/none"}, {"steamSHA", sha}}.dump());
+    EXPECT_EQ(failureText([&] { runtime.prepare(ensureCurrentEngine); }), "Unexpected graphics package layout.");
+    EXPECT_FALSE(fs::exists(runtime.frameworks()));
+    EXPECT_FALSE(stagingLeft(root));
+    EXPECT_TRUE(fs::exists(archive)) << "a verified archive is kept";
+}
+
+// A prepared prefix: the user's folders stay inside it, the package's
+// files come in only from inside the package, and what a killed run may
+// leave is swept by the next run holding the lock, but nothing of the
+// user's that merely looks alike.
+TEST_F(Preparation, APreparedPrefixTakesNothingFromOutsideAndLosesNothingOfTheUsers) {
     runtime.prepare(ensureCurrentEngine);
     // Wine links the user's folders to the host; they become plain folders,
     // and a real folder with the user's files is left as it is.
@@ -50,12 +69,25 @@ TEST_F(Preparation, UserFoldersStayInsideThePrefix) {
             EXPECT_FALSE(fs::is_symlink(child.symlink_status())) << child.path();
         if (!fs::exists(user.path() / "Documents")) continue;
         sawUser = true;
-        std::ofstream(user.path() / "Documents/save.txt") << "keep me";
+        writeFile(user.path() / "Documents/save.txt", "keep me");
         fs::remove(user.path() / "Desktop");
         fs::create_directory_symlink(world.dir, user.path() / "Desktop");
     }
     ASSERT_TRUE(sawUser);
+
+    const fs::path dll = runtime.renderer() / "wine/x86_64-windows/dxgi.dll";
+    const fs::path system32 = runtime.prefix() / "drive_c/windows/system32";
+    const auto before = readFile(system32 / "dxgi.dll");
+    writeFile(world.dir / "private.txt", "not for the prefix");
+    fs::remove(dll);
+    fs::create_symlink(world.dir / "private.txt", dll);
+    EXPECT_EQ(failureText([&] { runtime.prepare(ensureCurrentEngine); }), "Unexpected graphics package layout.");
+    EXPECT_EQ(readFile(system32 / "dxgi.dll"), before);
+    // A link that stays inside the package is followed.
+    fs::remove(dll);
+    fs::create_symlink("d3d11.dll", dll);
     runtime.prepare(ensureCurrentEngine);
+    EXPECT_EQ(readFile(system32 / "dxgi.dll"), readFile(runtime.renderer() / "wine/x86_64-windows/d3d11.dll"));
     for (auto& user : fs::directory_iterator(runtime.prefix() / "drive_c/users")) {
         if (!fs::exists(user.path() / "Documents")) continue;
         EXPECT_EQ(readFile(user.path() / "Documents/save.txt"), "keep me");
@@ -63,49 +95,8 @@ TEST_F(Preparation, UserFoldersStayInsideThePrefix) {
         EXPECT_TRUE(fs::is_empty(user.path() / "Desktop"));
     }
     EXPECT_FALSE(stagingLeft(root));
-}
 
-TEST_F(Preparation, APackageWithoutTheRendererIsRefused) {
-    // A pin naming an archive of the wrong shape, already downloaded.
-    const fs::path source = world.dir / "odd/Template-1.0.15.app/Contents/Frameworks/other";
-    writeFile(source / "file.txt", "not a renderer");
-    const fs::path archive = root / "downloads/Template-1.0.15.tar.xz";
-    fs::create_directories(archive.parent_path());
-    runtime.run("/usr/bin/tar", {"-cJf", archive.string(), "-C", (world.dir / "odd").string(), "Template-1.0.15.app"});
-    const std::string sha = digest(archive);
-    std::ofstream(runtime.resources() / "testbed.json")
-        << nlohmann::json{{"packageURL", "https://localhost:1/none"}, {"packageSHA", sha},
-                          {"steamURL", "https://localhost:1/none"}, {"steamSHA", sha}}
-               .dump();
-    EXPECT_EQ(failureText([&] { runtime.prepare(ensureCurrentEngine); }), "Unexpected graphics package layout.");
-    EXPECT_FALSE(fs::exists(runtime.frameworks()));
-    EXPECT_FALSE(stagingLeft(root));
-    EXPECT_TRUE(fs::exists(archive)) << "a verified archive is kept";
-}
-
-TEST_F(Preparation, APackageLinkLeadingOutsideIsNotCopied) {
-    runtime.prepare(ensureCurrentEngine);
-    const fs::path dll = runtime.renderer() / "wine/x86_64-windows/dxgi.dll";
-    const fs::path copied = runtime.prefix() / "drive_c/windows/system32/dxgi.dll";
-    const auto before = readFile(copied);
-    std::ofstream(world.dir / "private.txt") << "not for the prefix";
-    fs::remove(dll);
-    fs::create_symlink(world.dir / "private.txt", dll);
-    EXPECT_EQ(failureText([&] { runtime.prepare(ensureCurrentEngine); }), "Unexpected graphics package layout.");
-    EXPECT_EQ(readFile(copied), before);
-    // A link that stays inside the package is followed.
-    fs::remove(dll);
-    fs::create_symlink("d3d11.dll", dll);
-    runtime.prepare(ensureCurrentEngine);
-    EXPECT_EQ(readFile(copied), readFile(runtime.renderer() / "wine/x86_64-windows/d3d11.dll"));
-}
-
-// What a killed run may leave: the next run holding the lock sweeps it,
-// and nothing of the user's that merely looks alike.
-TEST_F(Preparation, LeftoversOfKilledRunsAreSweptByTheNextRun) {
-    runtime.prepare(ensureCurrentEngine);
     const std::string uuid = "0F1E2D3C-4B5A-4978-8695-A4B3C2D1E0F9";
-    const fs::path system32 = runtime.prefix() / "drive_c/windows/system32";
     const std::vector<fs::path> leftovers = {
         root / ("runtime-ready.tmp-" + uuid), root / ("engine-selection.json.tmp-" + uuid),
         root / ("steam-session.json.tmp-" + uuid), root / ("hash-staging-" + uuid) / "payload",
@@ -159,7 +150,7 @@ TEST_F(Preparation, UnfinishedStepsStartNothing) {
     EXPECT_EQ(wineArgs(root).size(), calls) << "an unvalidated build must not be started";
 
     // Asked to install and play at once, it plays.
-    std::ofstream(runtime.game()) << "TESTBED-PE game 1466860\n";
+    writeFile(runtime.game(), "TESTBED-PE game 1466860\n");
     runtime.openSteam(ensureCurrentEngine, true, false, true);
     const nlohmann::json play = {runtime.steam().string(), "-cef-disable-gpu", "-applaunch", "1466860"};
     // The client starts detached; give it a moment to be journaled.
