@@ -1,6 +1,5 @@
 #include "e2e/virtual_screen.h"
 
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <signal.h>
@@ -8,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
 #include <thread>
@@ -56,26 +56,13 @@ VirtualScreen::~VirtualScreen() {
 }
 
 std::vector<unsigned long> VirtualScreen::windowsOf(pid_t pid) {
-    Display* display = asDisplay(display_);
-    const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", False);
-    Window root, parent, *children = nullptr;
-    unsigned count = 0;
+    // The root's children only, in the window tree's order.
+    const std::string command = "DISPLAY=" + name_ + " xdotool search --maxdepth 1 --onlyvisible --pid " +
+                                std::to_string(pid) + " 2>/dev/null";
     std::vector<unsigned long> found;
-    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) return found;
-    for (unsigned i = 0; i < count; ++i) {
-        XWindowAttributes attributes;
-        if (!XGetWindowAttributes(display, children[i], &attributes) || attributes.map_state != IsViewable) continue;
-        Atom type;
-        int format;
-        unsigned long items, after;
-        unsigned char* value = nullptr;
-        if (XGetWindowProperty(display, children[i], pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &items, &after,
-                               &value) == Success &&
-            value && items == 1 && *reinterpret_cast<unsigned long*>(value) == static_cast<unsigned long>(pid))
-            found.push_back(children[i]);
-        if (value) XFree(value);
-    }
-    if (children) XFree(children);
+    FILE* out = ::popen(command.c_str(), "r");
+    for (unsigned long window; out && std::fscanf(out, "%lu", &window) == 1;) found.push_back(window);
+    if (out) ::pclose(out);
     return found;
 }
 

@@ -164,13 +164,7 @@ TEST(SelfUpdate, NoWayOutInstallsUnderARunningGameAndTheGamesEndDoesOnce) {
     // The game ends, and a start a day later offers the update again: it
     // installs, and the new version starts once.
     game.stop();
-    for (const auto& entry : fs::recursive_directory_iterator(world.home))
-        if (entry.path().filename() == "Ludowell.conf") {
-            std::string settings = read(entry.path());
-            if (const auto at = settings.find("SULastCheckTime"); at != std::string::npos)
-                settings.erase(at, settings.find('\n', at) - at);
-            writeFile(entry.path(), settings);
-        }
+    shell("find '" + world.home.string() + "' -name Ludowell.conf -exec sed -i /SULastCheckTime/d {} +");
     const pid_t again = world.startLudowell({"--data-root", game.root().string()}, world.dir / "again.log");
     ASSERT_TRUE(eventually([&] { return screen.windowsOf(again).size() == 2; }, 60s)) << read(world.dir / "again.log");
     screen.type(screen.windowsOf(again).back(), "Return");
@@ -280,7 +274,9 @@ TEST(Demo, OpensAtOnceSurvivesItsOwnUpdateAndLeavesTheTestersFilesAlone) {
         // The automatic check offers 1.0.1; installing it relaunches the app.
         ASSERT_TRUE(eventually([&] { return screen.windowsOf(app).size() == 2; }, 60s));
         // The sidebar's last line, "VERSION …", as drawn.
-        const auto versionLine = [&](pid_t pid) { return screen.settled(screen.windowsOf(pid).front(), 16, 806, 120, 20); };
+        const auto versionLine = [&](pid_t pid) {
+            return screen.settled(screen.windowsOf(pid).front(), 16, 806, 120, 20);
+        };
         const auto oldVersion = versionLine(app);
         screen.type(screen.windowsOf(app).back(), "Return");
         const pid_t relaunched = shownApp(screen, app);
