@@ -124,9 +124,8 @@ TEST_F(CommandMode, AFailingOrHangingToolEndsTheRunWithItsLine) {
 TEST_F(CommandMode, AMissingCatalogNeverHangsAHeadlessRun) {
     fs::remove(world.bundle / "Contents/Resources/games.json");
     // Headless: no screen an alert could wait on.
-    ScopedEnv platform("QT_QPA_PLATFORM", std::nullopt);
-    ScopedEnv display("DISPLAY", std::nullopt);
-    ScopedEnv wayland("WAYLAND_DISPLAY", std::nullopt);
+    ScopedEnv platform("QT_QPA_PLATFORM", std::nullopt), display("DISPLAY", std::nullopt),
+        wayland("WAYLAND_DISPLAY", std::nullopt);
     auto result = world.ludowell({"--command", "check"}, 20);
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.output.find("The game library is missing. Please reinstall this app."), std::string::npos);

@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -103,8 +104,7 @@ protected:
         std::map<std::string, int> counts;
         std::ifstream in(trace);
         for (std::string line; std::getline(in, line);)
-            for (const auto& call : kCalls)
-                if (line.starts_with(call + "(")) ++counts[call];
+            if (const auto call = line.substr(0, line.find('(')); std::ranges::count(kCalls, call)) ++counts[call];
         return counts;
     }
 
