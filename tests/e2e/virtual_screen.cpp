@@ -80,10 +80,7 @@ void VirtualScreen::requestClose(unsigned long window) {
 }
 
 void VirtualScreen::type(unsigned long window, const std::string& keys) {
-    Display* display = asDisplay(display_);
-    XSetInputFocus(display, window, RevertToParent, CurrentTime);
-    XSync(display, False);
-    xdotool("key --clearmodifiers " + keys);
+    xdotool("windowfocus " + std::to_string(window) + " key --clearmodifiers " + keys);
 }
 
 void VirtualScreen::click(unsigned long window, int x, int y) {
