@@ -108,7 +108,8 @@ TEST_F(CommandMode, HeldLocksKeepEveryOtherRunOutAtOnce) {
 // gives up after 10 seconds.
 TEST_F(CommandMode, AFailingOrHangingToolEndsTheRunWithItsLine) {
     const std::pair<std::string, std::string> engines[] = {
-        {"echo broken; exit 3", "ERROR: wine failed (3). broken\n"},
+        {"echo broken; exit 3",
+         "ERROR: wine failed (3). broken\n\nLogs: " + (world.dataRoot("echo") / "logs").string() + "\n"},
         {"exec sleep 60", "ERROR: This is taking longer than expected. Please try again. Your downloads are kept.\n"},
     };
     for (const auto& [wine, says] : engines) {
@@ -117,7 +118,7 @@ TEST_F(CommandMode, AFailingOrHangingToolEndsTheRunWithItsLine) {
         auto result = world.run("/bin/sh", {"-c", "trap '' CHLD; exec \"$0\" \"$@\"", world.executable.string(),
                                             "--command", "check", "--data-root", root.string()});
         EXPECT_EQ(result.status, 1);
-        EXPECT_NE(result.output.find(says), std::string::npos) << result.output;
+        EXPECT_TRUE(result.output.ends_with(says)) << result.output;
     }
 }
 
