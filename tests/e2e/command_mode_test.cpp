@@ -1,14 +1,23 @@
 // The command driver through the built executable: start-up, the locks,
-// the action table and the output protocol.
+// the action table and the output protocol, on a full or failing disk and
+// when asked to stop.
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/file.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <climits>
+#include <thread>
 
 #include <gtest/gtest.h>
 
+#include "core/files.h"
 #include "engine/update_lease.h"
+#include "runtime/runtime.h"
+#include "runtime/stop_request.h"
+#include "support/eventually.h"
 #include "support/files.h"
 #include "support/scoped_env.h"
 #include "testbed_world.h"
@@ -68,16 +77,6 @@ TEST_F(CommandMode, RefusalsAtStartAreOneLine) {
     EXPECT_FALSE(fs::exists(world.dir / "Games:2024") || fs::exists(world.dir / dir));
 }
 
-TEST_F(CommandMode, AFailingToolFailsTheRunEvenWithSIGCHLDIgnored) {
-    // An ignored SIGCHLD would otherwise reap the app's children unseen.
-    const fs::path root = world.dataRoot();
-    writeFile(root / "engine/bin/wine", "#!/bin/sh\necho broken; exit 3\n", true);
-    auto ignoring = world.run("/bin/sh", {"-c", "trap '' CHLD; exec \"$0\" \"$@\"",
-                                    world.executable.string(), "--command", "check", "--data-root", root.string()});
-    EXPECT_EQ(ignoring.status, 1);
-    EXPECT_NE(ignoring.output.find("ERROR: wine failed (3). broken"), std::string::npos) << ignoring.output;
-}
-
 TEST_F(CommandMode, HeldLocksKeepEveryOtherRunOutAtOnce) {
     const fs::path root = world.dataRoot();
     {
@@ -104,23 +103,30 @@ TEST_F(CommandMode, HeldLocksKeepEveryOtherRunOutAtOnce) {
     EXPECT_EQ(world.ludowell({"--command", "check", "--data-root", root.string()}).status, 0) << "both released";
 }
 
-TEST_F(CommandMode, ATimeOutGivesTheFixedLine) {
-    // An engine whose version query hangs: "check" gives up after 10 seconds.
-    const fs::path root = world.dataRoot();
-    writeFile(root / "engine/bin/wine", "#!/bin/sh\nexec sleep 60\n", true);
-    auto result = world.ludowell({"--command", "check", "--data-root", root.string()});
-    EXPECT_EQ(result.status, 1);
-    EXPECT_TRUE(result.output.ends_with(
-        "ERROR: This is taking longer than expected. Please try again. Your downloads are kept.\n"))
-        << result.output;
+// An engine that fails, heard even with SIGCHLD ignored (which would reap
+// the app's children unseen), and one whose version query hangs: "check"
+// gives up after 10 seconds.
+TEST_F(CommandMode, AFailingOrHangingToolEndsTheRunWithItsLine) {
+    const std::pair<std::string, std::string> engines[] = {
+        {"echo broken; exit 3",
+         "ERROR: wine failed (3). broken\n\nLogs: " + (world.dataRoot("echo") / "logs").string() + "\n"},
+        {"exec sleep 60", "ERROR: This is taking longer than expected. Please try again. Your downloads are kept.\n"},
+    };
+    for (const auto& [wine, says] : engines) {
+        const fs::path root = world.dataRoot(wine.substr(0, 4));
+        writeFile(root / "engine/bin/wine", "#!/bin/sh\n" + wine + "\n", true);
+        auto result = world.run("/bin/sh", {"-c", "trap '' CHLD; exec \"$0\" \"$@\"", world.executable.string(),
+                                            "--command", "check", "--data-root", root.string()});
+        EXPECT_EQ(result.status, 1);
+        EXPECT_TRUE(result.output.ends_with(says)) << result.output;
+    }
 }
 
 TEST_F(CommandMode, AMissingCatalogNeverHangsAHeadlessRun) {
     fs::remove(world.bundle / "Contents/Resources/games.json");
     // Headless: no screen an alert could wait on.
-    ScopedEnv platform("QT_QPA_PLATFORM", std::nullopt);
-    ScopedEnv display("DISPLAY", std::nullopt);
-    ScopedEnv wayland("WAYLAND_DISPLAY", std::nullopt);
+    ScopedEnv platform("QT_QPA_PLATFORM", std::nullopt), display("DISPLAY", std::nullopt),
+        wayland("WAYLAND_DISPLAY", std::nullopt);
     auto result = world.ludowell({"--command", "check"}, 20);
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.output.find("The game library is missing. Please reinstall this app."), std::string::npos);
@@ -138,6 +144,138 @@ TEST_F(CommandMode, ClosedStandardDescriptorsTakeNoneOfItsFiles) {
         EXPECT_EQ(fs::file_size(ludowell::UpdateLease::defaultLocation()), 0u);
         EXPECT_EQ(fs::file_size(root / "operation.lock"), 0u);
     }
+}
+
+// A data root on a small disk of its own: a private tmpfs mounted in a
+// user and mount namespace, gone when the run ends.
+class DiskFull : public CommandMode {
+protected:
+    void SetUp() override {
+        if (world.run("/usr/bin/unshare", {"-rm", "/bin/true"}).status != 0)
+            GTEST_SKIP() << "user namespaces are not available here";
+        fs::create_directories(root);
+    }
+
+    // Mounts a tmpfs with `options` at `at`, runs `before`, then the app on the data root.
+    testbed::World::Result onDisk(const std::string& options, const fs::path& at, const std::vector<std::string>& args,
+                                  const std::string& before = "true") const {
+        std::vector<std::string> command = {
+            "-rm", "/bin/sh", "-c",
+            "at=$0; root=$1; app=$2; shift 2; mount -t tmpfs -o " + options + " tmpfs \"$at\" && " + before +
+                " && exec \"$app\" \"$@\" --data-root \"$root\"",
+            at.string(), root.string(), world.executable.string()};
+        command.insert(command.end(), args.begin(), args.end());
+        return world.run("/usr/bin/unshare", command);
+    }
+
+    const fs::path root = world.dataRoot("small");
+};
+
+TEST_F(DiskFull, CopyingTheEngineSaysSoFirstAndAFailingToolIsHeardWithoutItsLog) {
+    auto copying = onDisk("size=4m", root, {"--command", "prepare"});
+    EXPECT_EQ(copying.status, 1);
+    EXPECT_NE(copying.output.find("ERROR: The disk is full: this step needs about "), std::string::npos)
+        << copying.output;
+
+    // A failing tool whose log cannot be written is still heard.
+    const std::string fill =
+        "mkdir -p \"$root/engine/bin\" \"$root/logs\" && "
+        "printf '#!/bin/sh\\necho the tool could not finish >&2; exit 3\\n' > \"$root/engine/bin/wine\" && "
+        "chmod +x \"$root/engine/bin/wine\" && : > \"$root/operation.lock\" && "
+        "{ dd if=/dev/zero of=\"$root/filler\" bs=4k 2>/dev/null; true; }";
+    auto result = onDisk("size=1m", root, {"--command", "check"}, fill);
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.output.find("ERROR: wine failed (3). the tool could not finish\n\n"
+                                 "The disk is full. Free up some space and try again.\nLogs: "),
+              std::string::npos)
+        << result.output;
+}
+
+// A folder that cannot be written, a lock the account's home cannot hold
+// and a file the disk cannot read: the ERROR line, or the line before a
+// fixed one, says which and where, never only that something failed.
+TEST_F(DiskFull, TheRealReasonIsNeverDropped) {
+    const fs::path lease = ludowell::UpdateLease::defaultLocation().parent_path();
+    const std::string readOnly = " cannot be written: its disk is read-only.\n";
+    const std::string manifest = (world.bundle / "Contents/Resources/engine-manifest.json").string();
+    const std::pair<testbed::World::Result, std::string> cases[] = {
+        {onDisk("ro", root, {"--command", "check"}),
+         "\"" + root.string() + "/operation.lock\"" + readOnly + "ERROR: Could not open the operation lock.\n"},
+        {onDisk("ro", lease, {"--command", "check"}),
+         "\"" + lease.string() + "/update-session.lock\"" + readOnly + "ERROR: Could not open the update lock.\n"},
+        {world.run("/usr/bin/strace", {"-f", "-o", "/dev/null", "-P", manifest, "-e", "trace=read", "-e",
+                                       "inject=read:error=EIO", world.executable.string(), "--command", "prepare",
+                                       "--data-root", root.string()}),
+         "ERROR: \"" + manifest + "\" cannot be read or written: the disk reported an input/output error.\n"},
+    };
+    for (const auto& [result, ending] : cases) {
+        EXPECT_EQ(result.status, 1) << ending;
+        EXPECT_TRUE(result.output.ends_with(ending)) << result.output;
+    }
+}
+
+// Every way a run is asked to stop, wherever it is waiting, ends it and the
+// tool it waits on soon, with its usual lines and then the stop's own: not
+// a Mac's failure, not silence, and no half download taken for whole.
+// Stopped as the window does, with a signal; that the next run then
+// completes is the window's Stop test (ui).
+TEST(StopRequest, EveryStopEndsTheRunSoonWithTheStopsLine) {
+    testbed::World world({.throttleBytesPerSecond = 64 * 1024, .largePackage = true});
+    const std::string passed = "Apple Silicon, macOS and Rosetta compatibility checks passed.\n";
+    const std::string stopped = "ERROR: " + std::string(ludowell::kStoppedText) + "\n";
+    struct Case {
+        const char* what;
+        const char* command;
+        int signal;
+        const char* rosetta;  // the testbed's Rosetta
+        const char* file;     // under the data root: waited for until it has bytes
+        const char* line;     // or this, in the output
+        std::string says;     // before the stop's line
+    };
+    const Case cases[] = {
+        {"SIGTERM to curl", "setup", SIGTERM, "present", "downloads/Template-1.0.15.tar.xz.partial", nullptr,
+         passed + "Downloading the validated graphics and dependency package (about 87 MB)\u2026\n"},
+        {"SIGTERM in the Rosetta test", "check", SIGTERM, "slow", "logs", nullptr, ""},
+        {"SIGHUP in the Rosetta test", "check", SIGHUP, "slow", "logs", nullptr, ""},
+        {"SIGTERM while the game is hashed", "check", SIGTERM, "present", nullptr, "Runtime: ",
+         passed + "Data location: " + world.dataRoot("3").string() +
+             "\nRuntime: not set up | Steam: not installed | AoE IV: installed\n"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.what);
+        const fs::path root = world.dataRoot(std::to_string(&test - cases)), output = root.string() + ".out";
+        writeFile(root / "license-accepted", "Accepted locally: now\n");
+        // A game too large to hash before any stop could be noticed.
+        const fs::path game = ludowell::Runtime(root, std::nullopt, ludowell::GameProfile::aoeIV()).game();
+        writeFile(game);
+        fs::resize_file(game, 64ull << 30);
+        ScopedEnv rosetta("LUDOWELL_TESTBED_ROSETTA", test.rosetta);
+        const pid_t pid = world.startLudowell({"--command", test.command, "--data-root", root.string()}, output);
+        ASSERT_TRUE(eventually([&] {
+            std::error_code ec;
+            if (test.file) return !fs::is_empty(root / test.file, ec) && !ec;
+            return ludowell::readFile(output).value_or("").find(test.line) != std::string::npos;
+        }, std::chrono::seconds(30)));
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        const auto sent = std::chrono::steady_clock::now();
+        ::kill(pid, test.signal);
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_LT(std::chrono::steady_clock::now() - sent, std::chrono::seconds(3)) << "the stop waited";
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+        EXPECT_EQ(ludowell::readFile(output), test.says + stopped);
+        EXPECT_FALSE(fs::exists(root / "downloads/Template-1.0.15.tar.xz"));
+        EXPECT_FALSE(fs::exists(root / "runtime-ready"));
+    }
+
+    // A stop that came before the run could catch it (blocked at start,
+    // as a parent may leave it) still arrives, as the first thing.
+    const auto early = world.run("/usr/bin/python3",
+        {"-c", "import os, signal, sys; signal.pthread_sigmask(signal.SIG_BLOCK, [signal.SIGINT]); "
+               "os.kill(os.getpid(), signal.SIGINT); os.execv(sys.argv[1], sys.argv[1:])",
+         world.executable.string(), "--command", "check", "--data-root", world.dataRoot("early").string()});
+    EXPECT_EQ(early.status, 1);
+    EXPECT_EQ(early.output, stopped);
 }
 
 }  // namespace

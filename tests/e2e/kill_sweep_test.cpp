@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -45,11 +46,6 @@ const std::vector<std::string> kCalls = {"rename", "fsync",   "unlink", "rmdir",
 constexpr int kSample = 4;
 // Kills tried side by side.
 constexpr int kWorkers = 3;
-
-struct Scenario {
-    std::string action;
-    bool launchesSteam;
-};
 
 class KillSweep : public ::testing::Test {
 protected:
@@ -108,8 +104,7 @@ protected:
         std::map<std::string, int> counts;
         std::ifstream in(trace);
         for (std::string line; std::getline(in, line);)
-            for (const auto& call : kCalls)
-                if (line.starts_with(call + "(")) ++counts[call];
+            if (const auto call = line.substr(0, line.find('(')); std::ranges::count(kCalls, call)) ++counts[call];
         return counts;
     }
 
@@ -204,9 +199,9 @@ protected:
     // Kills the action at sampled occurrences of every call, reruns it to
     // completion each time, and reports the tally. Each kill works on its
     // own copy of the data root, so a few run side by side: most of a run
-    // is spent waiting on Wine's server.
-    void sweep(const std::string& name, const fs::path& start, const Scenario& scenario) {
-        const auto counts = countCalls(copyOf(start, name + "-count"), scenario.action);
+    // is spent waiting on Wine's server. Runs that open Steam are stopped after.
+    void sweep(const std::string& name, const fs::path& start, const std::string& action, bool launchesSteam) {
+        const auto counts = countCalls(copyOf(start, name + "-count"), action);
         stop(world.dir / (name + "-count"));
         std::cout << "kill sweep, " << name << ":";
         for (const auto& [call, count] : counts) std::cout << " " << call << " x" << count;
@@ -221,18 +216,18 @@ protected:
         auto worker = [&] {
             for (size_t i = next++; i < kills.size(); i = next++) {
                 const auto& [call, n] = kills[i];
-                const std::string label = scenario.action + " killed at " + call + " #" + std::to_string(n);
+                const std::string label = action + " killed at " + call + " #" + std::to_string(n);
                 const fs::path root = copyOf(start, name + "-" + call + "-" + std::to_string(n));
-                const bool killed = killedAt(root, scenario.action, call, n);
-                if (scenario.launchesSteam) stop(root);
+                const bool killed = killedAt(root, action, call, n);
+                if (launchesSteam) stop(root);
                 if (!killed) {
                     fs::remove_all(root);
                     continue;
                 }
                 auto problems = markersHold(root);
-                auto rerun = world.ludowell(args(scenario.action, root));
+                auto rerun = world.ludowell(args(action, root));
                 if (rerun.status != 0) problems.push_back("the rerun failed: " + rerun.output);
-                if (scenario.launchesSteam) stop(root);
+                if (launchesSteam) stop(root);
                 for (auto& problem : completed(root)) problems.push_back(problem);
                 fs::remove_all(root);
                 std::lock_guard lock(mutex);
@@ -261,12 +256,12 @@ protected:
 TEST_F(KillSweep, SetupOnAFreshDataRoot) {
     const fs::path fresh = world.dataRoot("fresh");
     writeFile(fresh / "license-accepted", "Accepted locally: now\n");
-    sweep("setup", fresh, {"setup", true});
+    sweep("setup", fresh, "setup", true);
 }
 
 TEST_F(KillSweep, RepairOnAPreparedDataRoot) {
     setUpTemplate();
-    sweep("repair", base, {"prepare", false});
+    sweep("repair", base, "prepare", false);
 }
 
 TEST_F(KillSweep, EngineUpdateWhileOpeningSteam) {
@@ -275,7 +270,7 @@ TEST_F(KillSweep, EngineUpdateWhileOpeningSteam) {
     setUpTemplate();
     fs::rename(base / ("engine-" + manifest.version), base / "engine-0-9");
     atomicWrite(base / "engine-selection.json", R"({"current":"0-9","previous":"engine"})");
-    sweep("engine update", base, {"steam", true});
+    sweep("engine update", base, "steam", true);
 }
 
 }  // namespace

@@ -1,14 +1,19 @@
 #include "e2e/virtual_screen.h"
 
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <stdexcept>
+#include <thread>
+#include <utility>
+
+#include "support/eventually.h"
 
 namespace e2e {
 namespace {
@@ -51,26 +56,13 @@ VirtualScreen::~VirtualScreen() {
 }
 
 std::vector<unsigned long> VirtualScreen::windowsOf(pid_t pid) {
-    Display* display = asDisplay(display_);
-    const Atom pidAtom = XInternAtom(display, "_NET_WM_PID", False);
-    Window root, parent, *children = nullptr;
-    unsigned count = 0;
+    // The root's children only, in the window tree's order.
+    const std::string command = "DISPLAY=" + name_ + " xdotool search --maxdepth 1 --onlyvisible --pid " +
+                                std::to_string(pid) + " 2>/dev/null";
     std::vector<unsigned long> found;
-    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) return found;
-    for (unsigned i = 0; i < count; ++i) {
-        XWindowAttributes attributes;
-        if (!XGetWindowAttributes(display, children[i], &attributes) || attributes.map_state != IsViewable) continue;
-        Atom type;
-        int format;
-        unsigned long items, after;
-        unsigned char* value = nullptr;
-        if (XGetWindowProperty(display, children[i], pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &items, &after,
-                               &value) == Success &&
-            value && items == 1 && *reinterpret_cast<unsigned long*>(value) == static_cast<unsigned long>(pid))
-            found.push_back(children[i]);
-        if (value) XFree(value);
-    }
-    if (children) XFree(children);
+    FILE* out = ::popen(command.c_str(), "r");
+    for (unsigned long window; out && std::fscanf(out, "%lu", &window) == 1;) found.push_back(window);
+    if (out) ::pclose(out);
     return found;
 }
 
@@ -88,16 +80,16 @@ void VirtualScreen::requestClose(unsigned long window) {
 }
 
 void VirtualScreen::type(unsigned long window, const std::string& keys) {
-    Display* display = asDisplay(display_);
-    XSetInputFocus(display, window, RevertToParent, CurrentTime);
-    XSync(display, False);
-    const std::string command = "DISPLAY=" + name_ + " xdotool key --clearmodifiers " + keys;
-    if (std::system(command.c_str()) != 0) throw std::runtime_error("xdotool failed: " + command);
+    xdotool("windowfocus " + std::to_string(window) + " key --clearmodifiers " + keys);
 }
 
 void VirtualScreen::click(unsigned long window, int x, int y) {
-    const std::string command = "DISPLAY=" + name_ + " xdotool mousemove --window " + std::to_string(window) + " " +
-                                std::to_string(x) + " " + std::to_string(y) + " click 1";
+    xdotool("mousemove --window " + std::to_string(window) + " " + std::to_string(x) + " " + std::to_string(y) +
+            " click 1");
+}
+
+void VirtualScreen::xdotool(const std::string& arguments) {
+    const std::string command = "DISPLAY=" + name_ + " xdotool " + arguments;
     if (std::system(command.c_str()) != 0) throw std::runtime_error("xdotool failed: " + command);
 }
 
@@ -112,6 +104,16 @@ std::vector<unsigned long> VirtualScreen::grab(unsigned long window, int x, int 
     return pixels;
 }
 
+std::vector<unsigned long> VirtualScreen::settled(unsigned long window, int x, int y, int width, int height) {
+    using namespace std::chrono_literals;
+    std::vector<unsigned long> shown;
+    eventually([&] {
+        const auto before = std::exchange(shown, grab(window, x, y, width, height));
+        return before == shown && std::count(shown.begin(), shown.end(), shown[0]) < long(shown.size());
+    }, 15s, [] { std::this_thread::sleep_for(300ms); });
+    return shown;
+}
+
 std::vector<pid_t> runningFrom(const std::filesystem::path& executable) {
     std::vector<pid_t> pids;
     for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
@@ -120,6 +122,15 @@ std::vector<pid_t> runningFrom(const std::filesystem::path& executable) {
             pids.push_back(std::stoi(entry.path().filename().string()));
     }
     return pids;
+}
+
+bool quits(pid_t pid) {
+    ::kill(pid, SIGTERM);
+    // Its parent reaps a child of this process; others are gone once no signal reaches them.
+    const bool ended = eventually([&] { return ::waitpid(pid, nullptr, WNOHANG) == pid || ::kill(pid, 0) != 0; },
+                                  std::chrono::seconds(10));
+    if (!ended) ::kill(pid, SIGKILL);
+    return ended;
 }
 
 }  // namespace e2e

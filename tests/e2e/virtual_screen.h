@@ -35,8 +35,13 @@ public:
     void click(unsigned long window, int x, int y);
     // The pixels (0xRRGGBB, row by row) of a rectangle of a window.
     std::vector<unsigned long> grab(unsigned long window, int x, int y, int width, int height);
+    // The same, once drawn (not one colour) and the same twice running; the
+    // last grab if that never happens within 15 seconds.
+    std::vector<unsigned long> settled(unsigned long window, int x, int y, int width, int height);
 
 private:
+    void xdotool(const std::string& arguments);
+
     pid_t server_ = -1;
     std::string name_;
     void* display_ = nullptr;
@@ -45,5 +50,8 @@ private:
 
 // The processes running `executable`.
 std::vector<pid_t> runningFrom(const std::filesystem::path& executable);
+// Asks `pid` to quit as a logout does (SIGTERM); true when it ended within
+// ten seconds, and killed otherwise.
+bool quits(pid_t pid);
 
 }  // namespace e2e
