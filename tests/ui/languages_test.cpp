@@ -34,18 +34,6 @@ struct Speaking {
     }
 };
 
-bool progressing(Window& w) { return w.model().transferShown() && w.model().transferFraction() > 0.05; }
-bool stalled(Window& w) { return !w.model().transferProblem().isEmpty(); }
-
-// A window whose setup step downloads the package from the world's server,
-// shown once `now` holds.
-std::unique_ptr<Window> downloading(testbed::World& world, bool (*now)(Window&) = progressing) {
-    auto w = uitest::windowOver(world);
-    w->click(w->item("primary-action"));
-    if (!w->waitFor([&] { return now(*w); }, 30000)) throw std::runtime_error("no download in progress");
-    return w;
-}
-
 // What is left of a text without its translated parts and what is never
 // translated: the catalog's names, the app's name, paths and numbers.
 QString untranslated(QString text, Window& w) {
@@ -152,12 +140,10 @@ TEST(Languages, EveryScreenSheetAndAlertIsTranslatedAndUncut) {
     // A download in progress, and the alert and notice of stopping it.
     {
         testbed::World world({.throttleBytesPerSecond = 64 * 1024, .largePackage = true});
-        const auto shown = downloading(world);
+        const auto shown = uitest::downloading(world);
         Window& w = *shown;
         expectTranslatedAndWhole(w, "downloading");
-        w.alerts.answer = 1;  // stop the step
-        w.click(w.item("stop-step"));
-        ASSERT_TRUE(w.waitFor([&] { return !w.model().busy(); }, 20000));
+        ASSERT_TRUE(uitest::stopStep(w));
         expectTranslatedAndWhole(w, "stopped");
         w.model().setShowDiagnostics(true);
         expectTranslatedAndWhole(w, "diagnostics of the stopped step");
@@ -168,11 +154,9 @@ TEST(Languages, EveryScreenSheetAndAlertIsTranslatedAndUncut) {
     // A server that sends nothing is called out.
     {
         testbed::World world({.stall = true});
-        const auto w = downloading(world, stalled);
+        const auto w = uitest::downloading(world, [](Window& w) { return !w.model().transferProblem().isEmpty(); });
         expectTranslatedAndWhole(*w, "download stalled");
-        w->alerts.answer = 1;
-        w->click(w->item("stop-step"));
-        ASSERT_TRUE(w->waitFor([&] { return !w->model().busy(); }, 20000));
+        ASSERT_TRUE(uitest::stopStep(*w));
     }
 
     // The Storage card's clean-ups: nothing to remove, the question, what
@@ -256,7 +240,7 @@ TEST(Languages, GermanAndJapaneseScreens) {
             w.screenshot("library-setup" + suffix);
             uitest::giveUpdates(w, false);
             w.click(w.item("nav-Settings"));
-            w.window()->resize(1140, std::max(850, int(w.item("page")->height()) + 96));  // the whole page
+            w.showWholePage();
             w.screenshot("settings" + suffix);
             w.window()->resize(1140, 850);
             w.settle();
@@ -264,10 +248,8 @@ TEST(Languages, GermanAndJapaneseScreens) {
             w.screenshot("help" + suffix);
         }
         testbed::World world({.throttleBytesPerSecond = 64 * 1024, .largePackage = true});
-        const auto w = downloading(world);
+        const auto w = uitest::downloading(world);
         w->screenshot("library-download" + suffix);
-        w->alerts.answer = 1;  // stop the step
-        w->click(w->item("stop-step"));
-        EXPECT_TRUE(w->waitFor([&] { return !w->model().busy(); }, 20000));
+        EXPECT_TRUE(uitest::stopStep(*w));
     }
 }

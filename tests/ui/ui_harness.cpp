@@ -4,9 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QMouseEvent>
-#include <QThread>
 #include <QTest>
 #include <QtQuickTest/quicktest.h>
 
@@ -102,11 +100,13 @@ void Window::press(int key, Qt::KeyboardModifiers modifiers) {
     still();
 }
 
+QString accessibleName(QObject* object) {
+    QAccessibleInterface* face = object ? QAccessible::queryAccessibleInterface(object) : nullptr;
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
 bool Window::tabTo(const QString& name) {
-    const auto there = [&] {
-        QAccessibleInterface* face = focused() ? QAccessible::queryAccessibleInterface(focused()) : nullptr;
-        return focused() && (focused()->objectName() == name || (face && face->text(QAccessible::Name) == name));
-    };
+    const auto there = [&] { return focused() && (focused()->objectName() == name || accessibleName(focused()) == name); };
     for (int i = 0; i < 80 && !there(); ++i) press(Qt::Key_Tab);
     return there();
 }
@@ -143,6 +143,13 @@ bool Window::still() {
 
 bool Window::waitFor(const std::function<bool()>& condition, int milliseconds) {
     return eventuallyInEventLoop(condition, std::chrono::milliseconds(milliseconds));
+}
+
+void Window::showWholePage() {
+    still();
+    // The page, with the window's title bar and margins around it.
+    window()->resize(1140, std::max(850, int(item(QStringLiteral("page"))->height()) + 96));
+    still();
 }
 
 void Window::screenshot(const QString& name) {
@@ -190,6 +197,22 @@ std::unique_ptr<Window> windowOver(testbed::World& world) {
         Window::Setup{.dataRoot = world.dataRoot(), .executable = world.executable, .bundle = world.bundle});
     w->waitFor([&] { return w->model().stage() == "setup" && !w->model().refreshInFlight(); }, 10000);
     return w;
+}
+
+std::unique_ptr<Window> downloading(testbed::World& world, const std::function<bool(Window&)>& now) {
+    auto w = windowOver(world);
+    w->click(w->item(QStringLiteral("primary-action")));
+    const auto begun = [&] {
+        return now ? now(*w) : w->model().transferShown() && w->model().transferFraction() > 0.05;
+    };
+    if (!w->waitFor(begun, 30000)) throw std::runtime_error("the download did not get going");
+    return w;
+}
+
+bool stopStep(Window& w) {
+    w.alerts.answer = 1;  // "Stop step"
+    w.click(w.item(QStringLiteral("stop-step")));
+    return w.waitFor([&] { return !w.model().busy(); }, 20000);
 }
 
 std::shared_ptr<int> giveUpdates(Window& w, bool session, std::function<void()> onCheck) {
