@@ -105,17 +105,6 @@ TEST(LibraryPage, ErrorAndNoticeShowTogetherErrorFirst) {
     EXPECT_EQ(w.model().page(), "Help");
 }
 
-TEST(LibraryPage, MissingArtworkLeavesGradientsAndText) {
-    TempDir empty;
-    std::filesystem::create_directories(empty / "Contents/Resources");
-    Window w({.preview = "setup", .bundle = empty.path()});
-    w.screenshot("library-no-artwork");
-    EXPECT_FALSE(w.item("artwork")->property("loaded").toBool());
-    for (const char* text : {"ANNIVERSARY EDITION", "Age of Empires IV", "Build your empire. Make history."})
-        EXPECT_TRUE(w.shows(text)) << text;
-    EXPECT_EQ(w.item("hero")->height(), 372);
-}
-
 // The bundle's catalog has a second game, with no artwork. Switching to it
 // and back redraws the card as if each game had been shown first: the
 // primary button as wide as its title, no picture of the game before.

@@ -15,12 +15,10 @@ void open(Window& w, const char* page) {
     EXPECT_TRUE(w.still());
 }
 
-// Grows the window to the whole page, and saves a screenshot of all of it
-// when given its name.
-void showWholePage(Window& w, const QString& screenshot = {}) {
-    EXPECT_TRUE(w.still());
-    w.window()->resize(1140, std::max(850, int(w.item("page")->height()) + 56 + 40));
-    if (!screenshot.isEmpty()) w.screenshot(screenshot);
+// A screenshot of the whole page.
+void showWholePage(Window& w, const QString& screenshot) {
+    w.showWholePage();
+    w.screenshot(screenshot);
 }
 
 QString plainText(QQuickItem* textArea) {
@@ -88,7 +86,7 @@ TEST(Pages, SteamControlsBusyStepAndItsDiagnostics) {
     // While a step runs only the sheets stay usable.
     w.click(w.item("open-steam"));
     ASSERT_TRUE(w.waitFor([&] { return w.model().busy(); }, 5000));
-    showWholePage(w);  // the step's activity now shows under the Steam buttons
+    w.showWholePage();  // the step's activity now shows under the Steam buttons
     w.click(w.item("disclosure-header"));
     showWholePage(w, "settings-busy");
     for (const char* name : {"hud-switch", "open-steam", "close-steam-session", "show-data-folder", "show-logs",
@@ -144,18 +142,53 @@ TEST(Pages, PreviewTouchesNoDiskAndHelpQuestionsOpenOneByOne) {
     showWholePage(w, "help-question-open");
 }
 
-TEST(LicenseSheet, ShowsTheLicenceAndRecordsTheAgreement) {
-    TempDir data;
+// A bundle with no artwork and each kind of licence file, read afresh each
+// time the sheet opens; at first the data root lies under a file, where the
+// agreement cannot be saved.
+TEST(LicenseSheet, ShowsTheBundlesLicenceOrWhyNotAndRecordsTheAgreement) {
+    const fs::path samples = fs::path(__FILE__).parent_path().parent_path() / "data/rtf";
+    TempDir bundle, data;
+    const fs::path licence = bundle / "Contents/Resources/Licenses/Apple-GPTK-License.rtf";
+    fs::create_directories(licence.parent_path());
     writeFile(data / "file");
-    Window w({.preview = "setup", .dataRoot = data / "file" / "root"});  // under a file: cannot be made yet
-    w.model().setShowLicense(true);
-    ASSERT_TRUE(w.still());
-    w.screenshot("licence-placeholder");
-    QQuickItem* text = w.item("licence-text");
-    ASSERT_TRUE(Window::shown(text));
-    EXPECT_TRUE(plainText(text).startsWith("PLACEHOLDER LICENCE TEXT\nThis file is a placeholder")) << plainText(text).toStdString();
+    Window w({.preview = "setup", .dataRoot = data / "file" / "root", .bundle = bundle.path()});
+    // No artwork leaves the card's gradients and text.
+    w.screenshot("library-no-artwork");
+    EXPECT_FALSE(w.item("artwork")->property("loaded").toBool());
+    for (const char* text : {"ANNIVERSARY EDITION", "Age of Empires IV", "Build your empire. Make history."})
+        EXPECT_TRUE(w.shows(text)) << text;
+    EXPECT_EQ(w.item("hero")->height(), 372);
+
+    const std::pair<std::string, QString> variants[] = {
+        {"textedit", "SAMPLE SOFTWARE LICENSE\n"},
+        {"missing", ""},
+        {"unreadable", ""},
+        {"folder", ""},
+        {"placeholder", "PLACEHOLDER LICENCE TEXT\nThis file is a placeholder"},  // the one the app ships
+    };
+    for (const auto& [variant, start] : variants) {
+        SCOPED_TRACE(variant);
+        fs::remove_all(licence);
+        if (variant == "textedit") fs::copy_file(samples / "textedit.rtf", licence);
+        if (variant == "unreadable") writeFile(licence, std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+        if (variant == "folder") fs::create_directories(licence);
+        if (variant == "placeholder")
+            fs::copy_file(uitest::builtBundle() / "Contents/Resources/Licenses/Apple-GPTK-License.rtf", licence);
+        w.model().setShowLicense(true);
+        ASSERT_TRUE(w.still());
+        w.screenshot(QString::fromStdString("licence-" + variant));
+        ASSERT_TRUE(Window::shown(w.item("licence-text")));
+        const QString shown = plainText(w.item("licence-text"));
+        if (start.isEmpty()) EXPECT_EQ(shown, "The license could not be opened. Please reinstall Ludowell.");
+        else EXPECT_TRUE(shown.startsWith(start)) << shown.toStdString();
+        // Agreeing needs the file to exist, not to be readable.
+        EXPECT_EQ(w.enabled("agree"), variant != "missing");
+        w.click(w.item("not-now"));
+        EXPECT_FALSE(w.model().showLicense());
+    }
 
     // An agreement that cannot be saved keeps the sheet open and says why.
+    w.model().setShowLicense(true);
     w.click(w.item("agree"));
     w.screenshot("licence-save-failed");
     EXPECT_TRUE(Window::shown(w.item("licence-problem")));
@@ -164,28 +197,4 @@ TEST(LicenseSheet, ShowsTheLicenceAndRecordsTheAgreement) {
     w.click(w.item("agree"));
     EXPECT_FALSE(w.model().showLicense());
     EXPECT_TRUE(fs::exists(data / "file" / "root" / "license-accepted"));
-}
-
-TEST(LicenseSheet, ShowsWordProcessorRtfOrTheFailureText) {
-    const fs::path samples = fs::path(__FILE__).parent_path().parent_path() / "data/rtf";
-    TempDir bundle;
-    const fs::path licence = bundle / "Contents/Resources/Licenses/Apple-GPTK-License.rtf";
-    fs::create_directories(licence.parent_path());
-    for (const std::string variant : {"textedit", "missing", "unreadable", "folder"}) {
-        fs::remove_all(licence);
-        if (variant == "textedit") fs::copy_file(samples / "textedit.rtf", licence);
-        if (variant == "unreadable") writeFile(licence, std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
-        if (variant == "folder") fs::create_directories(licence);
-        Window w({.preview = "setup", .bundle = bundle.path()});
-        w.model().setShowLicense(true);
-        ASSERT_TRUE(w.still());
-        w.screenshot(QString::fromStdString("licence-" + variant));
-        const QString shown = plainText(w.item("licence-text"));
-        if (variant == "textedit") EXPECT_TRUE(shown.startsWith("SAMPLE SOFTWARE LICENSE\n")) << shown.toStdString();
-        else EXPECT_EQ(shown, "The license could not be opened. Please reinstall Ludowell.") << variant;
-        // Agreeing needs the file to exist, not to be readable.
-        EXPECT_EQ(w.enabled("agree"), variant != "missing") << variant;
-        w.click(w.item("not-now"));
-        EXPECT_FALSE(w.model().showLicense()) << variant;
-    }
 }
