@@ -66,13 +66,9 @@ TEST(LibraryPage, EachStageShowsItsStepStatusAndPrimaryAction) {
         EXPECT_EQ(w.item("game-aoe4"), nullptr) << "one game: no list in the sidebar";
         EXPECT_TRUE(w.item("artwork")->property("loaded").toBool());
 
-        if (stage.name == "signIn") {
+        if (stage.name == "signIn") {  // "I'm signed in" is pressed in the keyboard walk
             w.click(w.item("cant-see-steam"));
             EXPECT_TRUE(w.model().notice().startsWith("The first Steam update can take a few minutes."));
-            // Signing in moves the preview on to installing.
-            w.click(w.item("signed-in"));
-            EXPECT_EQ(w.text("step-label"), "STEP 3 OF 3");
-            EXPECT_EQ(w.text("primary-action"), "Install with Steam");
         }
     }
 }
@@ -92,12 +88,8 @@ TEST(LibraryPage, ErrorAndNoticeShowTogetherErrorFirst) {
     EXPECT_EQ(notice->property("text").toString(), w.model().notice());
     EXPECT_EQ(w.visibleTexts().count("Show details"), 1);  // only the error card has them
 
-    // The error's buttons: details open the diagnostics sheet, help the Help page.
-    w.click(error->findChild<QQuickItem*>("show-details"));
-    EXPECT_TRUE(w.model().showDiagnostics());
-    w.model().setShowDiagnostics(false);
-    ASSERT_TRUE(w.still());
-    // Dismissing one card leaves the other.
+    // Dismissing one card leaves the other; the error's help opens the Help
+    // page (its details open the diagnostics sheet in the keyboard tests).
     w.click(notice->findChild<QQuickItem*>("dismiss-message"));
     EXPECT_TRUE(w.model().notice().isEmpty());
     EXPECT_FALSE(w.model().error().isEmpty());

@@ -135,6 +135,12 @@ TEST(Shell, MenusAndASidebarThatNavigates) {
     EXPECT_FALSE(w.item("nav-Library")->property("selected").toBool());
     w.click(w.item("nav-Settings"));
     EXPECT_TRUE(showing("SettingsPage.qml"));
+    // The preview opens no folder and makes none.
+    w.click(w.item("disclosure-header"));
+    w.click(w.item("show-data-folder"));
+    w.click(w.item("show-logs"));
+    EXPECT_TRUE(w.browser.opened.empty());
+    EXPECT_FALSE(fs::exists(w.model().dataRoot().toStdString()));
 
     // Every game is listed under Library; choosing one shows it there.
     EXPECT_TRUE(Window::shown(w.item("game-aoe4")));
