@@ -1,7 +1,8 @@
 // The window for a keyboard and a screen reader: Tab through every page and
 // sheet with the focus ring in view, Space and Return on the focused
 // control, Escape on sheets, the Edit menu from the mouse, and names for
-// every control. Real key and mouse events go to the window throughout.
+// every control (the Library stages' in their own test). Real key and mouse
+// events go to the window throughout.
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -14,8 +15,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "runtime/runtime.h"
 #include "ui/dialogs.h"
 #include "ui_harness.h"
@@ -24,17 +23,6 @@ namespace {
 
 using uitest::accessibleName;
 using uitest::Window;
-
-void open(Window& w, const char* page) {
-    w.click(w.item(QStringLiteral("nav-") + page));
-    EXPECT_TRUE(w.still());
-}
-
-bool within(const QQuickItem* item, const QQuickItem* ancestor) {
-    for (const QQuickItem* at = item; at; at = at->parentItem())
-        if (at == ancestor) return true;
-    return false;
-}
 
 // The ring drawn for keyboard focus: a shown child of the control or of the
 // box around it.
@@ -92,25 +80,6 @@ QStringList names(const std::vector<QQuickItem*>& items) {
     return list;
 }
 
-// Every control and text a screen reader reaches under `root`, with the
-// ones that have no name.
-QStringList unnamed(QAccessibleInterface* root) {
-    static const std::set<QAccessible::Role> named = {
-        QAccessible::Button,      QAccessible::PushButton,  QAccessible::CheckBox,   QAccessible::RadioButton,
-        QAccessible::ProgressBar, QAccessible::EditableText, QAccessible::StaticText, QAccessible::MenuItem,
-        QAccessible::Dialog,      QAccessible::StatusBar,   QAccessible::AlertMessage, QAccessible::Heading};
-    QStringList missing;
-    if (!root) return missing;
-    for (int i = 0; i < root->childCount(); ++i) {
-        QAccessibleInterface* child = root->child(i);
-        if (!child || child->state().invisible) continue;
-        if (named.count(child->role()) && child->text(QAccessible::Name).trimmed().isEmpty())
-            missing << QStringLiteral("%1 (role %2)").arg(child->object()->metaObject()->className()).arg(child->role());
-        missing << unnamed(child);
-    }
-    return missing;
-}
-
 }  // namespace
 
 // Tab goes round each page in reading order; then Space, Return and Enter
@@ -118,10 +87,9 @@ QStringList unnamed(QAccessibleInterface* root) {
 // switch and the step buttons.
 TEST(Keyboard, TabVisitsEveryPageInReadingOrderAndTheKeysPressTheFocusedControl) {
     Window w({.preview = "signIn"});
-    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(w.window());
     for (const char* page : {"Library", "Help", "Settings"}) {
-        open(w, page);
-        EXPECT_EQ(unnamed(window), QStringList()) << page;  // for a screen reader
+        w.open(page);
+        EXPECT_EQ(w.unnamed(), QStringList()) << page;  // for a screen reader
         const auto visited = tabRound(w);
         const QStringList order = names(visited);
         // The sidebar first, top to bottom, then the page.
@@ -132,7 +100,7 @@ TEST(Keyboard, TabVisitsEveryPageInReadingOrderAndTheKeysPressTheFocusedControl)
                 EXPECT_TRUE(order.contains(control)) << control;
         double lastY = -1;
         for (QQuickItem* item : visited) {
-            if (!within(item, w.item("page"))) continue;
+            if (!w.item("page")->isAncestorOf(item)) continue;
             const double y = item->mapToItem(w.item("page"), QPointF(0, 0)).y();
             EXPECT_GE(y + 1, lastY) << accessibleName(item).toStdString() << " comes before what is above it";
             lastY = y;
@@ -237,7 +205,7 @@ TEST(Keyboard, EachStepLeavesTheFocusOnWhatComesNext) {
     // focus: the round reaches its controls alone, not the page's.
     ASSERT_TRUE(w.tabTo("Get started"));
     focusIsOn("Agree & set up Steam", Qt::Key_Return);
-    EXPECT_EQ(unnamed(QAccessible::queryAccessibleInterface(w.window())), QStringList());
+    EXPECT_EQ(w.unnamed(), QStringList());
     EXPECT_EQ(names(tabRound(w)), (QStringList{"License", "Not now", "Agree & set up Steam"}));
     w.press(Qt::Key_Tab);
     w.screenshot("keyboard-licence");
@@ -319,7 +287,7 @@ TEST(EditMenu, CopiesTheTextThatHadFocusAlsoFromTheDiagnosticsSheet) {
         ASSERT_TRUE(w.still());
     };
 
-    open(w, "Settings");
+    w.open("Settings");
     w.click(w.item("disclosure-header"));
     QQuickItem* path = w.item("data-root");
     w.click(path);
@@ -329,12 +297,12 @@ TEST(EditMenu, CopiesTheTextThatHadFocusAlsoFromTheDiagnosticsSheet) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), path->property("text").toString());
     w.screenshot("edit-menu-settings");
 
-    open(w, "Library");
+    w.open("Library");
     ASSERT_TRUE(w.tabTo("Show details"));
     w.press(Qt::Key_Space);
     ASSERT_TRUE(w.model().showDiagnostics());
     ASSERT_TRUE(w.still());
-    EXPECT_EQ(unnamed(QAccessible::queryAccessibleInterface(w.window())), QStringList());
+    EXPECT_EQ(w.unnamed(), QStringList());
     EXPECT_EQ(names(tabRound(w)), (QStringList{"Details for troubleshooting", "Open log folder", "Save Support Report…", "Done"}));
     w.press(Qt::Key_Tab);
     w.screenshot("keyboard-diagnostics");
@@ -346,17 +314,4 @@ TEST(EditMenu, CopiesTheTextThatHadFocusAlsoFromTheDiagnosticsSheet) {
     EXPECT_TRUE(w.model().showDiagnostics());
     w.press(Qt::Key_Escape);
     EXPECT_FALSE(w.model().showDiagnostics());
-}
-
-// What the other tests' pages and sheets leave out: the stage card while
-// Steam downloads the game.
-TEST(ScreenReader, TheDownloadingCardHasANameForEveryControlAndText) {
-    Window w({.preview = "downloading"});
-    EXPECT_EQ(unnamed(QAccessible::queryAccessibleInterface(w.window())), QStringList());
-    // The stage card announces the game and its stage.
-    EXPECT_EQ(accessibleName(w.item("hero")), "Age of Empires IV, Installing");
-    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(w.item("download-progress"));
-    ASSERT_TRUE(bar);
-    EXPECT_EQ(bar->role(), QAccessible::ProgressBar);
-    EXPECT_EQ(bar->text(QAccessible::Description), "43% downloaded");
 }

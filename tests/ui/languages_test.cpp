@@ -102,7 +102,7 @@ void expectTranslated(const std::vector<uitest::Alert>& alerts, Window& w) {
 // Each page, with its questions and sections open, and each open menu.
 void walkPagesAndMenus(Window& w, const std::string& where) {
     for (const char* page : {"Settings", "Help", "Library"}) {
-        w.click(w.item(QStringLiteral("nav-") + page));
+        w.open(page);
         if (page == std::string("Settings")) w.click(w.item("disclosure-header"));
         if (page == std::string("Help"))
             for (QQuickItem* item : uitest::allItems(w.window()->contentItem()))
@@ -165,7 +165,7 @@ TEST(Languages, EveryScreenSheetAndAlertIsTranslatedAndUncut) {
         TempDir home, data;
         ScopedEnv homeVariable("HOME", home.path().string());
         Window w({.dataRoot = data.path()});
-        w.click(w.item("nav-Settings"));
+        w.open("Settings");
         w.model().cleanDownloads();
         expectTranslatedAndWhole(w, "nothing to clean up");
         const ludowell::Runtime runtime(data.path());
@@ -181,7 +181,7 @@ TEST(Languages, EveryScreenSheetAndAlertIsTranslatedAndUncut) {
         expectTranslatedAndWhole(w, "installers removed");
         EXPECT_EQ(w.alerts.seen.size(), 2u);
         expectTranslated(w.alerts.seen, w);
-        w.click(w.item("nav-Help"));
+        w.open("Help");
         w.model().saveSupportReport();
         ASSERT_TRUE(w.waitFor([&] { return !w.model().busy(); }, 60000));
         ASSERT_TRUE(w.model().error().isEmpty()) << w.model().details().toStdString();
@@ -239,12 +239,12 @@ TEST(Languages, GermanAndJapaneseScreens) {
                             .contains(QString::fromUtf8(size)));
             w.screenshot("library-setup" + suffix);
             uitest::giveUpdates(w, false);
-            w.click(w.item("nav-Settings"));
+            w.open("Settings");
             w.showWholePage();
             w.screenshot("settings" + suffix);
             w.window()->resize(1140, 850);
             w.settle();
-            w.click(w.item("nav-Help"));
+            w.open("Help");
             w.screenshot("help" + suffix);
         }
         testbed::World world({.throttleBytesPerSecond = 64 * 1024, .largePackage = true});

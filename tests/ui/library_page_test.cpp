@@ -1,4 +1,6 @@
 // The library page in every stage of the design preview, one screenshot each.
+#include <QAccessible>
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -65,6 +67,15 @@ TEST(LibraryPage, EachStageShowsItsStepStatusAndPrimaryAction) {
         EXPECT_EQ(w.text("game-count"), "1 GAME");
         EXPECT_EQ(w.item("game-aoe4"), nullptr) << "one game: no list in the sidebar";
         EXPECT_TRUE(w.item("artwork")->property("loaded").toBool());
+        // A screen reader finds a name for everything, and the card's game and stage.
+        EXPECT_EQ(w.unnamed(), QStringList());
+        EXPECT_EQ(uitest::accessibleName(w.item("hero")), "Age of Empires IV, " + w.text("status-text"));
+        if (stage.name == "downloading") {
+            QAccessibleInterface* progress = QAccessible::queryAccessibleInterface(bar);
+            ASSERT_TRUE(progress);
+            EXPECT_EQ(progress->role(), QAccessible::ProgressBar);
+            EXPECT_EQ(progress->text(QAccessible::Description), "43% downloaded");
+        }
 
         if (stage.name == "signIn") {  // "I'm signed in" is pressed in the keyboard walk
             w.click(w.item("cant-see-steam"));

@@ -10,11 +10,6 @@ namespace fs = std::filesystem;
 using uitest::Session;
 using uitest::Window;
 
-void open(Window& w, const char* page) {
-    w.model().setPage(page);
-    EXPECT_TRUE(w.still());
-}
-
 // A screenshot of the whole page.
 void showWholePage(Window& w, const QString& screenshot) {
     w.showWholePage();
@@ -33,7 +28,7 @@ QString plainText(QQuickItem* textArea) {
 TEST(SettingsPage, BeforeSetupOnlyTheSafeActionsAreOffered) {
     Session s({.stage = "setup"});
     Window& w = *s.w;
-    open(w, "Settings");
+    w.open("Settings");
     showWholePage(w, "settings-setup");
     EXPECT_TRUE(w.shows("Steam for Age of Empires IV"));
     EXPECT_FALSE(w.enabled("open-steam"));
@@ -64,7 +59,7 @@ TEST(Pages, SteamControlsBusyStepAndItsDiagnostics) {
     for (int i = 1; i <= 300; ++i) lines += "echo 'step " + std::to_string(i) + ": wine reported C:\\\\Program Files (x86)\\\\Steam\\\\steam.exe'\n";
     Session s({.stage = "signIn", .script = lines + uitest::kHold + "exit 1\n", .server = true});
     Window& w = *s.w;
-    open(w, "Settings");
+    w.open("Settings");
     EXPECT_TRUE(w.enabled("open-steam"));
     EXPECT_TRUE(w.enabled("close-steam-session"));  // its question is answered in the keyboard walk
     EXPECT_FALSE(Window::shown(w.item("updates-place")));  // not before there is an update gate
@@ -104,7 +99,7 @@ TEST(Pages, SteamControlsBusyStepAndItsDiagnostics) {
     // The step fails; its whole output scrolls inside an area that keeps its size.
     s.release();
     ASSERT_TRUE(w.waitFor([&] { return !w.model().busy() && !w.model().error().isEmpty(); }, 10000));
-    open(w, "Library");
+    w.open("Library");
     w.click(w.item("show-details"));
     ASSERT_TRUE(w.model().showDiagnostics());
     ASSERT_TRUE(w.still());

@@ -129,12 +129,12 @@ TEST(Shell, MenusAndASidebarThatNavigates) {
     auto showing = [&](const char* file) { return page->property("source").toString().endsWith(file); };
     EXPECT_TRUE(showing("LibraryPage.qml"));
     EXPECT_TRUE(w.item("nav-Library")->property("selected").toBool());
-    w.click(w.item("nav-Help"));
+    w.open("Help");
     EXPECT_EQ(w.model().page(), "Help");
     EXPECT_TRUE(showing("HelpPage.qml"));
     EXPECT_TRUE(w.item("nav-Help")->property("selected").toBool());
     EXPECT_FALSE(w.item("nav-Library")->property("selected").toBool());
-    w.click(w.item("nav-Settings"));
+    w.open("Settings");
     EXPECT_TRUE(showing("SettingsPage.qml"));
     // The preview opens no folder and makes none.
     w.click(w.item("disclosure-header"));

@@ -39,7 +39,7 @@ TEST(StepFeedback, SettingsAndHelpShowTheRunningStepAndBringItsResultIntoView) {
     Window& w = *s.w;
     QQuickItem* scroller = w.item("page-scroll");
     uitest::giveUpdates(w, false);  // a page longer than the window
-    w.click(w.item("nav-Settings"));
+    w.open("Settings");
     w.click(w.item("disclosure-header"));
 
     // The first check, from the keyboard as a page longer than the window
@@ -73,7 +73,7 @@ TEST(StepFeedback, SettingsAndHelpShowTheRunningStepAndBringItsResultIntoView) {
 
     // Help: the activity under its buttons, the result in view.
     std::filesystem::remove(s.bin / "go");
-    w.click(w.item("nav-Help"));
+    w.open("Help");
     ASSERT_TRUE(w.tabTo("check-this-mac"));
     w.press(Qt::Key_Space);
     ASSERT_TRUE(w.waitFor([&] { return w.model().busy(); }, 5000));

@@ -3,10 +3,10 @@
 #include <QAccessible>
 #include <QCoreApplication>
 #include <QDir>
-#include <QGuiApplication>
-#include <QMouseEvent>
 #include <QTest>
 #include <QtQuickTest/quicktest.h>
+
+#include <set>
 
 #include "app/update/updates.h"
 #include "runtime/runtime.h"
@@ -80,17 +80,38 @@ QStringList Window::visibleTexts() const {
     return texts;
 }
 
+namespace {
+QStringList unnamedUnder(QAccessibleInterface* root) {
+    static const std::set<QAccessible::Role> named = {
+        QAccessible::Button,      QAccessible::PushButton,  QAccessible::CheckBox,   QAccessible::RadioButton,
+        QAccessible::ProgressBar, QAccessible::EditableText, QAccessible::StaticText, QAccessible::MenuItem,
+        QAccessible::Dialog,      QAccessible::StatusBar,   QAccessible::AlertMessage, QAccessible::Heading};
+    QStringList missing;
+    for (int i = 0; root && i < root->childCount(); ++i) {
+        QAccessibleInterface* child = root->child(i);
+        if (!child || child->state().invisible) continue;
+        if (named.count(child->role()) && child->text(QAccessible::Name).trimmed().isEmpty())
+            missing << QStringLiteral("%1 (role %2)").arg(child->object()->metaObject()->className()).arg(child->role());
+        missing << unnamedUnder(child);
+    }
+    return missing;
+}
+}  // namespace
+
+QStringList Window::unnamed() const { return unnamedUnder(QAccessible::queryAccessibleInterface(window())); }
+
 void Window::click(QQuickItem* item) {
     if (!item) throw std::runtime_error("nothing to click");
     const QPointF point = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
     if (!QRectF(0, 0, window()->width(), window()->height()).contains(point))
         throw std::runtime_error("the item lies outside the window: " + item->objectName().toStdString());
-    const QPointF global = window()->mapToGlobal(point);
-    QMouseEvent press(QEvent::MouseButtonPress, point, point, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QGuiApplication::sendEvent(window(), &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, point, point, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QGuiApplication::sendEvent(window(), &release);
+    // Through the window system's entry, as the mouse's buttons arrive.
+    QTest::mouseClick(window(), Qt::LeftButton, Qt::NoModifier, point.toPoint());
     still();
+}
+
+void Window::open(const QString& page) {
+    click(item(QStringLiteral("nav-") + page));
 }
 
 void Window::press(int key, Qt::KeyboardModifiers modifiers) {
@@ -172,21 +193,17 @@ void Window::screenshot(const QString& name) {
 }
 
 namespace {
+// Reports `session`, and calls `checked` for each check asked of it.
 struct StubUpdates : ludowell::UpdateService {
-    StubUpdates(bool session, std::shared_ptr<int> checks, std::function<void()> onCheck)
-        : session(session), checks(std::move(checks)), onCheck(std::move(onCheck)) {}
+    StubUpdates(bool session, std::function<void()> checked) : session(session), checked(std::move(checked)) {}
     void startUpdater() override {}
     bool canCheckForUpdates() const override { return true; }
     bool automaticallyChecksForUpdates() const override { return false; }
     void setAutomaticallyChecksForUpdates(bool) override {}
     bool sessionInProgress() const override { return session; }
-    void checkForUpdates() override {
-        ++*checks;
-        if (onCheck) onCheck();
-    }
+    void checkForUpdates() override { checked(); }
     bool session;
-    std::shared_ptr<int> checks;
-    std::function<void()> onCheck;
+    std::function<void()> checked;
 };
 }  // namespace
 
@@ -217,8 +234,12 @@ bool stopStep(Window& w) {
 
 std::shared_ptr<int> giveUpdates(Window& w, bool session, std::function<void()> onCheck) {
     auto checks = std::make_shared<int>(0);
+    const auto checked = [=] {
+        ++*checks;
+        if (onCheck) onCheck();
+    };
     w.model().setUpdates(new ludowell::Updates(&w.model(), [=](ludowell::UpdateServiceDelegate&) {
-        return std::unique_ptr<ludowell::UpdateService>(std::make_unique<StubUpdates>(session, checks, onCheck));
+        return std::unique_ptr<ludowell::UpdateService>(std::make_unique<StubUpdates>(session, checked));
     }));
     w.settle();
     return checks;

@@ -90,10 +90,15 @@ public:
     QStringList visibleTexts() const;
     bool shows(const QString& text) const { return visibleTexts().contains(text); }
     static bool shown(const QQuickItem* item);
+    // The controls and texts a screen reader reaches in the window but
+    // finds no name for.
+    QStringList unnamed() const;
 
     // A left click in the middle of the item, as the mouse would; then,
     // as after press(), waits until the window is still().
     void click(QQuickItem* item);
+    // Clicks the page's entry in the sidebar.
+    void open(const QString& page);
     // A key pressed and released, delivered to the window.
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     QQuickItem* focused() const { return window()->activeFocusItem(); }
