@@ -25,41 +25,25 @@ QString plainText(QQuickItem* textArea) {
 
 }  // namespace
 
-TEST(SettingsPage, BeforeSetupOnlyTheSafeActionsAreOffered) {
-    Session s({.stage = "setup"});
-    Window& w = *s.w;
-    w.open("Settings");
-    showWholePage(w, "settings-setup");
-    EXPECT_TRUE(w.shows("Steam for Age of Empires IV"));
-    EXPECT_FALSE(w.enabled("open-steam"));
-    EXPECT_FALSE(w.enabled("close-steam-session"));  // no engine, so no server
-    EXPECT_FALSE(w.shows("Game files and local settings"));  // collapsed at first
-    w.click(w.item("disclosure-header"));
-    showWholePage(w, "settings-advanced");
-    EXPECT_EQ(w.text("data-root"), QString::fromStdString(s.data.path().string()));
-
-    // "Show data folder" makes a missing data root before opening it.
-    fs::remove_all(s.data.path());
-    w.click(w.item("show-data-folder"));
-    EXPECT_TRUE(fs::is_directory(s.data.path()));
-    w.click(w.item("show-logs"));
-    EXPECT_EQ(w.browser.opened, (std::vector<fs::path>{s.data.path(), s.data.path() / "logs"}));
-
-    w.model().setError("Something failed.");
-    w.model().setNotice("Something happened.");
-    showWholePage(w, "settings-messages");
-    EXPECT_TRUE(Window::shown(w.item("error-card")));
-    EXPECT_TRUE(Window::shown(w.item("notice-card")));
-}
-
-// One signed-in session through the Steam controls, the updates panel, a
-// step that holds everything but the sheets, and the long output it fails with.
-TEST(Pages, SteamControlsBusyStepAndItsDiagnostics) {
+// Before setup Settings offers only the safe actions. Then one signed-in
+// session goes through the Steam controls, the updates panel, a step that
+// holds everything but the sheets, and the long output it fails with; the
+// data folder and the messages come last, over the failed step.
+TEST(SettingsPage, SteamControlsABusyStepItsDiagnosticsAndTheDataFolder) {
+    {
+        Session s({.stage = "setup"});
+        s.w->open("Settings");
+        showWholePage(*s.w, "settings-setup");
+        EXPECT_FALSE(s.w->enabled("open-steam"));
+        EXPECT_FALSE(s.w->enabled("close-steam-session"));  // no engine, so no server
+    }
     std::string lines;
     for (int i = 1; i <= 300; ++i) lines += "echo 'step " + std::to_string(i) + ": wine reported C:\\\\Program Files (x86)\\\\Steam\\\\steam.exe'\n";
     Session s({.stage = "signIn", .script = lines + uitest::kHold + "exit 1\n", .server = true});
     Window& w = *s.w;
     w.open("Settings");
+    EXPECT_TRUE(w.shows("Steam for Age of Empires IV"));
+    EXPECT_FALSE(w.shows("Game files and local settings"));  // collapsed at first
     EXPECT_TRUE(w.enabled("open-steam"));
     EXPECT_TRUE(w.enabled("close-steam-session"));  // its question is answered in the keyboard walk
     EXPECT_FALSE(Window::shown(w.item("updates-place")));  // not before there is an update gate
@@ -108,6 +92,22 @@ TEST(Pages, SteamControlsBusyStepAndItsDiagnostics) {
     EXPECT_EQ(w.item("details-scroll")->height(), 340);
     EXPECT_GT(details->height(), 340 * 5);
     w.screenshot("diagnostics-long");
+    w.click(w.item("done"));
+
+    // Settings shows the data root, makes it again when it has gone missing
+    // before opening it, and shows the failure beside a notice.
+    w.open("Settings");
+    w.click(w.item("disclosure-header"));
+    EXPECT_EQ(w.text("data-root"), QString::fromStdString(s.data.path().string()));
+    fs::remove_all(s.data.path());
+    w.click(w.item("show-data-folder"));
+    EXPECT_TRUE(fs::is_directory(s.data.path()));
+    w.click(w.item("show-logs"));
+    EXPECT_EQ(w.browser.opened, (std::vector<fs::path>{s.data.path(), s.data.path() / "logs"}));
+    w.model().setNotice("Something happened.");
+    showWholePage(w, "settings-messages");
+    EXPECT_TRUE(Window::shown(w.item("error-card")));
+    EXPECT_TRUE(Window::shown(w.item("notice-card")));
 }
 
 // A bundle with no artwork and each kind of licence file, read afresh each
