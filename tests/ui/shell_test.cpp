@@ -36,8 +36,11 @@ QObject* menuAction(Window& w, const char* name) {
 
 void trigger(QObject* action) { QMetaObject::invokeMethod(action, "trigger", Q_ARG(QObject*, nullptr)); }
 
-TEST(Shell, QuitAndCloseWaitForAStepAndForAWaitingUpdate) {
-    Session s({.stage = "setup"});
+// A step run while signing in, with two games: the step buttons, the game
+// list, quitting and closing wait for it, navigation does not; then an
+// update waiting for the game.
+TEST(Shell, AStepHoldsItsButtonsQuitAndCloseButNotNavigation) {
+    Session s({.stage = "signIn", .profiles = twoGames()});
     Window& w = *s.w;
     EXPECT_TRUE(w.shows("VERSION 1.0.0"));  // outside the preview
     QObject* check = menuAction(w, "menu-check-updates");
@@ -48,12 +51,14 @@ TEST(Shell, QuitAndCloseWaitForAStepAndForAWaitingUpdate) {
 
     // The child's first line names what it does.
     ASSERT_TRUE(w.waitFor([&] { return w.model().activity() == "Installing Steam…"; }, 5000));
-    w.screenshot("library-busy");
+    w.screenshot("library-signIn-busy");
     QQuickItem* primary = w.item("primary-action");
     EXPECT_FALSE(primary->isEnabled());
     EXPECT_TRUE(primary->property("spinning").toBool());
     EXPECT_EQ(primary->property("text").toString(), "Installing Steam…");
     EXPECT_EQ(w.text("status-text"), "Working on it");
+    for (const char* held : {"signed-in", "game-keep", "game-aoe4"}) EXPECT_FALSE(w.enabled(held)) << held;
+    for (const char* usable : {"cant-see-steam", "nav-Help", "nav-Settings"}) EXPECT_TRUE(w.enabled(usable)) << usable;
 
     // Quitting and closing each explain themselves and change nothing.
     trigger(menuAction(w, "menu-quit"));
@@ -83,15 +88,7 @@ TEST(Shell, QuitAndCloseWaitForAStepAndForAWaitingUpdate) {
     EXPECT_EQ(w.alerts.asked[2], (QStringList{"Finish playing before updating", "OK"}));
 }
 
-TEST(Shell, StepButtonsWaitWhileBusyButNavigationDoesNot) {
-    {
-        Session s({.stage = "signIn", .profiles = twoGames()});
-        Window& w = *s.w;
-        startStep(w);
-        w.screenshot("library-signIn-busy");
-        for (const char* held : {"signed-in", "game-keep", "game-aoe4"}) EXPECT_FALSE(w.enabled(held)) << held;
-        for (const char* usable : {"cant-see-steam", "nav-Help", "nav-Settings"}) EXPECT_TRUE(w.enabled(usable)) << usable;
-    }
+TEST(Shell, TheOtherStagesStepButtonsWaitAndAPlayedGameWhileItOpens) {
     {
         Session s({.stage = "install"});
         startStep(*s.w);
