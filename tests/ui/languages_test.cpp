@@ -50,9 +50,6 @@ QString untranslated(QString text, Window& w) {
     return text.remove(QStringLiteral("Ludowell")).remove(path).remove(numbers);
 }
 
-// Within a few pixels: a title's shadow copies stand a little off it.
-bool inside(const QRectF& inner, const QRectF& outer) { return outer.adjusted(-4, -4, 4, 4).contains(inner); }
-
 // Every shown text is translated, whole (not elided, no wider or taller
 // than its box) and inside everything that holds it.
 void expectTranslatedAndWhole(Window& w, const std::string& where) {
@@ -83,7 +80,8 @@ void expectTranslatedAndWhole(Window& w, const std::string& where) {
             if (around->inherits("QQuickContentItem")) continue;  // the menu bar stands above it
             if (around->width() <= 0 || around->height() <= 0) continue;
             const QRectF outer = around->mapRectToScene(QRectF(0, 0, around->width(), around->height()));
-            if (inside(box, outer)) continue;
+            // Within a few pixels: a title's shadow copies stand a little off it.
+            if (outer.adjusted(-4, -4, 4, 4).contains(box)) continue;
             ADD_FAILURE() << "outside its " << around->metaObject()->className() << " " << around->objectName().toStdString()
                           << " (" << box.x() << "," << box.y() << " " << box.width() << "x" << box.height() << " in "
                           << outer.x() << "," << outer.y() << " " << outer.width() << "x" << outer.height() << "): " << shown;
@@ -99,24 +97,6 @@ void expectTranslated(const std::vector<uitest::Alert>& alerts, Window& w) {
             EXPECT_EQ(untranslated(text, w), "") << "untranslated in an alert: " << text.toStdString();
 }
 
-// Each page, with its questions and sections open, and each open menu.
-void walkPagesAndMenus(Window& w, const std::string& where) {
-    for (const char* page : {"Settings", "Help", "Library"}) {
-        w.open(page);
-        if (page == std::string("Settings")) w.click(w.item("disclosure-header"));
-        if (page == std::string("Help"))
-            for (QQuickItem* item : uitest::allItems(w.window()->contentItem()))
-                if (item->objectName() == "question") item->parentItem()->setProperty("expanded", true);
-        expectTranslatedAndWhole(w, where + ", " + page);
-    }
-    for (QQuickItem* item : uitest::allItems(w.window()->contentItem())) {
-        if (!item->inherits("QQuickMenuBarItem") || !Window::shown(item)) continue;
-        w.click(item);
-        expectTranslatedAndWhole(w, where + ", menu " + item->property("text").toString().toStdString());
-        w.press(Qt::Key_Escape);
-    }
-}
-
 }  // namespace
 
 TEST(Languages, EveryScreenSheetAndAlertIsTranslatedAndUncut) {
@@ -128,8 +108,22 @@ TEST(Languages, EveryScreenSheetAndAlertIsTranslatedAndUncut) {
         if (stage == std::string("error")) w.click(w.item("primary-action"));  // a notice beside the error
         expectTranslatedAndWhole(w, stage);
         if (stage != std::string("setup")) continue;
+        // Each page, with its questions and sections open, and each open menu.
         uitest::giveUpdates(w, false);
-        walkPagesAndMenus(w, stage);
+        for (const char* page : {"Settings", "Help", "Library"}) {
+            w.open(page);
+            if (page == std::string("Settings")) w.click(w.item("disclosure-header"));
+            if (page == std::string("Help"))
+                for (QQuickItem* item : uitest::allItems(w.window()->contentItem()))
+                    if (item->objectName() == "question") item->parentItem()->setProperty("expanded", true);
+            expectTranslatedAndWhole(w, std::string("setup, ") + page);
+        }
+        for (QQuickItem* item : uitest::allItems(w.window()->contentItem())) {
+            if (!item->inherits("QQuickMenuBarItem") || !Window::shown(item)) continue;
+            w.click(item);
+            expectTranslatedAndWhole(w, "setup, menu " + item->property("text").toString().toStdString());
+            w.press(Qt::Key_Escape);
+        }
         w.model().setShowLicense(true);
         expectTranslatedAndWhole(w, "licence sheet");
         w.model().setShowLicense(false);
