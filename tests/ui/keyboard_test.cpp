@@ -1,7 +1,8 @@
 // The window for a keyboard and a screen reader: Tab through every page and
 // sheet with the focus ring in view, Space and Return on the focused
 // control, Escape on sheets, the Edit menu from the mouse, and names for
-// every control. Real key and mouse events go to the window throughout.
+// every control (the Library stages' in their own test). Real key and mouse
+// events go to the window throughout.
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
@@ -14,26 +15,14 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "runtime/runtime.h"
 #include "ui/dialogs.h"
 #include "ui_harness.h"
 
 namespace {
 
+using uitest::accessibleName;
 using uitest::Window;
-
-void open(Window& w, const char* page) {
-    w.click(w.item(QStringLiteral("nav-") + page));
-    EXPECT_TRUE(w.still());
-}
-
-bool within(const QQuickItem* item, const QQuickItem* ancestor) {
-    for (const QQuickItem* at = item; at; at = at->parentItem())
-        if (at == ancestor) return true;
-    return false;
-}
 
 // The ring drawn for keyboard focus: a shown child of the control or of the
 // box around it.
@@ -43,11 +32,6 @@ bool ringShown(QQuickItem* item) {
             if (child->property("cornerRadius").isValid() && child->property("shown").toBool() && Window::shown(child))
                 return true;
     return false;
-}
-
-QString accessibleName(QObject* object) {
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
-    return face ? face->text(QAccessible::Name) : QString();
 }
 
 // Tab from the current focus until it comes round again; every stop is
@@ -96,31 +80,16 @@ QStringList names(const std::vector<QQuickItem*>& items) {
     return list;
 }
 
-// Every control and text a screen reader reaches under `root`, with the
-// ones that have no name.
-QStringList unnamed(QAccessibleInterface* root) {
-    static const std::set<QAccessible::Role> named = {
-        QAccessible::Button,      QAccessible::PushButton,  QAccessible::CheckBox,   QAccessible::RadioButton,
-        QAccessible::ProgressBar, QAccessible::EditableText, QAccessible::StaticText, QAccessible::MenuItem,
-        QAccessible::Dialog,      QAccessible::StatusBar,   QAccessible::AlertMessage, QAccessible::Heading};
-    QStringList missing;
-    if (!root) return missing;
-    for (int i = 0; i < root->childCount(); ++i) {
-        QAccessibleInterface* child = root->child(i);
-        if (!child || child->state().invisible) continue;
-        if (named.count(child->role()) && child->text(QAccessible::Name).trimmed().isEmpty())
-            missing << QStringLiteral("%1 (role %2)").arg(child->object()->metaObject()->className()).arg(child->role());
-        missing << unnamed(child);
-    }
-    return missing;
-}
-
 }  // namespace
 
-TEST(Keyboard, TabVisitsEveryPageInReadingOrderWithTheRingInView) {
+// Tab goes round each page in reading order; then Space, Return and Enter
+// press the focused control: the sidebar's entries, a Help question, a
+// switch and the step buttons.
+TEST(Keyboard, TabVisitsEveryPageInReadingOrderAndTheKeysPressTheFocusedControl) {
     Window w({.preview = "signIn"});
     for (const char* page : {"Library", "Help", "Settings"}) {
-        open(w, page);
+        w.open(page);
+        EXPECT_EQ(w.unnamed(), QStringList()) << page;  // for a screen reader
         const auto visited = tabRound(w);
         const QStringList order = names(visited);
         // The sidebar first, top to bottom, then the page.
@@ -131,7 +100,7 @@ TEST(Keyboard, TabVisitsEveryPageInReadingOrderWithTheRingInView) {
                 EXPECT_TRUE(order.contains(control)) << control;
         double lastY = -1;
         for (QQuickItem* item : visited) {
-            if (!within(item, w.item("page"))) continue;
+            if (!w.item("page")->isAncestorOf(item)) continue;
             const double y = item->mapToItem(w.item("page"), QPointF(0, 0)).y();
             EXPECT_GE(y + 1, lastY) << accessibleName(item).toStdString() << " comes before what is above it";
             lastY = y;
@@ -140,20 +109,24 @@ TEST(Keyboard, TabVisitsEveryPageInReadingOrderWithTheRingInView) {
         for (size_t i = 0; i < 3 + (visited.size() - 3) / 2; ++i) w.press(Qt::Key_Tab);
         w.screenshot(QStringLiteral("keyboard-%1").arg(QString(page).toLower()));
     }
-}
 
-TEST(Keyboard, SpaceAndReturnPressTheFocusedControl) {
-    Window w({.preview = "ready"});
-    open(w, "Help");
+    ASSERT_TRUE(w.tabTo("Help"));
+    w.press(Qt::Key_Enter);
+    EXPECT_EQ(w.model().page(), "Help");
+    // A question opens its answer alone, and closes it again.
+    const qsizetype texts = w.visibleTexts().size();
     ASSERT_TRUE(w.tabTo("I can't find my game in Steam"));
     const QString answer = "Check that you signed in to the account that owns the game. If Steam shows a price instead of Install, ownership is managed by Steam. This app doesn't include a game license.";
     w.press(Qt::Key_Return);
     EXPECT_TRUE(w.shows(answer));
+    EXPECT_EQ(w.visibleTexts().size(), texts + 1);
+    w.showWholePage();
+    w.screenshot("help-question-open");
     w.press(Qt::Key_Space);
     EXPECT_FALSE(w.shows(answer));
 
     ASSERT_TRUE(w.tabTo("Settings"));
-    w.press(Qt::Key_Enter);
+    w.press(Qt::Key_Return);
     EXPECT_EQ(w.model().page(), "Settings");
     ASSERT_TRUE(w.tabTo("Show performance overlay"));
     const bool before = w.model().hud();
@@ -164,45 +137,13 @@ TEST(Keyboard, SpaceAndReturnPressTheFocusedControl) {
 
     ASSERT_TRUE(w.tabTo("Library"));
     w.press(Qt::Key_Space);
-    ASSERT_TRUE(w.tabTo("Play now"));
+    // Signing in moves the preview on to installing.
+    ASSERT_TRUE(w.tabTo("I'm signed in"));
+    w.press(Qt::Key_Space);
+    EXPECT_EQ(w.text("step-label"), "STEP 3 OF 3");
+    ASSERT_TRUE(w.tabTo("Install with Steam"));
     w.press(Qt::Key_Return);
     EXPECT_EQ(w.model().notice(), "This is a design preview. No game or Steam process was started.");
-}
-
-TEST(Keyboard, SheetsHoldTheFocusAndCloseWithEscape) {
-    {
-    // The licence sheet, opened from the keyboard before the first setup.
-    Window w(Window::Setup{});
-    ASSERT_TRUE(w.waitFor([&] { return !w.model().refreshInFlight(); }, 5000));
-    ASSERT_TRUE(w.tabTo("Get started"));
-    w.press(Qt::Key_Return);
-    ASSERT_TRUE(w.model().showLicense());
-    ASSERT_TRUE(w.still());
-    // The round holds the sheet's controls alone: the page's are not reached.
-    EXPECT_EQ(names(tabRound(w)), (QStringList{"License", "Not now", "Agree & set up Steam"}));
-    w.press(Qt::Key_Tab);
-    w.screenshot("keyboard-licence");
-    // Shift-Tab goes back, and wraps round as well.
-    ASSERT_EQ(accessibleName(w.focused()), "Not now");
-    w.press(Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(accessibleName(w.focused()), "License");
-    w.press(Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(accessibleName(w.focused()), "Agree & set up Steam");
-    w.press(Qt::Key_Escape);
-    EXPECT_FALSE(w.model().showLicense());
-    }
-
-    // The diagnostics sheet, from the error card's "Show details".
-    Window w({.preview = "error"});
-    ASSERT_TRUE(w.tabTo("Show details"));
-    w.press(Qt::Key_Space);
-    ASSERT_TRUE(w.model().showDiagnostics());
-    ASSERT_TRUE(w.still());
-    EXPECT_EQ(names(tabRound(w)), (QStringList{"Details for troubleshooting", "Open log folder", "Save Support Report…", "Done"}));
-    w.press(Qt::Key_Tab);
-    w.screenshot("keyboard-diagnostics");
-    w.press(Qt::Key_Escape);
-    EXPECT_FALSE(w.model().showDiagnostics());
 }
 
 // One setup from the keyboard alone: after each step the focus waits on
@@ -234,16 +175,19 @@ TEST(Keyboard, EachStepLeavesTheFocusOnWhatComesNext) {
     };
     // Each alert: its default has the focus and keeps its gold when Tab
     // moves on, with no menu behind it; then `key` answers it.
+    std::vector<QStringList> asked;  // each alert's message, its default, then the other button
     const auto answerAlert = [&](int key, const char* screenshot = nullptr) {
         onAlert([&, key, screenshot](QMessageBox& box) {
             EXPECT_FALSE(menuOpen());
             QPushButton* fallback = box.defaultButton();
+            asked.push_back({box.text(), fallback->text()});
             EXPECT_EQ(box.focusWidget(), fallback);
             EXPECT_TRUE(looksGold(box, fallback));
             if (box.buttons().size() > 1) {
                 type(box, Qt::Key_Tab);
                 auto* other = qobject_cast<QPushButton*>(box.focusWidget());
                 ASSERT_TRUE(other && other != fallback);
+                asked.back() << other->text();
                 EXPECT_TRUE(fallback->isDefault() && !other->isDefault());
                 EXPECT_TRUE(looksGold(box, fallback));
                 EXPECT_FALSE(looksGold(box, other));
@@ -257,8 +201,23 @@ TEST(Keyboard, EachStepLeavesTheFocusOnWhatComesNext) {
         });
     };
 
-    // The licence sheet opens on "Agree & set up Steam"; agreeing starts
-    // the step, whose Stop button then has the focus.
+    // The licence sheet opens on "Agree & set up Steam" and holds the
+    // focus: the round reaches its controls alone, not the page's.
+    ASSERT_TRUE(w.tabTo("Get started"));
+    focusIsOn("Agree & set up Steam", Qt::Key_Return);
+    EXPECT_EQ(w.unnamed(), QStringList());
+    EXPECT_EQ(names(tabRound(w)), (QStringList{"License", "Not now", "Agree & set up Steam"}));
+    w.press(Qt::Key_Tab);
+    w.screenshot("keyboard-licence");
+    // Shift-Tab goes back, and wraps round as well; Escape closes the sheet.
+    ASSERT_EQ(accessibleName(w.focused()), "Not now");
+    w.press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(accessibleName(w.focused()), "License");
+    w.press(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(accessibleName(w.focused()), "Agree & set up Steam");
+    w.press(Qt::Key_Escape);
+    EXPECT_FALSE(w.model().showLicense());
+    // Agreeing starts the step, whose Stop button then has the focus.
     ASSERT_TRUE(w.tabTo("Get started"));
     focusIsOn("Agree & set up Steam", Qt::Key_Return);
     focusIsOn("Stop…", Qt::Key_Return);
@@ -304,10 +263,13 @@ TEST(Keyboard, EachStepLeavesTheFocusOnWhatComesNext) {
         answerAlert(key, key == Qt::Key_Return ? "keyboard-alert-close-session" : nullptr);
         focusIsOn("Close Steam session…", Qt::Key_Return);
         EXPECT_FALSE(w.model().busy());
+        EXPECT_EQ(asked.back(), (QStringList{"Close this game's Steam session?", "Cancel", "Close session"}));
     }
 }
 
-TEST(EditMenu, CopiesTheTextThatHadFocusAlsoWithASheetOpen) {
+// The diagnostics sheet, from the error card's "Show details", holds the
+// focus like the licence sheet; the Edit menu copies from it as from a page.
+TEST(EditMenu, CopiesTheTextThatHadFocusAlsoFromTheDiagnosticsSheet) {
     Window w({.preview = "error"});
     auto choose = [&](const QString& entry) {
         const auto edit = w.itemsWithText("Edit");
@@ -325,7 +287,7 @@ TEST(EditMenu, CopiesTheTextThatHadFocusAlsoWithASheetOpen) {
         ASSERT_TRUE(w.still());
     };
 
-    open(w, "Settings");
+    w.open("Settings");
     w.click(w.item("disclosure-header"));
     QQuickItem* path = w.item("data-root");
     w.click(path);
@@ -335,40 +297,21 @@ TEST(EditMenu, CopiesTheTextThatHadFocusAlsoWithASheetOpen) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), path->property("text").toString());
     w.screenshot("edit-menu-settings");
 
-    open(w, "Library");
-    w.click(w.item("show-details"));
+    w.open("Library");
+    ASSERT_TRUE(w.tabTo("Show details"));
+    w.press(Qt::Key_Space);
     ASSERT_TRUE(w.model().showDiagnostics());
     ASSERT_TRUE(w.still());
+    EXPECT_EQ(w.unnamed(), QStringList());
+    EXPECT_EQ(names(tabRound(w)), (QStringList{"Details for troubleshooting", "Open log folder", "Save Support Report…", "Done"}));
+    w.press(Qt::Key_Tab);
+    w.screenshot("keyboard-diagnostics");
     w.click(w.item("details-text"));
     QGuiApplication::clipboard()->clear();
     choose("Select All");
     choose("Copy");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "No diagnostic details available.");
     EXPECT_TRUE(w.model().showDiagnostics());
-}
-
-TEST(ScreenReader, EveryControlAndTextOfEveryPageAndSheetHasAName) {
-    Window w({.preview = "downloading"});
-    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(w.window());
-    ASSERT_TRUE(window);
-    for (const char* page : {"Library", "Help", "Settings"}) {
-        open(w, page);
-        EXPECT_EQ(unnamed(window), QStringList()) << page;
-    }
-    // The stage card announces the game and its stage.
-    open(w, "Library");
-    EXPECT_EQ(accessibleName(w.item("hero")), "Age of Empires IV, Installing");
-    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(w.item("download-progress"));
-    ASSERT_TRUE(bar);
-    EXPECT_EQ(bar->role(), QAccessible::ProgressBar);
-    EXPECT_EQ(bar->text(QAccessible::Description), "43% downloaded");
-
-    w.click(w.item("primary-action"));
-    w.model().setShowLicense(true);
-    ASSERT_TRUE(w.still());
-    EXPECT_EQ(unnamed(window), QStringList()) << "licence sheet";
     w.press(Qt::Key_Escape);
-    w.model().setShowDiagnostics(true);
-    ASSERT_TRUE(w.still());
-    EXPECT_EQ(unnamed(window), QStringList()) << "diagnostics sheet";
+    EXPECT_FALSE(w.model().showDiagnostics());
 }

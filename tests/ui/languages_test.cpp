@@ -34,18 +34,6 @@ struct Speaking {
     }
 };
 
-bool progressing(Window& w) { return w.model().transferShown() && w.model().transferFraction() > 0.05; }
-bool stalled(Window& w) { return !w.model().transferProblem().isEmpty(); }
-
-// A window whose setup step downloads the package from the world's server,
-// shown once `now` holds.
-std::unique_ptr<Window> downloading(testbed::World& world, bool (*now)(Window&) = progressing) {
-    auto w = uitest::windowOver(world);
-    w->click(w->item("primary-action"));
-    if (!w->waitFor([&] { return now(*w); }, 30000)) throw std::runtime_error("no download in progress");
-    return w;
-}
-
 // What is left of a text without its translated parts and what is never
 // translated: the catalog's names, the app's name, paths and numbers.
 QString untranslated(QString text, Window& w) {
@@ -61,9 +49,6 @@ QString untranslated(QString text, Window& w) {
         text.remove(profile.value(QString::fromLatin1(name)).toString(), Qt::CaseInsensitive);
     return text.remove(QStringLiteral("Ludowell")).remove(path).remove(numbers);
 }
-
-// Within a few pixels: a title's shadow copies stand a little off it.
-bool inside(const QRectF& inner, const QRectF& outer) { return outer.adjusted(-4, -4, 4, 4).contains(inner); }
 
 // Every shown text is translated, whole (not elided, no wider or taller
 // than its box) and inside everything that holds it.
@@ -95,7 +80,8 @@ void expectTranslatedAndWhole(Window& w, const std::string& where) {
             if (around->inherits("QQuickContentItem")) continue;  // the menu bar stands above it
             if (around->width() <= 0 || around->height() <= 0) continue;
             const QRectF outer = around->mapRectToScene(QRectF(0, 0, around->width(), around->height()));
-            if (inside(box, outer)) continue;
+            // Within a few pixels: a title's shadow copies stand a little off it.
+            if (outer.adjusted(-4, -4, 4, 4).contains(box)) continue;
             ADD_FAILURE() << "outside its " << around->metaObject()->className() << " " << around->objectName().toStdString()
                           << " (" << box.x() << "," << box.y() << " " << box.width() << "x" << box.height() << " in "
                           << outer.x() << "," << outer.y() << " " << outer.width() << "x" << outer.height() << "): " << shown;
@@ -111,24 +97,6 @@ void expectTranslated(const std::vector<uitest::Alert>& alerts, Window& w) {
             EXPECT_EQ(untranslated(text, w), "") << "untranslated in an alert: " << text.toStdString();
 }
 
-// Each page, with its questions and sections open, and each open menu.
-void walkPagesAndMenus(Window& w, const std::string& where) {
-    for (const char* page : {"Settings", "Help", "Library"}) {
-        w.click(w.item(QStringLiteral("nav-") + page));
-        if (page == std::string("Settings")) w.click(w.item("disclosure-header"));
-        if (page == std::string("Help"))
-            for (QQuickItem* item : uitest::allItems(w.window()->contentItem()))
-                if (item->objectName() == "question") item->parentItem()->setProperty("expanded", true);
-        expectTranslatedAndWhole(w, where + ", " + page);
-    }
-    for (QQuickItem* item : uitest::allItems(w.window()->contentItem())) {
-        if (!item->inherits("QQuickMenuBarItem") || !Window::shown(item)) continue;
-        w.click(item);
-        expectTranslatedAndWhole(w, where + ", menu " + item->property("text").toString().toStdString());
-        w.press(Qt::Key_Escape);
-    }
-}
-
 }  // namespace
 
 TEST(Languages, EveryScreenSheetAndAlertIsTranslatedAndUncut) {
@@ -140,8 +108,22 @@ TEST(Languages, EveryScreenSheetAndAlertIsTranslatedAndUncut) {
         if (stage == std::string("error")) w.click(w.item("primary-action"));  // a notice beside the error
         expectTranslatedAndWhole(w, stage);
         if (stage != std::string("setup")) continue;
+        // Each page, with its questions and sections open, and each open menu.
         uitest::giveUpdates(w, false);
-        walkPagesAndMenus(w, stage);
+        for (const char* page : {"Settings", "Help", "Library"}) {
+            w.open(page);
+            if (page == std::string("Settings")) w.click(w.item("disclosure-header"));
+            if (page == std::string("Help"))
+                for (QQuickItem* item : uitest::allItems(w.window()->contentItem()))
+                    if (item->objectName() == "question") item->parentItem()->setProperty("expanded", true);
+            expectTranslatedAndWhole(w, std::string("setup, ") + page);
+        }
+        for (QQuickItem* item : uitest::allItems(w.window()->contentItem())) {
+            if (!item->inherits("QQuickMenuBarItem") || !Window::shown(item)) continue;
+            w.click(item);
+            expectTranslatedAndWhole(w, "setup, menu " + item->property("text").toString().toStdString());
+            w.press(Qt::Key_Escape);
+        }
         w.model().setShowLicense(true);
         expectTranslatedAndWhole(w, "licence sheet");
         w.model().setShowLicense(false);
@@ -152,12 +134,10 @@ TEST(Languages, EveryScreenSheetAndAlertIsTranslatedAndUncut) {
     // A download in progress, and the alert and notice of stopping it.
     {
         testbed::World world({.throttleBytesPerSecond = 64 * 1024, .largePackage = true});
-        const auto shown = downloading(world);
+        const auto shown = uitest::downloading(world);
         Window& w = *shown;
         expectTranslatedAndWhole(w, "downloading");
-        w.alerts.answer = 1;  // stop the step
-        w.click(w.item("stop-step"));
-        ASSERT_TRUE(w.waitFor([&] { return !w.model().busy(); }, 20000));
+        ASSERT_TRUE(uitest::stopStep(w));
         expectTranslatedAndWhole(w, "stopped");
         w.model().setShowDiagnostics(true);
         expectTranslatedAndWhole(w, "diagnostics of the stopped step");
@@ -168,11 +148,9 @@ TEST(Languages, EveryScreenSheetAndAlertIsTranslatedAndUncut) {
     // A server that sends nothing is called out.
     {
         testbed::World world({.stall = true});
-        const auto w = downloading(world, stalled);
+        const auto w = uitest::downloading(world, [](Window& w) { return !w.model().transferProblem().isEmpty(); });
         expectTranslatedAndWhole(*w, "download stalled");
-        w->alerts.answer = 1;
-        w->click(w->item("stop-step"));
-        ASSERT_TRUE(w->waitFor([&] { return !w->model().busy(); }, 20000));
+        ASSERT_TRUE(uitest::stopStep(*w));
     }
 
     // The Storage card's clean-ups: nothing to remove, the question, what
@@ -181,7 +159,7 @@ TEST(Languages, EveryScreenSheetAndAlertIsTranslatedAndUncut) {
         TempDir home, data;
         ScopedEnv homeVariable("HOME", home.path().string());
         Window w({.dataRoot = data.path()});
-        w.click(w.item("nav-Settings"));
+        w.open("Settings");
         w.model().cleanDownloads();
         expectTranslatedAndWhole(w, "nothing to clean up");
         const ludowell::Runtime runtime(data.path());
@@ -197,7 +175,7 @@ TEST(Languages, EveryScreenSheetAndAlertIsTranslatedAndUncut) {
         expectTranslatedAndWhole(w, "installers removed");
         EXPECT_EQ(w.alerts.seen.size(), 2u);
         expectTranslated(w.alerts.seen, w);
-        w.click(w.item("nav-Help"));
+        w.open("Help");
         w.model().saveSupportReport();
         ASSERT_TRUE(w.waitFor([&] { return !w.model().busy(); }, 60000));
         ASSERT_TRUE(w.model().error().isEmpty()) << w.model().details().toStdString();
@@ -255,19 +233,17 @@ TEST(Languages, GermanAndJapaneseScreens) {
                             .contains(QString::fromUtf8(size)));
             w.screenshot("library-setup" + suffix);
             uitest::giveUpdates(w, false);
-            w.click(w.item("nav-Settings"));
-            w.window()->resize(1140, std::max(850, int(w.item("page")->height()) + 96));  // the whole page
+            w.open("Settings");
+            w.showWholePage();
             w.screenshot("settings" + suffix);
             w.window()->resize(1140, 850);
             w.settle();
-            w.click(w.item("nav-Help"));
+            w.open("Help");
             w.screenshot("help" + suffix);
         }
         testbed::World world({.throttleBytesPerSecond = 64 * 1024, .largePackage = true});
-        const auto w = downloading(world);
+        const auto w = uitest::downloading(world);
         w->screenshot("library-download" + suffix);
-        w->alerts.answer = 1;  // stop the step
-        w->click(w->item("stop-step"));
-        EXPECT_TRUE(w->waitFor([&] { return !w->model().busy(); }, 20000));
+        EXPECT_TRUE(uitest::stopStep(*w));
     }
 }

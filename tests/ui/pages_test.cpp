@@ -10,17 +10,10 @@ namespace fs = std::filesystem;
 using uitest::Session;
 using uitest::Window;
 
-void open(Window& w, const char* page) {
-    w.model().setPage(page);
-    EXPECT_TRUE(w.still());
-}
-
-// Grows the window to the whole page, and saves a screenshot of all of it
-// when given its name.
-void showWholePage(Window& w, const QString& screenshot = {}) {
-    EXPECT_TRUE(w.still());
-    w.window()->resize(1140, std::max(850, int(w.item("page")->height()) + 56 + 40));
-    if (!screenshot.isEmpty()) w.screenshot(screenshot);
+// A screenshot of the whole page.
+void showWholePage(Window& w, const QString& screenshot) {
+    w.showWholePage();
+    w.screenshot(screenshot);
 }
 
 QString plainText(QQuickItem* textArea) {
@@ -32,53 +25,28 @@ QString plainText(QQuickItem* textArea) {
 
 }  // namespace
 
-TEST(SettingsPage, BeforeSetupOnlyTheSafeActionsAreOffered) {
-    Session s({.stage = "setup"});
-    Window& w = *s.w;
-    open(w, "Settings");
-    showWholePage(w, "settings-setup");
-    EXPECT_TRUE(w.shows("Steam for Age of Empires IV"));
-    EXPECT_FALSE(w.enabled("open-steam"));
-    EXPECT_FALSE(w.enabled("close-steam-session"));  // no engine, so no server
-    EXPECT_FALSE(Window::shown(w.item("updates-place")));
-    EXPECT_FALSE(w.shows("Game files and local settings"));  // collapsed at first
-
-    w.click(w.item("hud-switch"));
-    EXPECT_TRUE(w.model().hud());
-
-    w.click(w.item("disclosure-header"));
-    showWholePage(w, "settings-advanced");
-    EXPECT_EQ(w.text("data-root"), QString::fromStdString(s.data.path().string()));
-
-    // "Show data folder" makes a missing data root before opening it.
-    fs::remove_all(s.data.path());
-    w.click(w.item("show-data-folder"));
-    EXPECT_TRUE(fs::is_directory(s.data.path()));
-    w.click(w.item("show-logs"));
-    EXPECT_EQ(w.browser.opened, (std::vector<fs::path>{s.data.path(), s.data.path() / "logs"}));
-
-    w.model().setError("Something failed.");
-    w.model().setNotice("Something happened.");
-    showWholePage(w, "settings-messages");
-    EXPECT_TRUE(Window::shown(w.item("error-card")));
-    EXPECT_TRUE(Window::shown(w.item("notice-card")));
-}
-
-// One signed-in session through the Steam controls, the updates panel, a
-// step that holds everything but the sheets, and the long output it fails with.
-TEST(Pages, SteamControlsBusyStepAndItsDiagnostics) {
+// Before setup Settings offers only the safe actions. Then one signed-in
+// session goes through the Steam controls, the updates panel, a step that
+// holds everything but the sheets, and the long output it fails with; the
+// data folder and the messages come last, over the failed step.
+TEST(SettingsPage, SteamControlsABusyStepItsDiagnosticsAndTheDataFolder) {
+    {
+        Session s({.stage = "setup"});
+        s.w->open("Settings");
+        showWholePage(*s.w, "settings-setup");
+        EXPECT_FALSE(s.w->enabled("open-steam"));
+        EXPECT_FALSE(s.w->enabled("close-steam-session"));  // no engine, so no server
+    }
     std::string lines;
     for (int i = 1; i <= 300; ++i) lines += "echo 'step " + std::to_string(i) + ": wine reported C:\\\\Program Files (x86)\\\\Steam\\\\steam.exe'\n";
     Session s({.stage = "signIn", .script = lines + uitest::kHold + "exit 1\n", .server = true});
     Window& w = *s.w;
-    open(w, "Settings");
+    w.open("Settings");
+    EXPECT_TRUE(w.shows("Steam for Age of Empires IV"));
+    EXPECT_FALSE(w.shows("Game files and local settings"));  // collapsed at first
     EXPECT_TRUE(w.enabled("open-steam"));
-    ASSERT_TRUE(w.enabled("close-steam-session"));
-    // Closing the session asks first; the default answer starts nothing.
-    w.click(w.item("close-steam-session"));
-    EXPECT_EQ(w.alerts.asked, (std::vector<QStringList>{{"Close this game's Steam session?", "Cancel", "Close session"}}));
-    EXPECT_FALSE(w.model().busy());
-
+    EXPECT_TRUE(w.enabled("close-steam-session"));  // its question is answered in the keyboard walk
+    EXPECT_FALSE(Window::shown(w.item("updates-place")));  // not before there is an update gate
     uitest::giveUpdates(w, /*session=*/false);
     ASSERT_TRUE(Window::shown(w.item("updates-place")));
     EXPECT_GT(w.item("updates-place")->y(), w.item("steam-card")->y());
@@ -88,7 +56,7 @@ TEST(Pages, SteamControlsBusyStepAndItsDiagnostics) {
     // While a step runs only the sheets stay usable.
     w.click(w.item("open-steam"));
     ASSERT_TRUE(w.waitFor([&] { return w.model().busy(); }, 5000));
-    showWholePage(w);  // the step's activity now shows under the Steam buttons
+    w.showWholePage();  // the step's activity now shows under the Steam buttons
     w.click(w.item("disclosure-header"));
     showWholePage(w, "settings-busy");
     for (const char* name : {"hud-switch", "open-steam", "close-steam-session", "show-data-folder", "show-logs",
@@ -115,7 +83,7 @@ TEST(Pages, SteamControlsBusyStepAndItsDiagnostics) {
     // The step fails; its whole output scrolls inside an area that keeps its size.
     s.release();
     ASSERT_TRUE(w.waitFor([&] { return !w.model().busy() && !w.model().error().isEmpty(); }, 10000));
-    open(w, "Library");
+    w.open("Library");
     w.click(w.item("show-details"));
     ASSERT_TRUE(w.model().showDiagnostics());
     ASSERT_TRUE(w.still());
@@ -124,38 +92,71 @@ TEST(Pages, SteamControlsBusyStepAndItsDiagnostics) {
     EXPECT_EQ(w.item("details-scroll")->height(), 340);
     EXPECT_GT(details->height(), 340 * 5);
     w.screenshot("diagnostics-long");
-}
+    w.click(w.item("done"));
 
-TEST(Pages, PreviewTouchesNoDiskAndHelpQuestionsOpenOneByOne) {
-    Window w({.preview = "setup"});
-    open(w, "Settings");
+    // Settings shows the data root, makes it again when it has gone missing
+    // before opening it, and shows the failure beside a notice.
+    w.open("Settings");
     w.click(w.item("disclosure-header"));
+    EXPECT_EQ(w.text("data-root"), QString::fromStdString(s.data.path().string()));
+    fs::remove_all(s.data.path());
     w.click(w.item("show-data-folder"));
+    EXPECT_TRUE(fs::is_directory(s.data.path()));
     w.click(w.item("show-logs"));
-    EXPECT_TRUE(w.browser.opened.empty());
-    EXPECT_FALSE(fs::exists(w.model().dataRoot().toStdString()));
-
-    // A click opens one answer; the others stay closed.
-    open(w, "Help");
-    const qsizetype texts = w.visibleTexts().size();
-    w.click(w.item("question"));
-    EXPECT_TRUE(w.item("answer")->property("text").toString().startsWith("The first launch can take a few minutes"));
-    EXPECT_EQ(w.visibleTexts().size(), texts + 1);
-    showWholePage(w, "help-question-open");
+    EXPECT_EQ(w.browser.opened, (std::vector<fs::path>{s.data.path(), s.data.path() / "logs"}));
+    w.model().setNotice("Something happened.");
+    showWholePage(w, "settings-messages");
+    EXPECT_TRUE(Window::shown(w.item("error-card")));
+    EXPECT_TRUE(Window::shown(w.item("notice-card")));
 }
 
-TEST(LicenseSheet, ShowsTheLicenceAndRecordsTheAgreement) {
-    TempDir data;
+// A bundle with no artwork and each kind of licence file, read afresh each
+// time the sheet opens; at first the data root lies under a file, where the
+// agreement cannot be saved.
+TEST(LicenseSheet, ShowsTheBundlesLicenceOrWhyNotAndRecordsTheAgreement) {
+    const fs::path samples = fs::path(__FILE__).parent_path().parent_path() / "data/rtf";
+    TempDir bundle, data;
+    const fs::path licence = bundle / "Contents/Resources/Licenses/Apple-GPTK-License.rtf";
+    fs::create_directories(licence.parent_path());
     writeFile(data / "file");
-    Window w({.preview = "setup", .dataRoot = data / "file" / "root"});  // under a file: cannot be made yet
-    w.model().setShowLicense(true);
-    ASSERT_TRUE(w.still());
-    w.screenshot("licence-placeholder");
-    QQuickItem* text = w.item("licence-text");
-    ASSERT_TRUE(Window::shown(text));
-    EXPECT_TRUE(plainText(text).startsWith("PLACEHOLDER LICENCE TEXT\nThis file is a placeholder")) << plainText(text).toStdString();
+    Window w({.preview = "setup", .dataRoot = data / "file" / "root", .bundle = bundle.path()});
+    // No artwork leaves the card's gradients and text.
+    w.screenshot("library-no-artwork");
+    EXPECT_FALSE(w.item("artwork")->property("loaded").toBool());
+    for (const char* text : {"ANNIVERSARY EDITION", "Age of Empires IV", "Build your empire. Make history."})
+        EXPECT_TRUE(w.shows(text)) << text;
+    EXPECT_EQ(w.item("hero")->height(), 372);
+
+    const std::pair<std::string, QString> variants[] = {
+        {"textedit", "SAMPLE SOFTWARE LICENSE\n"},
+        {"missing", ""},
+        {"unreadable", ""},
+        {"folder", ""},
+        {"placeholder", "PLACEHOLDER LICENCE TEXT\nThis file is a placeholder"},  // the one the app ships
+    };
+    for (const auto& [variant, start] : variants) {
+        SCOPED_TRACE(variant);
+        fs::remove_all(licence);
+        if (variant == "textedit") fs::copy_file(samples / "textedit.rtf", licence);
+        if (variant == "unreadable") writeFile(licence, std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+        if (variant == "folder") fs::create_directories(licence);
+        if (variant == "placeholder")
+            fs::copy_file(uitest::builtBundle() / "Contents/Resources/Licenses/Apple-GPTK-License.rtf", licence);
+        w.model().setShowLicense(true);
+        ASSERT_TRUE(w.still());
+        w.screenshot(QString::fromStdString("licence-" + variant));
+        ASSERT_TRUE(Window::shown(w.item("licence-text")));
+        const QString shown = plainText(w.item("licence-text"));
+        if (start.isEmpty()) EXPECT_EQ(shown, "The license could not be opened. Please reinstall Ludowell.");
+        else EXPECT_TRUE(shown.startsWith(start)) << shown.toStdString();
+        // Agreeing needs the file to exist, not to be readable.
+        EXPECT_EQ(w.enabled("agree"), variant != "missing");
+        w.click(w.item("not-now"));
+        EXPECT_FALSE(w.model().showLicense());
+    }
 
     // An agreement that cannot be saved keeps the sheet open and says why.
+    w.model().setShowLicense(true);
     w.click(w.item("agree"));
     w.screenshot("licence-save-failed");
     EXPECT_TRUE(Window::shown(w.item("licence-problem")));
@@ -164,28 +165,4 @@ TEST(LicenseSheet, ShowsTheLicenceAndRecordsTheAgreement) {
     w.click(w.item("agree"));
     EXPECT_FALSE(w.model().showLicense());
     EXPECT_TRUE(fs::exists(data / "file" / "root" / "license-accepted"));
-}
-
-TEST(LicenseSheet, ShowsWordProcessorRtfOrTheFailureText) {
-    const fs::path samples = fs::path(__FILE__).parent_path().parent_path() / "data/rtf";
-    TempDir bundle;
-    const fs::path licence = bundle / "Contents/Resources/Licenses/Apple-GPTK-License.rtf";
-    fs::create_directories(licence.parent_path());
-    for (const std::string variant : {"textedit", "missing", "unreadable", "folder"}) {
-        fs::remove_all(licence);
-        if (variant == "textedit") fs::copy_file(samples / "textedit.rtf", licence);
-        if (variant == "unreadable") writeFile(licence, std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
-        if (variant == "folder") fs::create_directories(licence);
-        Window w({.preview = "setup", .bundle = bundle.path()});
-        w.model().setShowLicense(true);
-        ASSERT_TRUE(w.still());
-        w.screenshot(QString::fromStdString("licence-" + variant));
-        const QString shown = plainText(w.item("licence-text"));
-        if (variant == "textedit") EXPECT_TRUE(shown.startsWith("SAMPLE SOFTWARE LICENSE\n")) << shown.toStdString();
-        else EXPECT_EQ(shown, "The license could not be opened. Please reinstall Ludowell.") << variant;
-        // Agreeing needs the file to exist, not to be readable.
-        EXPECT_EQ(w.enabled("agree"), variant != "missing") << variant;
-        w.click(w.item("not-now"));
-        EXPECT_FALSE(w.model().showLicense()) << variant;
-    }
 }

@@ -36,8 +36,11 @@ QObject* menuAction(Window& w, const char* name) {
 
 void trigger(QObject* action) { QMetaObject::invokeMethod(action, "trigger", Q_ARG(QObject*, nullptr)); }
 
-TEST(Shell, QuitAndCloseWaitForAStepAndForAWaitingUpdate) {
-    Session s({.stage = "setup"});
+// A step run while signing in, with two games: the step buttons, the game
+// list, quitting and closing wait for it, navigation does not; then an
+// update waiting for the game.
+TEST(Shell, AStepHoldsItsButtonsQuitAndCloseButNotNavigation) {
+    Session s({.stage = "signIn", .profiles = twoGames()});
     Window& w = *s.w;
     EXPECT_TRUE(w.shows("VERSION 1.0.0"));  // outside the preview
     QObject* check = menuAction(w, "menu-check-updates");
@@ -48,12 +51,14 @@ TEST(Shell, QuitAndCloseWaitForAStepAndForAWaitingUpdate) {
 
     // The child's first line names what it does.
     ASSERT_TRUE(w.waitFor([&] { return w.model().activity() == "Installing Steam…"; }, 5000));
-    w.screenshot("library-busy");
+    w.screenshot("library-signIn-busy");
     QQuickItem* primary = w.item("primary-action");
     EXPECT_FALSE(primary->isEnabled());
     EXPECT_TRUE(primary->property("spinning").toBool());
     EXPECT_EQ(primary->property("text").toString(), "Installing Steam…");
     EXPECT_EQ(w.text("status-text"), "Working on it");
+    for (const char* held : {"signed-in", "game-keep", "game-aoe4"}) EXPECT_FALSE(w.enabled(held)) << held;
+    for (const char* usable : {"cant-see-steam", "nav-Help", "nav-Settings"}) EXPECT_TRUE(w.enabled(usable)) << usable;
 
     // Quitting and closing each explain themselves and change nothing.
     trigger(menuAction(w, "menu-quit"));
@@ -83,24 +88,17 @@ TEST(Shell, QuitAndCloseWaitForAStepAndForAWaitingUpdate) {
     EXPECT_EQ(w.alerts.asked[2], (QStringList{"Finish playing before updating", "OK"}));
 }
 
-TEST(Shell, StepButtonsWaitWhileBusyButNavigationDoesNot) {
+TEST(Shell, TheOtherStagesStepButtonsWaitAndAPlayedGameWhileItOpens) {
     {
-        Session s({.stage = "signIn", .profiles = twoGames()});
-        Window& w = *s.w;
-        startStep(w);
-        w.screenshot("library-signIn-busy");
-        for (const char* held : {"signed-in", "game-keep", "game-aoe4"}) EXPECT_FALSE(w.enabled(held)) << held;
-        for (const char* usable : {"cant-see-steam", "nav-Help", "nav-Settings"}) EXPECT_TRUE(w.enabled(usable)) << usable;
-    }
-    for (auto [stage, button] : {std::pair{"install", "not-signed-in"}, std::pair{"ready", "ready-open-steam"}}) {
-        Session s({.stage = stage});
+        Session s({.stage = "install"});
         startStep(*s.w);
-        EXPECT_FALSE(s.w->enabled(button)) << button;
+        EXPECT_FALSE(s.w->enabled("not-signed-in"));
     }
     // A played game keeps the button waiting while it opens.
     Session s({.stage = "ready"});
     Window& w = *s.w;
     startStep(w);
+    EXPECT_FALSE(w.enabled("ready-open-steam"));
     s.release();
     ASSERT_TRUE(w.waitFor([&] { return w.model().launching(); }, 10000));
     w.settle();
@@ -128,13 +126,19 @@ TEST(Shell, MenusAndASidebarThatNavigates) {
     auto showing = [&](const char* file) { return page->property("source").toString().endsWith(file); };
     EXPECT_TRUE(showing("LibraryPage.qml"));
     EXPECT_TRUE(w.item("nav-Library")->property("selected").toBool());
-    w.click(w.item("nav-Help"));
+    w.open("Help");
     EXPECT_EQ(w.model().page(), "Help");
     EXPECT_TRUE(showing("HelpPage.qml"));
     EXPECT_TRUE(w.item("nav-Help")->property("selected").toBool());
     EXPECT_FALSE(w.item("nav-Library")->property("selected").toBool());
-    w.click(w.item("nav-Settings"));
+    w.open("Settings");
     EXPECT_TRUE(showing("SettingsPage.qml"));
+    // The preview opens no folder and makes none.
+    w.click(w.item("disclosure-header"));
+    w.click(w.item("show-data-folder"));
+    w.click(w.item("show-logs"));
+    EXPECT_TRUE(w.browser.opened.empty());
+    EXPECT_FALSE(fs::exists(w.model().dataRoot().toStdString()));
 
     // Every game is listed under Library; choosing one shows it there.
     EXPECT_TRUE(Window::shown(w.item("game-aoe4")));
@@ -144,8 +148,9 @@ TEST(Shell, MenusAndASidebarThatNavigates) {
     EXPECT_EQ(w.text("game-title"), "Keep of the North");
 }
 
-// The built program with a catalog that cannot be read, and no display.
-TEST(Shell, CatalogFailureWithoutADisplayIsToldOnStandardError) {
+// The built program with a catalog that cannot be read tells so on standard
+// error without a display, and in an alert with one.
+TEST(Shell, CatalogFailureIsToldWithOrWithoutADisplay) {
     TempDir copy;
     const fs::path bundle = copy / "Ludowell.app";
     fs::create_directories(bundle / "Contents/MacOS");
@@ -161,10 +166,7 @@ TEST(Shell, CatalogFailureWithoutADisplayIsToldOnStandardError) {
     ASSERT_TRUE(app.waitForFinished(20000));
     EXPECT_EQ(app.exitCode(), 1);
     EXPECT_TRUE(app.readAllStandardError().contains("Ludowell couldn't open"));
-}
 
-// With a screen, the same failure is an alert.
-TEST(Shell, CatalogFailureWithADisplayIsAnAlert) {
     uitest::RecordingAlerts alerts;
     ludowell::ui::showCatalogFailure(alerts, "The game library is missing. Please reinstall this app.");
     ASSERT_EQ(alerts.seen.size(), 1u);

@@ -17,16 +17,6 @@ bool inView(Window& w, QQuickItem* item) {
     return Window::shown(item) && top.y() >= 0 && top.y() + item->height() <= scroller->height();
 }
 
-// Reached from the keyboard, as a page longer than the window needs.
-void focusOn(Window& w, const QString& objectName) {
-    ASSERT_TRUE(w.tabTo(objectName)) << objectName.toStdString();
-}
-
-void pressByKeyboard(Window& w, const QString& objectName) {
-    focusOn(w, objectName);
-    w.press(Qt::Key_Space);
-}
-
 // The running step's activity line on the page, once it is in view.
 QQuickItem* activityInView(Window& w) {
     QQuickItem* found = nullptr;
@@ -49,11 +39,13 @@ TEST(StepFeedback, SettingsAndHelpShowTheRunningStepAndBringItsResultIntoView) {
     Window& w = *s.w;
     QQuickItem* scroller = w.item("page-scroll");
     uitest::giveUpdates(w, false);  // a page longer than the window
-    w.click(w.item("nav-Settings"));
+    w.open("Settings");
     w.click(w.item("disclosure-header"));
 
-    // The first check: its activity shows in the card it started from.
-    pressByKeyboard(w, "check-compatibility");
+    // The first check, from the keyboard as a page longer than the window
+    // needs: its activity shows in the card it started from.
+    ASSERT_TRUE(w.tabTo("check-compatibility"));
+    w.press(Qt::Key_Space);
     ASSERT_TRUE(w.waitFor([&] { return w.model().busy(); }, 5000));
     QQuickItem* panel = activityInView(w);
     ASSERT_TRUE(panel) << "no activity in view on the page";
@@ -69,7 +61,7 @@ TEST(StepFeedback, SettingsAndHelpShowTheRunningStepAndBringItsResultIntoView) {
     // Run again from the bottom of the page: clearing the old notice does
     // not pull the page from under the user.
     std::filesystem::remove(s.bin / "go");
-    focusOn(w, "check-compatibility");
+    ASSERT_TRUE(w.tabTo("check-compatibility"));
     const double before = scroller->property("contentY").toDouble();
     EXPECT_GT(before, 0);
     w.press(Qt::Key_Space);
@@ -81,8 +73,9 @@ TEST(StepFeedback, SettingsAndHelpShowTheRunningStepAndBringItsResultIntoView) {
 
     // Help: the activity under its buttons, the result in view.
     std::filesystem::remove(s.bin / "go");
-    w.click(w.item("nav-Help"));
-    pressByKeyboard(w, "check-this-mac");
+    w.open("Help");
+    ASSERT_TRUE(w.tabTo("check-this-mac"));
+    w.press(Qt::Key_Space);
     ASSERT_TRUE(w.waitFor([&] { return w.model().busy(); }, 5000));
     ASSERT_TRUE(activityInView(w));
     w.screenshot("help-step-running");

@@ -23,8 +23,10 @@ using uitest::Window;
 
 namespace {
 
-TEST(SupportTools, StorageCardAndACleanUpFromTheKeyboard) {
-    TempDir data;
+// One data root through the Storage card, its clean-up and Help's report.
+TEST(SupportTools, StorageCardACleanUpAndAReportFromTheKeyboard) {
+    TempDir home, data;
+    ScopedEnv homeVariable("HOME", home.path().string());
     const ludowell::Runtime runtime(data.path());
     for (const auto& file : {runtime.prefix() / "system.reg", runtime.steam(), runtime.game(),
                              data.path() / "engine/bin/wine", data.path() / "deps/Frameworks/lib.dylib",
@@ -32,17 +34,15 @@ TEST(SupportTools, StorageCardAndACleanUpFromTheKeyboard) {
         writeFile(file, std::string(50'000, 'x'));
     Window w({.dataRoot = data.path()});
     w.model().setPage("Settings");
-    ASSERT_TRUE(w.still());
     ASSERT_TRUE(w.waitFor([&] { return !w.model().storage()->measuring(); }, 10000));
-    ASSERT_TRUE(w.still());
+    w.showWholePage();
     for (const char* part : {"Windows environment", "Steam", "Age of Empires IV", "Engine", "Graphics package",
                              "Downloaded installers", "Logs"})
         EXPECT_TRUE(w.shows(part)) << part;
     EXPECT_TRUE(w.shows(w.model().storage()->freeText()));
-    w.window()->resize(1140, std::max(850, int(w.item("page")->height()) + 96));
     w.screenshot("settings-storage");
 
-    // Return answers the confirmation with its default, Cancel.
+    // Space on the card's button asks first; "Remove installers" removes them.
     w.alerts.answer = 1;
     ASSERT_TRUE(w.tabTo("clean-downloads"));
     w.press(Qt::Key_Space);
@@ -64,12 +64,9 @@ TEST(SupportTools, StorageCardAndACleanUpFromTheKeyboard) {
         QTest::keyClick(box, Qt::Key_Escape);
     });
     EXPECT_EQ(ludowell::ui::MessageBoxAlerts().ask(asked.message, asked.informative, asked.buttons), 0);
-}
 
-TEST(SupportTools, HelpSavesAReportIntoDownloads) {
-    TempDir home, data;
-    ScopedEnv homeVariable("HOME", home.path().string());
-    Window w({.dataRoot = data.path()});
+    // Help, in a window of the usual size, saves a report into Downloads.
+    w.window()->resize(1140, 850);
     w.model().setPage("Help");
     ASSERT_TRUE(w.still());
     ASSERT_TRUE(w.tabTo("save-support-report"));

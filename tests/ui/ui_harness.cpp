@@ -3,12 +3,10 @@
 #include <QAccessible>
 #include <QCoreApplication>
 #include <QDir>
-#include <QGuiApplication>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QThread>
 #include <QTest>
 #include <QtQuickTest/quicktest.h>
+
+#include <set>
 
 #include "app/update/updates.h"
 #include "runtime/runtime.h"
@@ -82,17 +80,38 @@ QStringList Window::visibleTexts() const {
     return texts;
 }
 
+namespace {
+QStringList unnamedUnder(QAccessibleInterface* root) {
+    static const std::set<QAccessible::Role> named = {
+        QAccessible::Button,      QAccessible::PushButton,  QAccessible::CheckBox,   QAccessible::RadioButton,
+        QAccessible::ProgressBar, QAccessible::EditableText, QAccessible::StaticText, QAccessible::MenuItem,
+        QAccessible::Dialog,      QAccessible::StatusBar,   QAccessible::AlertMessage, QAccessible::Heading};
+    QStringList missing;
+    for (int i = 0; root && i < root->childCount(); ++i) {
+        QAccessibleInterface* child = root->child(i);
+        if (!child || child->state().invisible) continue;
+        if (named.count(child->role()) && child->text(QAccessible::Name).trimmed().isEmpty())
+            missing << QStringLiteral("%1 (role %2)").arg(child->object()->metaObject()->className()).arg(child->role());
+        missing << unnamedUnder(child);
+    }
+    return missing;
+}
+}  // namespace
+
+QStringList Window::unnamed() const { return unnamedUnder(QAccessible::queryAccessibleInterface(window())); }
+
 void Window::click(QQuickItem* item) {
     if (!item) throw std::runtime_error("nothing to click");
     const QPointF point = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
     if (!QRectF(0, 0, window()->width(), window()->height()).contains(point))
         throw std::runtime_error("the item lies outside the window: " + item->objectName().toStdString());
-    const QPointF global = window()->mapToGlobal(point);
-    QMouseEvent press(QEvent::MouseButtonPress, point, point, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QGuiApplication::sendEvent(window(), &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, point, point, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QGuiApplication::sendEvent(window(), &release);
+    // Through the window system's entry, as the mouse's buttons arrive.
+    QTest::mouseClick(window(), Qt::LeftButton, Qt::NoModifier, point.toPoint());
     still();
+}
+
+void Window::open(const QString& page) {
+    click(item(QStringLiteral("nav-") + page));
 }
 
 void Window::press(int key, Qt::KeyboardModifiers modifiers) {
@@ -102,11 +121,13 @@ void Window::press(int key, Qt::KeyboardModifiers modifiers) {
     still();
 }
 
+QString accessibleName(QObject* object) {
+    QAccessibleInterface* face = object ? QAccessible::queryAccessibleInterface(object) : nullptr;
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
 bool Window::tabTo(const QString& name) {
-    const auto there = [&] {
-        QAccessibleInterface* face = focused() ? QAccessible::queryAccessibleInterface(focused()) : nullptr;
-        return focused() && (focused()->objectName() == name || (face && face->text(QAccessible::Name) == name));
-    };
+    const auto there = [&] { return focused() && (focused()->objectName() == name || accessibleName(focused()) == name); };
     for (int i = 0; i < 80 && !there(); ++i) press(Qt::Key_Tab);
     return there();
 }
@@ -145,6 +166,13 @@ bool Window::waitFor(const std::function<bool()>& condition, int milliseconds) {
     return eventuallyInEventLoop(condition, std::chrono::milliseconds(milliseconds));
 }
 
+void Window::showWholePage() {
+    still();
+    // The page, with the window's title bar and margins around it.
+    window()->resize(1140, std::max(850, int(item(QStringLiteral("page"))->height()) + 96));
+    still();
+}
+
 void Window::screenshot(const QString& name) {
     still();
     // Behaviours animate frame by frame: wait for a frame drawn the same as
@@ -165,21 +193,17 @@ void Window::screenshot(const QString& name) {
 }
 
 namespace {
+// Reports `session`, and calls `checked` for each check asked of it.
 struct StubUpdates : ludowell::UpdateService {
-    StubUpdates(bool session, std::shared_ptr<int> checks, std::function<void()> onCheck)
-        : session(session), checks(std::move(checks)), onCheck(std::move(onCheck)) {}
+    StubUpdates(bool session, std::function<void()> checked) : session(session), checked(std::move(checked)) {}
     void startUpdater() override {}
     bool canCheckForUpdates() const override { return true; }
     bool automaticallyChecksForUpdates() const override { return false; }
     void setAutomaticallyChecksForUpdates(bool) override {}
     bool sessionInProgress() const override { return session; }
-    void checkForUpdates() override {
-        ++*checks;
-        if (onCheck) onCheck();
-    }
+    void checkForUpdates() override { checked(); }
     bool session;
-    std::shared_ptr<int> checks;
-    std::function<void()> onCheck;
+    std::function<void()> checked;
 };
 }  // namespace
 
@@ -192,10 +216,30 @@ std::unique_ptr<Window> windowOver(testbed::World& world) {
     return w;
 }
 
+std::unique_ptr<Window> downloading(testbed::World& world, const std::function<bool(Window&)>& now) {
+    auto w = windowOver(world);
+    w->click(w->item(QStringLiteral("primary-action")));
+    const auto begun = [&] {
+        return now ? now(*w) : w->model().transferShown() && w->model().transferFraction() > 0.05;
+    };
+    if (!w->waitFor(begun, 30000)) throw std::runtime_error("the download did not get going");
+    return w;
+}
+
+bool stopStep(Window& w) {
+    w.alerts.answer = 1;  // "Stop step"
+    w.click(w.item(QStringLiteral("stop-step")));
+    return w.waitFor([&] { return !w.model().busy(); }, 20000);
+}
+
 std::shared_ptr<int> giveUpdates(Window& w, bool session, std::function<void()> onCheck) {
     auto checks = std::make_shared<int>(0);
+    const auto checked = [=] {
+        ++*checks;
+        if (onCheck) onCheck();
+    };
     w.model().setUpdates(new ludowell::Updates(&w.model(), [=](ludowell::UpdateServiceDelegate&) {
-        return std::unique_ptr<ludowell::UpdateService>(std::make_unique<StubUpdates>(session, checks, onCheck));
+        return std::unique_ptr<ludowell::UpdateService>(std::make_unique<StubUpdates>(session, checked));
     }));
     w.settle();
     return checks;

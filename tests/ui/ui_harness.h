@@ -60,6 +60,9 @@ std::vector<QQuickItem*> allItems(QQuickItem* item);
 // The built bundle beside the test executable.
 std::filesystem::path builtBundle();
 
+// What a screen reader calls the object; empty when nothing.
+QString accessibleName(QObject* object);
+
 class Window {
 public:
     struct Setup {
@@ -87,10 +90,15 @@ public:
     QStringList visibleTexts() const;
     bool shows(const QString& text) const { return visibleTexts().contains(text); }
     static bool shown(const QQuickItem* item);
+    // The controls and texts a screen reader reaches in the window but
+    // finds no name for.
+    QStringList unnamed() const;
 
     // A left click in the middle of the item, as the mouse would; then,
     // as after press(), waits until the window is still().
     void click(QQuickItem* item);
+    // Clicks the page's entry in the sidebar.
+    void open(const QString& page);
     // A key pressed and released, delivered to the window.
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     QQuickItem* focused() const { return window()->activeFocusItem(); }
@@ -105,6 +113,8 @@ public:
     // menu has finished opening or closing, and every picture is drawn.
     bool still();
     bool waitFor(const std::function<bool()>& condition, int milliseconds);
+    // Grows the window to the height of the whole page, once still.
+    void showWholePage();
 
     // Saves the window, once still and drawn the same twice running (a
     // spinner never stops), as <screenshots>/<name>.png.
@@ -121,6 +131,13 @@ private:
 // A window over `world`'s data root with the licence accepted, once it
 // knows the stage, so the primary button starts setup.
 std::unique_ptr<Window> windowOver(testbed::World& world);
+
+// Starts the setup step of windowOver(world) from the primary button, and
+// returns once `now` holds: by default, once the download has begun.
+std::unique_ptr<Window> downloading(testbed::World& world, const std::function<bool(Window&)>& now = {});
+// Stops the running step from its Stop button, answering "Stop step", and
+// tells whether it ended.
+bool stopStep(Window& w);
 
 // Hands the model an update gate whose service reports `session`; returns
 // the count of checks asked of it. Each check also runs `onCheck`.
